@@ -1,0 +1,19 @@
+# Warnings and sanitizers as interface targets, linked into every target.
+add_library(zentra_warnings INTERFACE)
+target_compile_options(zentra_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+if(ZENTRA_WERROR)
+  target_compile_options(zentra_warnings INTERFACE -Werror)
+endif()
+
+add_library(zentra_sanitizers INTERFACE)
+if(ZENTRA_SANITIZE)
+  target_compile_options(zentra_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(zentra_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Sources are picked up by folder so that adding a file needs no edit here.
+function(zentra_sources out dir)
+  file(GLOB _srcs CONFIGURE_DEPENDS "${dir}/*.cpp")
+  set(${out} ${_srcs} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,107 @@
+#pragma once
+// The engine's record of everything kept between keys. The display text is not
+// here: it lives in the host's display and is the operand of every key.
+
+#include <array>
+#include <cstdint>
+
+namespace zentra {
+
+struct Property;
+struct Unit;
+struct PropertyDatabase;
+
+// The numbers of these enumerations are saved and must not change. Stored
+// values outside the listed ones are kept as they are (the underlying type is int).
+enum class CalcStatus : int { Ready = 0, Entering = 1, Error = 2 };
+
+enum class NumberBase : int {
+    Decimal = 0,
+    Binary = 1,
+    Octal = 2,
+    Hexadecimal = 3,
+    Statistics = 4,
+    Financial = 5,
+};
+
+enum class DisplayType : int { Normal = 0, Fixed = 1, Scientific = 2, Financial = 3 };
+
+// Binary operations waiting for their right operand. Any other number behaves
+// as OpEquals.
+enum class OperatorCode : int {
+    OpEquals = 61,
+    OpAdd = 43,
+    OpSubtract = 45,
+    OpMultiply = 42,
+    OpDivide = 47,
+    OpPower = 15,
+    OpRoot = 107,
+    OpPermutations = 1144,
+    OpCombinations = 1145,
+    OpOr = 32776,
+    OpAnd = 32777,
+    OpXor = 32779,
+    OpXnor = 32780,
+    OpPresentValue = 32781,
+    OpMortgage = 32782,
+    OpInvest = 32783,
+    OpSyd = 32784,
+    OpSld = 32785,
+    OpDdb = 32786,
+    OpTerm = 32787,
+    OpAnnuity = 32788,
+    OpRecallNpv = 32789,
+};
+
+// Entry step of the deg key; shown in its caption ("deg", "min", "sec").
+enum class DmsPhase : int { Degrees = 0, Minutes = 1, Seconds = 2 };
+
+inline constexpr int kBracketLevels = 16;
+inline constexpr int kMemoryCount = 10;
+
+struct CalculatorState {
+    CalcStatus calcStatus = CalcStatus::Ready;
+    bool shift = false;
+    bool hyp = false;
+    bool autoPowerOff = false;
+    bool powerOffSuspended = false;  // held by the window
+    bool alwaysOnTop = false;
+    bool errorBeep = true;
+    int apoTime = 120;
+    int powerOffTimer = 0;  // held by the window
+    DisplayType displayType = DisplayType::Normal;
+    NumberBase numberBase = NumberBase::Decimal;
+    double accum = 0.0;
+    OperatorCode pendingOperator = OperatorCode::OpEquals;
+    std::array<double, kBracketLevels> accumBracket{};
+    std::array<OperatorCode, kBracketLevels> operatorBracket = filledOperators();
+    int bracketDepth = 0;
+    std::array<double, kMemoryCount> memory{};
+    double sum = 0.0;
+    double sumSq = 0.0;
+    double max = -1e30;
+    double min = 1e30;
+    double bankRate = 10.0;
+    double discRate = 10.0;
+    int nNPV = 1;
+    double sNPV = 0.0;
+    int nSum = 0;
+    int digits = 10;
+    Property* currentProperty = nullptr;  // set to the stand-alone "dimensionless" by the host
+    Unit* convertFromUnit = nullptr;
+    // The appearance settings and titleBase are held by the window.
+    int errorKeyCount = 0;
+
+    // Engine-internal, not saved.
+    DmsPhase dmsPhase = DmsPhase::Degrees;
+    bool buttonFontLoaded = false;           // given by the host at start-up
+    PropertyDatabase* database = nullptr;    // the database the engine works on
+
+    static constexpr std::array<OperatorCode, kBracketLevels> filledOperators() {
+        std::array<OperatorCode, kBracketLevels> ops{};
+        for (auto& op : ops) op = OperatorCode::OpEquals;
+        return ops;
+    }
+};
+
+}  // namespace zentra

@@ -1,0 +1,60 @@
+#pragma once
+// What the engine needs of its host: the window, zentra-cli and the tests'
+// recording view implement this, and the engine reaches its host through it alone.
+// Texts are bytes with Latin-1 meaning (the degree sign is byte 0xBA).
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/command_id.h"
+
+namespace zentra {
+
+class ConvertDialogModel;
+class PropertiesDialogModel;
+struct ModeSettings;
+struct FinancialRates;
+
+enum class KeyFont { Key, Glyph };
+
+class CalculatorView {
+public:
+    virtual ~CalculatorView() = default;
+
+    // The display's text. The engine reads at most 24 characters of it.
+    virtual std::string getDisplayText() = 0;
+    virtual void setDisplayText(std::string_view text) = 0;
+
+    virtual void setKeyLabel(CommandId key, std::string_view caption) = 0;
+    virtual void setKeyFont(CommandId key, KeyFont font) = 0;
+    virtual void setTitle(std::string_view title) = 0;
+    virtual void beep() = 0;
+    // A modal message box with an OK button.
+    virtual void showMessage(std::string_view text, std::string_view caption) = 0;
+
+    // Around every modal dialog a key opens; the host pauses its power-off countdown.
+    virtual void suspendPowerOff() {}
+    virtual void resumePowerOff() {}
+
+    // Modal dialogs. Each returns what the user chose; the defaults cancel.
+    //
+    // Select Memory: the ten values as the engine formatted them. Returns the
+    // dialog's end code (48 + k for the button of memory k), nothing on cancel.
+    virtual std::optional<int> selectMemory(std::string_view /*title*/,
+                                            const std::array<std::string, 10>& /*values*/) {
+        return std::nullopt;
+    }
+    // Financial Rates: edits the rates in place and returns true on OK; the host
+    // validates with validateFinancialRates.
+    virtual bool editFinancialRates(FinancialRates& /*rates*/) { return false; }
+    // Convert and Properties dialogs: the host binds its controls to the model.
+    virtual bool runConvertDialog(ConvertDialogModel& /*model*/) { return false; }
+    virtual bool runPropertiesDialog(PropertiesDialogModel& /*model*/) { return false; }
+    // Calculator Mode dialog: edits the copy of the settings; true on OK.
+    virtual bool runModeDialog(ModeSettings& /*settings*/) { return false; }
+    // Hosts' own keys that the engine passes back: copy, paste, help.
+};
+
+}  // namespace zentra

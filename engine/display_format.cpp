@@ -1,0 +1,101 @@
+#include "engine/display_format.h"
+
+#include <cmath>
+#include <optional>
+
+#include "engine/key_labels.h"
+#include "engine/number_bases.h"
+#include "engine/number_text.h"
+
+namespace zentra {
+namespace {
+
+// The text for a value in the current base, or the error text it becomes.
+struct Formatted {
+    std::string text;
+    std::optional<std::string_view> error;
+};
+
+Formatted formatForState(const CalculatorState& state, double value) {
+    if (isIntegerBase(state.numberBase)) {
+        auto text = formatWordText(value, state.numberBase, state.digits);
+        if (!text) return {{}, "Overflow Error"};
+        return {*text, std::nullopt};
+    }
+    if (std::isinf(value)) return {{}, "Overflow Error"};
+    if (std::isnan(value)) return {{}, "Error"};
+    return {formatDecimalText(value, state.displayType, state.digits), std::nullopt};
+}
+
+}  // namespace
+
+std::string readDisplayText(CalculatorView& view) {
+    std::string text = view.getDisplayText();
+    if (text.size() > kDisplayReadLimit) text.resize(kDisplayReadLimit);
+    // The engine's buffer ends at the first NUL, as a C string would.
+    if (auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+    return text;
+}
+
+std::string formatDecimalText(double value, DisplayType type, int digits) {
+    std::string text;
+    switch (type) {
+    case DisplayType::Fixed:
+        text = formatDouble(value, 'f', digits);
+        break;
+    case DisplayType::Scientific:
+        text = formatDouble(value, 'E', digits);
+        break;
+    case DisplayType::Financial:
+        text = formatDouble(value, 'f', 2);
+        break;
+    case DisplayType::Normal:
+    default:
+        text = formatDouble(value, 'G', digits);
+        break;
+    }
+    if (text.size() > kFormattedLimit) text = formatDouble(value, 'E', 14);
+    return text;
+}
+
+void showValue(CalculatorState& state, CalculatorView& view, double value) {
+    if (state.calcStatus == CalcStatus::Error) return;
+    Formatted f = formatForState(state, value);
+    if (f.error) {
+        showError(state, view, *f.error);
+        return;
+    }
+    view.setDisplayText(f.text);
+    state.calcStatus = CalcStatus::Ready;
+}
+
+std::size_t formatValue(CalculatorState& state, CalculatorView& view, double value,
+                        std::string& out) {
+    if (state.calcStatus == CalcStatus::Error) return 0;
+    Formatted f = formatForState(state, value);
+    if (f.error) {
+        showError(state, view, *f.error);
+        return 0;
+    }
+    out = f.text;
+    state.calcStatus = CalcStatus::Ready;
+    return out.size();
+}
+
+void showError(CalculatorState& state, CalculatorView& view, std::string_view text) {
+    state.calcStatus = CalcStatus::Error;
+    view.setDisplayText(text);
+    state.accum = 0.0;
+    state.hyp = false;
+    state.shift = false;
+    state.pendingOperator = OperatorCode::OpEquals;
+    updateKeyLabels(state, view);
+}
+
+double readDisplayValue(CalculatorState& state, CalculatorView& view) {
+    const std::string text = readDisplayText(view);
+    if (isIntegerBase(state.numberBase)) return parseWordText(text, state.numberBase);
+    return parseDecimalPrefix(text);
+}
+
+}  // namespace zentra

@@ -1,0 +1,40 @@
+#pragma once
+// The display text is the engine's only operand register: keys read it back
+// with readDisplayValue and write results with showValue or showError.
+
+#include <string>
+#include <string_view>
+
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+
+namespace zentra {
+
+inline constexpr std::size_t kDisplayReadLimit = 24;   // characters read back
+inline constexpr std::size_t kFormattedLimit = 25;     // characters of a formatted value
+inline constexpr std::size_t kEntryLimit = 22;         // characters of a typed entry
+
+// The display text as the engine reads it: at most 24 characters.
+std::string readDisplayText(CalculatorView& view);
+
+// The decimal display text of a value by display type and digits, with the
+// 25-character fallback to "%#.*E" with 14 digits. Pure; no error handling.
+std::string formatDecimalText(double value, DisplayType type, int digits);
+
+// Formats and shows a value; calcStatus becomes Ready. Infinity shows
+// "Overflow Error", not-a-number "Error". Does nothing in Error status.
+void showValue(CalculatorState& state, CalculatorView& view, double value);
+
+// The same formatting into out instead of the display; returns the length, or 0
+// (writing nothing) in Error status or when the value became an error.
+std::size_t formatValue(CalculatorState& state, CalculatorView& view, double value,
+                        std::string& out);
+
+// Shows an error text and enters Error status; ends any pending operation and
+// clears both latches.
+void showError(CalculatorState& state, CalculatorView& view, std::string_view text = "Error");
+
+// The display text read as a value in the current base.
+double readDisplayValue(CalculatorState& state, CalculatorView& view);
+
+}  // namespace zentra

@@ -1,0 +1,158 @@
+#include "engine/evaluation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "engine/command_id.h"
+#include "engine/dispatch.h"
+#include "engine/display_format.h"
+#include "engine/factorial.h"
+#include "engine/key_labels.h"
+#include "engine/number_bases.h"
+
+namespace zentra {
+namespace {
+
+struct Operands {
+    CalculatorState& state;
+    CalculatorView& view;
+    double a;  // accum
+    double x;  // the display value
+};
+
+using Compute = double (*)(Operands&);
+using Check = const char* (*)(const Operands&);  // an error text, or nullptr
+
+const char* divideCheck(const Operands& o) { return o.x == 0.0 ? "Divide Zero Error" : nullptr; }
+const char* rootCheck(const Operands& o) { return o.x == 0.0 ? "Negative Root Error" : nullptr; }
+const char* lifeCheck(const Operands& o) { return o.a <= 0.0 ? "Error: life <= 0" : nullptr; }
+const char* principalCheck(const Operands& o) { return o.a <= 0.0 ? "Error: P <= 0" : nullptr; }
+
+double bankRate(const Operands& o) { return o.state.bankRate * 0.01; }
+double discRate(const Operands& o) { return o.state.discRate * 0.01; }
+
+double permutations(Operands& o) {
+    const double n = factorial(o.state, o.view, o.a);
+    const double nr = factorial(o.state, o.view, o.a - o.x);
+    return n / nr;
+}
+
+double combinations(Operands& o) {
+    const double n = factorial(o.state, o.view, o.a);
+    const double nr = factorial(o.state, o.view, o.a - o.x);
+    const double r = factorial(o.state, o.view, o.x);
+    return n / (nr * r);
+}
+
+double logical(std::int32_t value) { return static_cast<double>(value); }
+
+struct Operation {
+    OperatorCode code;
+    Compute compute;
+    Check check;
+};
+
+// Every operation of the evaluator. OpEquals and unknown codes compute nothing.
+constexpr Operation kOperations[] = {
+    {OperatorCode::OpAdd, [](Operands& o) { return o.a + o.x; }, nullptr},
+    {OperatorCode::OpSubtract, [](Operands& o) { return o.a - o.x; }, nullptr},
+    {OperatorCode::OpMultiply, [](Operands& o) { return o.a * o.x; }, nullptr},
+    {OperatorCode::OpDivide, [](Operands& o) { return o.a / o.x; }, divideCheck},
+    {OperatorCode::OpPower, [](Operands& o) { return std::pow(o.a, o.x); }, nullptr},
+    {OperatorCode::OpRoot, [](Operands& o) { return std::pow(o.a, 1.0 / o.x); }, rootCheck},
+    {OperatorCode::OpPermutations, permutations, nullptr},
+    {OperatorCode::OpCombinations, combinations, nullptr},
+    {OperatorCode::OpOr, [](Operands& o) { return logical(wordOf(o.a) | wordOf(o.x)); }, nullptr},
+    {OperatorCode::OpAnd, [](Operands& o) { return logical(wordOf(o.a) & wordOf(o.x)); }, nullptr},
+    {OperatorCode::OpXor, [](Operands& o) { return logical(wordOf(o.a) ^ wordOf(o.x)); }, nullptr},
+    {OperatorCode::OpXnor, [](Operands& o) { return logical(~(wordOf(o.a) ^ wordOf(o.x))); }, nullptr},
+    {OperatorCode::OpPresentValue,
+     [](Operands& o) { return o.a * std::pow(1.0 + discRate(o), -o.x); }, nullptr},
+    {OperatorCode::OpMortgage,
+     [](Operands& o) {
+         const double r = bankRate(o);
+         return o.a / (1.0 - std::pow(1.0 + r, -o.x)) * r;
+     },
+     nullptr},
+    {OperatorCode::OpInvest, [](Operands& o) { return o.a * std::pow(1.0 + bankRate(o), o.x); }, nullptr},
+    {OperatorCode::OpAnnuity,
+     [](Operands& o) {
+         const double r = bankRate(o);
+         return (std::pow(1.0 + r, o.x) - 1.0) * o.a / r;
+     },
+     nullptr},
+    {OperatorCode::OpTerm,
+     [](Operands& o) { return std::log(o.x / o.a) / std::log(1.0 + bankRate(o)); }, principalCheck},
+    {OperatorCode::OpSld, [](Operands& o) { return o.x / o.a; }, lifeCheck},
+    {OperatorCode::OpDdb, [](Operands& o) { return 1.0 - std::pow(1.0 - 2.0 / o.a, o.x); }, lifeCheck},
+    {OperatorCode::OpSyd,
+     [](Operands& o) { return (2.0 * o.a - o.x + 1.0) / ((o.a + 1.0) * o.a) * o.x; }, lifeCheck},
+    {OperatorCode::OpRecallNpv, [](Operands& o) { return o.state.sNPV; }, nullptr},
+};
+
+const Operation* findOperation(OperatorCode code) {
+    for (const Operation& op : kOperations)
+        if (op.code == code) return &op;
+    return nullptr;
+}
+
+}  // namespace
+
+void applyOperator(CalculatorState& state, CalculatorView& view, OperatorCode code) {
+    // An error display stays until AC: nothing is computed on it. (Keys are
+    // refused in Error status; this guards the steps that chain operators
+    // within one key, such as equals closing brackets.)
+    if (state.calcStatus == CalcStatus::Error) return;
+    const double x = readDisplayValue(state, view);
+    double r = x;
+    const Operation* op = findOperation(state.pendingOperator);
+    if (!op) {
+        state.calcStatus = CalcStatus::Ready;
+    } else if (const char* error = op->check ? op->check({state, view, state.accum, x}) : nullptr) {
+        showError(state, view, error);
+    } else {
+        Operands operands{state, view, state.accum, x};
+        r = op->compute(operands);
+        showValue(state, view, r);
+    }
+    state.pendingOperator = code;
+    state.accum = r;
+}
+
+void openBracket(CalculatorState& state, CalculatorView& view) {
+    if (state.bracketDepth >= kBracketLevels) return;
+    if (state.bracketDepth < 0) state.bracketDepth = 0;
+    const auto level = static_cast<std::size_t>(state.bracketDepth);
+    state.operatorBracket[level] = state.pendingOperator;
+    state.accumBracket[level] = state.accum;
+    resetEntry(state, view);
+    state.bracketDepth += 1;
+    updateBracketIndicator(state, view);
+}
+
+void closeBracket(CalculatorState& state, CalculatorView& view) {
+    if (state.bracketDepth <= 0) return;
+    state.bracketDepth = std::min(state.bracketDepth, kBracketLevels) - 1;
+    updateBracketIndicator(state, view);
+    applyOperator(state, view, OperatorCode::OpEquals);
+    // An error inside the bracket survives it: 2 X ( 1 / 0 ) keeps the error.
+    if (state.calcStatus == CalcStatus::Error) return;
+    const auto level = static_cast<std::size_t>(state.bracketDepth);
+    state.pendingOperator = state.operatorBracket[level];
+    state.accum = state.accumBracket[level];
+    state.calcStatus = CalcStatus::Ready;
+}
+
+void equalsKey(CalculatorState& state, CalculatorView& view) {
+    while (state.bracketDepth > 0) closeBracket(state, view);
+    applyOperator(state, view, OperatorCode::OpEquals);
+}
+
+void updateBracketIndicator(CalculatorState& state, CalculatorView& view) {
+    view.setKeyLabel(CommandId::CmdOpenBracket,
+                     "(.." + std::to_string(kBracketLevels - state.bracketDepth));
+    view.setKeyLabel(CommandId::CmdCloseBracket, std::to_string(state.bracketDepth) + "..)");
+}
+
+}  // namespace zentra

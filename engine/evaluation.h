@@ -1,0 +1,18 @@
+#pragma once
+// Chained evaluation, strictly left to right, with 16 bracket levels. Every
+// operator key first completes the pending operation (left operand accum, right
+// operand the display value) and then becomes the pending one.
+
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+
+namespace zentra {
+
+void applyOperator(CalculatorState& state, CalculatorView& view, OperatorCode code);
+void openBracket(CalculatorState& state, CalculatorView& view);
+void closeBracket(CalculatorState& state, CalculatorView& view);
+void equalsKey(CalculatorState& state, CalculatorView& view);
+// Captions of the bracket keys: "(..%d" free levels and "%d..)" open levels.
+void updateBracketIndicator(CalculatorState& state, CalculatorView& view);
+
+}  // namespace zentra

@@ -1,0 +1,16 @@
+#pragma once
+// Key captions, key fonts and the window title for the mode and the latches.
+
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+
+namespace zentra {
+
+// After a change of mode: clears the latches, sets every mode caption and the
+// title, then updateKeyLabels.
+void applyModeLayout(CalculatorState& state, CalculatorView& view);
+// After any change of shift, hyp or nNPV, every error and every reset. Rewrites
+// the deg key's caption, which restarts degrees-minutes-seconds entry.
+void updateKeyLabels(CalculatorState& state, CalculatorView& view);
+
+}  // namespace zentra

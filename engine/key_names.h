@@ -1,0 +1,24 @@
+#pragma once
+// Key names and typed numbers as zentra-cli and the test scripts spell them.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculator_state.h"
+#include "engine/command_id.h"
+
+namespace zentra {
+
+// "0".."9", ".", "EXP", "+/-", "<", "+", "-", "X" or "*", "/", "Pow", "=",
+// "(" or "(...", ")" or "...)", "C", "AC", "shift", "1/X", "sqrt", "sqr", "log",
+// "ln", "const", "deg", "hyp", "sin", "cos", "tan", "Min", "MR", "M+", "unit",
+// "mode", "copy", "paste", "Help", "%". Case-sensitive.
+std::optional<CommandId> keyByName(std::string_view name);
+
+// The keys that type a number token character by character: digits and ".",
+// "E" (the exponent key) in the decimal modes, "A"-"F" (const, deg, hyp, sin,
+// cos, tan) in Hexadecimal. Nothing when the token is not such a number.
+std::optional<std::vector<CommandId>> keysOfNumber(std::string_view token, NumberBase base);
+
+}  // namespace zentra

@@ -1,0 +1,8 @@
+#include "engine/key_handlers.h"
+
+namespace zentra {
+
+// TODO(statistics)
+void statisticKey(CalculatorState&, CalculatorView&, int) {}
+
+}  // namespace zentra

@@ -1,0 +1,53 @@
+#pragma once
+// A CalculatorView that records what the engine shows, for the tests.
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+#include "engine/dispatch.h"
+#include "engine/key_names.h"
+
+namespace zentra::testing {
+
+class RecordingView : public CalculatorView {
+public:
+    std::string display = "0";
+    std::map<CommandId, std::string> labels;
+    std::map<CommandId, KeyFont> fonts;
+    std::string title;
+    int beeps = 0;
+    std::vector<std::pair<std::string, std::string>> messages;
+
+    std::string getDisplayText() override { return display; }
+    void setDisplayText(std::string_view text) override { display = std::string(text); }
+    void setKeyLabel(CommandId key, std::string_view caption) override { labels[key] = std::string(caption); }
+    void setKeyFont(CommandId key, KeyFont font) override { fonts[key] = font; }
+    void setTitle(std::string_view text) override { title = std::string(text); }
+    void beep() override { ++beeps; }
+    void showMessage(std::string_view text, std::string_view caption) override {
+        messages.emplace_back(std::string(text), std::string(caption));
+    }
+};
+
+// Presses keys written as zentra-cli tokens: "2 + 3 X 4 =", "1.5E3", "#123205".
+inline void press(CalculatorState& state, CalculatorView& view, const std::string& script) {
+    std::istringstream in(script);
+    std::string token;
+    while (in >> token) {
+        if (token.size() > 1 && token[0] == '#') {
+            handleCommand(state, view, static_cast<std::uint32_t>(std::stoul(token.substr(1))));
+        } else if (auto key = keyByName(token)) {
+            handleCommand(state, view, commandWord(*key));
+        } else if (auto keys = keysOfNumber(token, state.numberBase)) {
+            for (CommandId k : *keys) handleCommand(state, view, commandWord(k));
+        } else {
+            throw std::invalid_argument("unknown key token: " + token);
+        }
+    }
+}
+
+}  // namespace zentra::testing
