@@ -58,4 +58,32 @@ struct PropertyDatabase {
 // tests build their own.
 PropertyDatabase& globalDatabase();
 
+// Look-ups return the first match in list order, comparing names byte for byte.
+// Without quiet, a miss reports a runtime problem (code 0) and does not return.
+Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet);
+Unit* findUnit(Property& property, std::string_view name, bool quiet);
+Constant* findConstant(Property& property, std::string_view name, bool quiet);
+
+// Find-or-create. setUnit overwrites factor and offset of an existing unit in
+// place; a property's first unit becomes its current unit.
+Property& addProperty(PropertyDatabase& db, std::string_view name);
+Unit& setUnit(Property& property, std::string_view name, double factor, double offset);
+Constant& setConstant(Property& property, std::string_view name, double value);
+
+// A constant's value in SI; "Current Time", "Date", "CPU Time" and
+// "Random Number" are computed when read.
+double constantValue(PropertyDatabase& db, const Constant& constant);
+
+Unit* findSIUnit(Property& property);
+void selectSIUnit(Property& property);
+inline double toSI(const Unit& unit, double x) { return (x - unit.offset) * unit.factor; }
+inline double fromSI(const Unit& unit, double s) { return s / unit.factor + unit.offset; }
+
+void clearDatabase(PropertyDatabase& db);
+// "dimensionless" with the unnamed unit, "angle" with radians, deg and gr.
+void addBuiltInContent(PropertyDatabase& db);
+// The dynamic constants, set after every successful load. osVersion is the
+// host's operating-system version as major + minor * 0.01.
+void addDynamicConstants(PropertyDatabase& db, double osVersion);
+
 }  // namespace zentra
