@@ -1,29 +1,3 @@
 #pragma once
-// The one place where Zentra turns doubles into text and text into doubles.
-// Independent of the user's locale (std::to_chars / std::from_chars never look
-// at it), and printing exponents as the original platform did: "E", a sign and
-// at least three digits (1.234567890E+011).
-
-#include <cstddef>
-#include <string>
-#include <string_view>
-
-namespace zentra {
-
-// printf-style conversion of one double. conv is one of 'f', 'e', 'E', 'g', 'G';
-// alternate is the "#" flag (keep the point and trailing zeros). A negative
-// precision means 6, as in printf. Precisions beyond what a double can carry
-// are limited, so the text stays bounded (it is then longer than any display).
-std::string formatDouble(double value, char conv, int precision, bool alternate = true);
-
-// The settings store's text form of a double: "%#.18G" with three-digit exponents.
-std::string formatStoredDouble(double value);
-
-// Reads the longest prefix of text that forms a decimal number, after leading
-// white space: optional sign, digits, optional point and digits, optional
-// exponent ("E" or "e", optional sign, digits). No such prefix gives 0.
-// Magnitudes beyond a double give an infinity, tiny ones zero. *consumed, when
-// given, receives the number of characters used (0 when there was no number).
-double parseDecimalPrefix(std::string_view text, std::size_t* consumed = nullptr);
-
-}  // namespace zentra
+// Number text lives with the units database, which the engine builds on.
+#include "units/number_text.h"

@@ -1,0 +1,29 @@
+#pragma once
+// The calculator state across runs: every key of section "Calc" with its type,
+// default and text form, read and written in a fixed order.
+
+#include <string>
+#include <string_view>
+
+#include "engine/appearance_settings.h"
+#include "engine/calculator_state.h"
+#include "engine/settings_store.h"
+
+namespace zentra {
+
+struct PropertyDatabase;
+
+// Reads every key but "Display" into the state and appearance; the angle unit
+// goes into the database (when given). Values that would break the model are
+// held to it: "Brackets" to 0..16, face names to 31 characters.
+void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, SettingsStore& store,
+                       PropertyDatabase* database);
+
+// "Display", read last and put into the display unchanged.
+std::string readSavedDisplay(SettingsStore& store);
+
+// Writes every key; the display text is cut to 24 characters.
+void saveState(const CalculatorState& state, const AppearanceSettings& appearance,
+               std::string_view displayText, SettingsStore& store, PropertyDatabase* database);
+
+}  // namespace zentra
