@@ -1,0 +1,31 @@
+#pragma once
+// The keypad as laid out in the window: every key with its command identifier,
+// its caption before the mode relabels it, and its place in dialog units.
+
+#include <array>
+#include <string_view>
+
+#include "engine/command_id.h"
+
+namespace zentra {
+
+struct KeyPlace {
+    CommandId id;
+    std::string_view caption;
+    int x, y, width, height;
+};
+
+inline constexpr int kKeyCount = 44;
+extern const std::array<KeyPlace, kKeyCount> kKeypad;
+
+// The display edit: control 400 at (5, 4), 101 x 13 dialog units, in a window
+// of 113 x 129.
+inline constexpr int kDisplayControlId = 400;
+inline constexpr KeyPlace kDisplayPlace{CommandId::CmdPercent, "", 5, 4, 101, 13};
+inline constexpr int kWindowWidthDu = 113;
+inline constexpr int kWindowHeightDu = 129;
+
+// The caption a key has before any relabelling, or empty for an unknown id.
+std::string_view templateCaption(CommandId id);
+
+}  // namespace zentra
