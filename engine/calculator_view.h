@@ -15,6 +15,8 @@ namespace zentra {
 class ConvertDialogModel;
 class PropertiesDialogModel;
 struct ModeSettings;
+struct AppearanceSettings;
+struct CalculatorState;
 struct FinancialRates;
 
 enum class KeyFont { Key, Glyph };
@@ -54,6 +56,12 @@ public:
     virtual bool runPropertiesDialog(PropertiesDialogModel& /*model*/) { return false; }
     // Calculator Mode dialog: edits the copy of the settings; true on OK.
     virtual bool runModeDialog(ModeSettings& /*settings*/) { return false; }
+    // The window's colours, bevel and fonts, which the Mode dialog edits; hosts
+    // without them return nothing.
+    virtual AppearanceSettings* appearanceSettings() { return nullptr; }
+    // After the Mode dialog's OK: z-order, brushes, fonts and a repaint from the
+    // changed settings.
+    virtual void applyAppearance(const CalculatorState& /*state*/) {}
     // Hosts' own keys that the engine passes back: copy, paste, help.
 };
 
