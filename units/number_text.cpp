@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "units/number_text.h"
 
 #include <algorithm>
 #include <array>

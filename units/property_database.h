@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +15,16 @@
 #include <unordered_map>
 
 namespace zentra {
+
+// Hash for the name indexes that also takes string_view, so look-ups build no string.
+struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const noexcept {
+        return std::hash<std::string_view>{}(name);
+    }
+};
+template <class Record>
+using NameIndex = std::unordered_map<std::string, Record*, NameHash, std::equal_to<>>;
 
 struct Unit {
     std::string name;
@@ -32,13 +43,13 @@ Unit& blankUnit();
 
 struct Property {
     std::string name;
-    std::deque<Unit> units;          // stable addresses on append
-    std::deque<Constant> constants;  // empty behaves as "absent"
+    std::deque<Unit> units;            // stable addresses on append
+    std::deque<Constant> constants;    // empty behaves as "absent"
     Unit* currentUnit = &blankUnit();  // BlankUnit until the first unit is added
 
     // Look-up indexes beside the ordered lists; names are unique per list.
-    std::unordered_map<std::string, Unit*> unitIndex;
-    std::unordered_map<std::string, Constant*> constantIndex;
+    NameIndex<Unit> unitIndex;
+    NameIndex<Constant> constantIndex;
 };
 
 // "dimensionless" with no units, outside the database: the calculator's first
@@ -47,11 +58,11 @@ Property& standaloneDimensionless();
 
 struct PropertyDatabase {
     std::deque<Property> properties;
-    std::unordered_map<std::string, Property*> propertyIndex;
+    NameIndex<Property> propertyIndex;
     bool modified = false;
     std::uint32_t scrambleState = 0;
     std::uint32_t randomState = 1;  // C-library style generator, never re-seeded
-    double startSeconds = 0;        // steady clock at start-up, for "CPU Time"
+    double startSeconds = 0;        // steady clock at start-up (set by addBuiltInContent)
 };
 
 // The one database of a running program. Hosts pass it to the functions below;
@@ -60,6 +71,8 @@ PropertyDatabase& globalDatabase();
 
 // Look-ups return the first match in list order, comparing names byte for byte.
 // Without quiet, a miss reports a runtime problem (code 0) and does not return.
+// A name with null data (a default-constructed string_view) stands for "no name"
+// and, like an empty list, gives nullptr without a report.
 Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet);
 Unit* findUnit(Property& property, std::string_view name, bool quiet);
 Constant* findConstant(Property& property, std::string_view name, bool quiet);
@@ -76,11 +89,21 @@ double constantValue(PropertyDatabase& db, const Constant& constant);
 
 Unit* findSIUnit(Property& property);
 void selectSIUnit(Property& property);
-inline double toSI(const Unit& unit, double x) { return (x - unit.offset) * unit.factor; }
-inline double fromSI(const Unit& unit, double s) { return s / unit.factor + unit.offset; }
+inline double toSI(const Unit& unit, double x) {
+    return (x - unit.offset) * unit.factor;
+}
+inline double fromSI(const Unit& unit, double s) {
+    return s / unit.factor + unit.offset;
+}
+// The one conversion between two units of a property: subtract, multiply, divide, add.
+inline double convertReading(const Unit& from, const Unit& to, double x) {
+    const double s = toSI(from, x);
+    return fromSI(to, s);
+}
 
 void clearDatabase(PropertyDatabase& db);
 // "dimensionless" with the unnamed unit, "angle" with radians, deg and gr.
+// Also starts the "CPU Time" clock (db.startSeconds).
 void addBuiltInContent(PropertyDatabase& db);
 // The dynamic constants, set after every successful load. osVersion is the
 // host's operating-system version as major + minor * 0.01.
