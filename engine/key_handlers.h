@@ -24,8 +24,14 @@ void keyMemoryIn(CalculatorState&, CalculatorView&);
 void keyMemoryRecall(CalculatorState&, CalculatorView&);
 void keyMemoryAdd(CalculatorState&, CalculatorView&);  // the Data key in Statistics
 
-// statistics.cpp: a digit key under shift in Statistics.
+// statistics.cpp: a digit key under shift in Statistics, and the Data key (M+).
 void statisticKey(CalculatorState&, CalculatorView&, int digit);
+void dataKey(CalculatorState&, CalculatorView&);
+
+// financial.cpp: in Financial, the hyp key enters a cash flow and 1/X opens
+// the Financial Rates dialog.
+void cashFlowKey(CalculatorState&, CalculatorView&);
+void financialRatesKey(CalculatorState&, CalculatorView&);
 
 // unit_keys.cpp
 void keyUnit(CalculatorState&, CalculatorView&);

@@ -1,10 +1,108 @@
+// The ten memory registers and the Select Memory dialog that the shifted
+// memory keys open.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/display_format.h"
+#include "engine/evaluation.h"
 #include "engine/key_handlers.h"
+#include "engine/key_labels.h"
 
 namespace zentra {
+namespace {
 
-// TODO(memories)
-void keyMemoryIn(CalculatorState&, CalculatorView&) {}
-void keyMemoryRecall(CalculatorState&, CalculatorView&) {}
-void keyMemoryAdd(CalculatorState&, CalculatorView&) {}
+constexpr int kFirstMemoryCode = 48;  // the dialog's button of memory k ends it with 48 + k
+
+// Keeps the display text only: formatting a memory for the list must not touch
+// the calculator's display or labels.
+class ListTextView final : public CalculatorView {
+public:
+    std::string text;
+    std::string getDisplayText() override { return text; }
+    void setDisplayText(std::string_view t) override { text = std::string(t); }
+    void setKeyLabel(CommandId, std::string_view) override {}
+    void setKeyFont(CommandId, KeyFont) override {}
+    void setTitle(std::string_view) override {}
+    void beep() override {}
+    void showMessage(std::string_view, std::string_view) override {}
+};
+
+// A memory as the list shows it, in the current base and display type. A value
+// the display cannot hold (an infinity, a word too wide for Binary) shows its
+// error text in its own row instead of putting the calculator into Error
+// status, so opening the list never costs the calculation in progress.
+std::string memoryListText(const CalculatorState& state, double value) {
+    CalculatorState probe = state;
+    probe.calcStatus = CalcStatus::Ready;
+    ListTextView probeView;
+    std::string text;
+    if (formatValue(probe, probeView, value, text) == 0) text = probeView.text;
+    return text;
+}
+
+// Runs the Select Memory dialog. Returns the chosen memory, or nothing when
+// the user cancelled.
+std::optional<int> chooseMemory(CalculatorState& state, CalculatorView& view,
+                                std::string_view title) {
+    std::array<std::string, kMemoryCount> values;
+    for (int k = 0; k < kMemoryCount; ++k)
+        values[static_cast<std::size_t>(k)] =
+            memoryListText(state, state.memory[static_cast<std::size_t>(k)]);
+    // Formatting for the list ends an entry in progress, as showing a value does.
+    if (state.calcStatus != CalcStatus::Error) state.calcStatus = CalcStatus::Ready;
+
+    view.suspendPowerOff();
+    const std::optional<int> code = view.selectMemory(title, values);
+    view.resumePowerOff();
+    if (!code) return std::nullopt;
+    const int k = *code - kFirstMemoryCode;
+    return k >= 0 && k < kMemoryCount ? k : 0;  // any other end code means memory 0
+}
+
+// The memory a key works on: 0 without shift, else the one chosen in the
+// dialog. A shifted use always ends with shift cleared, chosen or cancelled.
+std::optional<int> targetMemory(CalculatorState& state, CalculatorView& view,
+                                std::string_view title) {
+    if (!state.shift) return 0;
+    const std::optional<int> k = chooseMemory(state, view, title);
+    state.shift = false;
+    updateKeyLabels(state, view);
+    return k;
+}
+
+double& memoryAt(CalculatorState& state, int k) {
+    return state.memory[static_cast<std::size_t>(k)];
+}
+
+}  // namespace
+
+void keyMemoryIn(CalculatorState& state, CalculatorView& view) {
+    const std::optional<int> k = targetMemory(state, view, "Memory Input");
+    if (!k) return;
+    memoryAt(state, *k) = readDisplayValue(state, view);
+}
+
+void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
+    const std::optional<int> k = targetMemory(state, view, "Memory Recall");
+    if (!k) return;
+    showValue(state, view, memoryAt(state, *k));
+}
+
+void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {
+    if (state.numberBase == NumberBase::Statistics) {
+        dataKey(state, view);
+        return;
+    }
+    applyOperator(state, view, OperatorCode::OpEquals);
+    // An error while completing the calculation leaves nothing to add; the
+    // error text would otherwise read as 0.
+    if (state.calcStatus == CalcStatus::Error) return;
+    const std::optional<int> k = targetMemory(state, view, "Memory Add");
+    if (!k) return;
+    memoryAt(state, *k) += readDisplayValue(state, view);
+}
 
 }  // namespace zentra
