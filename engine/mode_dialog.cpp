@@ -1,8 +1,156 @@
+#include "engine/mode_dialog.h"
+
+#include <climits>
+
+#include "engine/display_format.h"
 #include "engine/key_handlers.h"
+#include "engine/key_labels.h"
+#include "units/property_database.h"
 
 namespace zentra {
+namespace {
 
-// TODO(mode): the Calculator Mode dialog's settings, validation and apply.
-void keyMode(CalculatorState&, CalculatorView&) {}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Keeps the power-off countdown paused for as long as the dialog's command
+// runs, and resumes it however the command ends: a runtime problem while the
+// OK is applied must not leave the calculator unable to power off.
+class PowerOffPause {
+public:
+    explicit PowerOffPause(CalculatorView& view) : view_(view) { view_.suspendPowerOff(); }
+    ~PowerOffPause() { view_.resumePowerOff(); }
+    PowerOffPause(const PowerOffPause&) = delete;
+    PowerOffPause& operator=(const PowerOffPause&) = delete;
+
+private:
+    CalculatorView& view_;
+};
+
+std::optional<ModeFieldProblem> checkRange(const std::string& text, int low, int high,
+                                           ModeField field, int& out) {
+    const std::optional<int> value = parseIntegerField(text);
+    if (!value) return ModeFieldProblem{field, kEnterIntegerText};
+    if (*value < low || *value > high) return ModeFieldProblem{field, integerRangeText(low, high)};
+    out = *value;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string integerRangeText(int low, int high) {
+    return "Please enter an integer between " + std::to_string(low) + " and " +
+           std::to_string(high) + ".";
+}
+
+std::optional<int> parseIntegerField(const std::string& text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && isBlank(text[i])) ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::size_t digitsStart = i;
+    long long magnitude = 0;
+    while (i < n && text[i] >= '0' && text[i] <= '9') {
+        if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (i == digitsStart) return std::nullopt;
+    while (i < n && isBlank(text[i])) ++i;
+    if (i != n) return std::nullopt;
+    if (negative) magnitude = -magnitude;
+    if (magnitude > INT_MAX) return INT_MAX;
+    if (magnitude < INT_MIN) return INT_MIN;
+    return static_cast<int>(magnitude);
+}
+
+std::optional<ModeFieldProblem> validateModeSettings(ModeSettings& settings) {
+    int digits = 0;
+    int apoTime = 0;
+    if (auto problem =
+            checkRange(settings.digitsText, kDigitsMin, kDigitsMax, ModeField::Digits, digits))
+        return problem;
+    if (auto problem =
+            checkRange(settings.apoTimeText, kApoTimeMin, kApoTimeMax, ModeField::ApoTime, apoTime))
+        return problem;
+    settings.digits = digits;
+    settings.apoTime = apoTime;
+    return std::nullopt;
+}
+
+AngleChoice currentAngleChoice(PropertyDatabase* database) {
+    if (!database) return AngleChoice::Deg;
+    Property* angle = findProperty(*database, "angle", true);
+    if (!angle) return AngleChoice::Deg;
+    if (angle->currentUnit == findUnit(*angle, "radians", true)) return AngleChoice::Rad;
+    if (angle->currentUnit == findUnit(*angle, "gr", true)) return AngleChoice::Grad;
+    return AngleChoice::Deg;
+}
+
+ModeSettings modeSettingsFrom(const CalculatorState& state, CalculatorView& view) {
+    ModeSettings s;
+    s.angle = currentAngleChoice(state.database);
+    s.numberBase = state.numberBase;
+    s.displayType = state.displayType;
+    s.digits = state.digits;
+    s.digitsText = std::to_string(state.digits);
+    s.autoPowerOff = state.autoPowerOff;
+    s.apoTime = state.apoTime;
+    s.apoTimeText = std::to_string(state.apoTime);
+    s.alwaysOnTop = state.alwaysOnTop;
+    s.errorBeep = state.errorBeep;
+    if (AppearanceSettings* appearance = view.appearanceSettings()) {
+        s.bodyBevel = appearance->bodyBevel;
+        s.textColour = appearance->textColour;
+        s.backColour = appearance->backColour;
+        s.bodyColour = appearance->bodyColour;
+        s.displayFontSpec = &appearance->displayFontSpec;
+    }
+    return s;
+}
+
+void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeSettings& settings,
+                       double heldValue) {
+    state.displayType = settings.displayType;
+    state.digits = settings.digits;
+    state.numberBase = settings.numberBase;
+    state.autoPowerOff = settings.autoPowerOff;
+    state.alwaysOnTop = settings.alwaysOnTop;
+    state.errorBeep = settings.errorBeep;
+    state.apoTime = settings.apoTime;
+    if (AppearanceSettings* appearance = view.appearanceSettings()) {
+        appearance->textColour = settings.textColour;
+        appearance->backColour = settings.backColour;
+        appearance->bodyColour = settings.bodyColour;
+        appearance->bodyBevel = settings.bodyBevel;
+    }
+    // Z-order, brushes, fonts and the repaint request.
+    view.applyAppearance(state);
+
+    if (state.database) {
+        if (Property* angle = findProperty(*state.database, "angle", true)) {
+            const int choice = static_cast<int>(settings.angle);
+            const char* name = kAngleUnitNames[choice >= 0 && choice <= 2 ? choice : 0];
+            angle->currentUnit = findUnit(*angle, name, false);
+        }
+    }
+    applyModeLayout(state, view);
+    showValue(state, view, heldValue);
+}
+
+void runModeDialog(CalculatorState& state, CalculatorView& view) {
+    PowerOffPause pause(view);
+    const double held = readDisplayValue(state, view);
+    ModeSettings settings = modeSettingsFrom(state, view);
+    if (!view.runModeDialog(settings)) return;
+    // The host validated before its OK; a host that did not gets no unchecked values in.
+    if (validateModeSettings(settings)) return;
+    applyModeSettings(state, view, settings, held);
+}
+
+void keyMode(CalculatorState& state, CalculatorView& view) {
+    runModeDialog(state, view);
+}
 
 }  // namespace zentra

@@ -1,0 +1,327 @@
+#include "engine/mode_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/appearance_rules.h"
+#include "engine/mode_answer.h"
+#include "engine/number_text.h"
+#include "support/recording_view.h"
+#include "units/property_database.h"
+#include "units/runtime_problem.h"
+
+namespace zentra::testing {
+namespace {
+
+// A host whose Mode dialog is a function of the test.
+class ModeView : public RecordingView {
+public:
+    std::function<bool(ModeSettings&)> dialog;
+    AppearanceSettings appearance;
+    bool hasAppearance = true;
+    int suspended = 0;
+    int resumed = 0;
+    int appearanceApplied = 0;
+    std::vector<std::string> shownTexts;
+
+    void suspendPowerOff() override { ++suspended; }
+    void resumePowerOff() override { ++resumed; }
+    bool runModeDialog(ModeSettings& settings) override {
+        return dialog ? dialog(settings) : false;
+    }
+    AppearanceSettings* appearanceSettings() override {
+        return hasAppearance ? &appearance : nullptr;
+    }
+    void applyAppearance(const CalculatorState&) override { ++appearanceApplied; }
+    void setDisplayText(std::string_view text) override {
+        shownTexts.emplace_back(text);
+        RecordingView::setDisplayText(text);
+    }
+};
+
+class ModeDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        addBuiltInContent(db);
+        state.database = &db;
+        angle = findProperty(db, "angle", true);
+        angle->currentUnit = findUnit(*angle, "deg", true);
+        previousPresenter =
+            setRuntimeProblemPresenter([this](const std::string& m) { problems.push_back(m); });
+    }
+    void TearDown() override { setRuntimeProblemPresenter(previousPresenter); }
+
+    // Runs the mode key with a dialog that edits the settings and presses OK.
+    void okWith(const std::function<void(ModeSettings&)>& edit) {
+        view.dialog = [edit](ModeSettings& s) {
+            edit(s);
+            return !validateModeSettings(s).has_value();
+        };
+        press(state, view, "mode");
+    }
+
+    PropertyDatabase db;
+    Property* angle = nullptr;
+    CalculatorState state;
+    ModeView view;
+    std::vector<std::string> problems;
+    RuntimeProblemPresenter previousPresenter;
+};
+
+TEST_F(ModeDialogTest, HexadecimalShowsTheWholeValueAndDecimalReadsItBack) {
+    press(state, view, "255.75");
+    okWith([](ModeSettings& s) { s.numberBase = NumberBase::Hexadecimal; });
+    EXPECT_EQ(state.numberBase, NumberBase::Hexadecimal);
+    EXPECT_EQ(view.display.substr(0, view.display.find(' ')), "FF");
+
+    okWith([](ModeSettings& s) { s.numberBase = NumberBase::Decimal; });
+    EXPECT_EQ(view.display, "255.0000000");
+}
+
+TEST_F(ModeDialogTest, CancelChangesNothingAndDoesNotShowTheValueAgain) {
+    press(state, view, "2.5 shift");
+    view.shownTexts.clear();
+    view.dialog = [](ModeSettings& s) {
+        s.numberBase = NumberBase::Binary;
+        s.digitsText = "3";
+        s.alwaysOnTop = true;
+        s.bodyColour = Rgb{1, 2, 3};
+        s.angle = AngleChoice::Rad;
+        return false;
+    };
+    press(state, view, "mode");
+    EXPECT_EQ(state.numberBase, NumberBase::Decimal);
+    EXPECT_EQ(state.digits, 10);
+    EXPECT_FALSE(state.alwaysOnTop);
+    EXPECT_TRUE(state.shift);
+    EXPECT_EQ(view.appearance.bodyColour, (Rgb{128, 128, 128}));
+    EXPECT_EQ(angle->currentUnit->name, "deg");
+    EXPECT_TRUE(view.shownTexts.empty());
+    EXPECT_EQ(view.appearanceApplied, 0);
+    EXPECT_EQ(view.suspended, 1);
+    EXPECT_EQ(view.resumed, 1);
+}
+
+TEST_F(ModeDialogTest, UnchangedOkClearsLatchesRebuildsAppearanceAndRoundsTheDisplay) {
+    view.display = "3.14159265358979";
+    state.shift = true;
+    state.hyp = true;
+    okWith([](ModeSettings&) {});
+    EXPECT_FALSE(state.shift);
+    EXPECT_FALSE(state.hyp);
+    EXPECT_EQ(view.appearanceApplied, 1);
+    EXPECT_EQ(view.display, "3.141592654");
+}
+
+TEST_F(ModeDialogTest, DialogStartsFromTheStateAndTheWindowAppearance) {
+    state.digits = 7;
+    state.apoTime = 300;
+    state.displayType = DisplayType::Scientific;
+    view.appearance.backColour = Rgb{9, 8, 7};
+    angle->currentUnit = findUnit(*angle, "gr", true);
+    ModeSettings seen;
+    view.dialog = [&](ModeSettings& s) {
+        seen = s;
+        return false;
+    };
+    press(state, view, "mode");
+    EXPECT_EQ(seen.digitsText, "7");
+    EXPECT_EQ(seen.apoTimeText, "300");
+    EXPECT_EQ(seen.displayType, DisplayType::Scientific);
+    EXPECT_EQ(seen.backColour, (Rgb{9, 8, 7}));
+    EXPECT_EQ(seen.angle, AngleChoice::Grad);
+    EXPECT_EQ(seen.displayFontSpec, &view.appearance.displayFontSpec);
+}
+
+TEST_F(ModeDialogTest, OkWritesEverySettingBack) {
+    okWith([](ModeSettings& s) {
+        s.displayType = DisplayType::Fixed;
+        s.digitsText = "4";
+        s.autoPowerOff = true;
+        s.apoTimeText = "60";
+        s.alwaysOnTop = true;
+        s.errorBeep = false;
+        s.bodyBevel = true;
+        s.textColour = Rgb{1, 1, 1};
+        s.backColour = Rgb{2, 2, 2};
+        s.bodyColour = Rgb{3, 3, 3};
+        s.angle = AngleChoice::Rad;
+    });
+    EXPECT_EQ(state.displayType, DisplayType::Fixed);
+    EXPECT_EQ(state.digits, 4);
+    EXPECT_TRUE(state.autoPowerOff);
+    EXPECT_EQ(state.apoTime, 60);
+    EXPECT_TRUE(state.alwaysOnTop);
+    EXPECT_FALSE(state.errorBeep);
+    EXPECT_TRUE(view.appearance.bodyBevel);
+    EXPECT_EQ(view.appearance.textColour, (Rgb{1, 1, 1}));
+    EXPECT_EQ(view.appearance.backColour, (Rgb{2, 2, 2}));
+    EXPECT_EQ(view.appearance.bodyColour, (Rgb{3, 3, 3}));
+    EXPECT_EQ(angle->currentUnit->name, "radians");
+    EXPECT_EQ(view.display, "0.0000");
+}
+
+TEST_F(ModeDialogTest, AnAngleUnitOfTheUsersOwnShowsDegAndOkSetsDeg) {
+    angle->currentUnit = &setUnit(*angle, "turns", 6.283185307179586, 0.0);
+    AngleChoice seen = AngleChoice::Rad;
+    okWith([&](ModeSettings& s) { seen = s.angle; });
+    EXPECT_EQ(seen, AngleChoice::Deg);
+    EXPECT_EQ(angle->currentUnit->name, "deg");
+}
+
+TEST_F(ModeDialogTest, MissingAngleUnitAbandonsTheRestButResumesPowerOff) {
+    PropertyDatabase bare;
+    Property& onlyRadians = addProperty(bare, "angle");
+    setUnit(onlyRadians, "radians", 1.0, 0.0);
+    state.database = &bare;
+    view.display = "1.5";
+    state.shift = true;
+    view.shownTexts.clear();
+    view.dialog = [](ModeSettings& s) {
+        s.angle = AngleChoice::Grad;
+        s.digitsText = "3";
+        s.bodyColour = Rgb{5, 5, 5};
+        return true;
+    };
+    EXPECT_THROW(press(state, view, "mode"), RuntimeProblem);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0], "Runtime Problem: Syntax 'Unit not found'");
+    // Applied before the angle: stays applied.
+    EXPECT_EQ(state.digits, 3);
+    EXPECT_EQ(view.appearance.bodyColour, (Rgb{5, 5, 5}));
+    // After it: not done.
+    EXPECT_TRUE(state.shift);
+    EXPECT_TRUE(view.shownTexts.empty());
+    EXPECT_EQ(view.resumed, 1);
+}
+
+TEST_F(ModeDialogTest, HostWithoutAppearanceOrDatabaseStillAppliesTheMode) {
+    view.hasAppearance = false;
+    state.database = nullptr;
+    okWith([](ModeSettings& s) { s.numberBase = NumberBase::Octal; });
+    EXPECT_EQ(state.numberBase, NumberBase::Octal);
+}
+
+struct FieldCase {
+    const char* name;
+    const char* digits;
+    const char* apoTime;
+    std::optional<ModeField> field;
+    const char* message;
+};
+
+class ModeValidationTest : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(ModeValidationTest, RefusesWhatTheDialogRefuses) {
+    const FieldCase& c = GetParam();
+    ModeSettings s;
+    s.digitsText = c.digits;
+    s.apoTimeText = c.apoTime;
+    auto problem = validateModeSettings(s);
+    if (!c.field) {
+        EXPECT_FALSE(problem) << problem->message;
+        return;
+    }
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, *c.field);
+    EXPECT_EQ(problem->message, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ModeValidationTest,
+    ::testing::Values(
+        FieldCase{"DigitsZero", "0", "120", ModeField::Digits,
+                  "Please enter an integer between 1 and 22."},
+        FieldCase{"DigitsTwentyThree", "23", "120", ModeField::Digits,
+                  "Please enter an integer between 1 and 22."},
+        FieldCase{"SecNine", "10", "9", ModeField::ApoTime,
+                  "Please enter an integer between 10 and 32000."},
+        FieldCase{"SecTooMany", "10", "32001", ModeField::ApoTime,
+                  "Please enter an integer between 10 and 32000."},
+        FieldCase{"DigitsText", "abc", "120", ModeField::Digits, "Please enter an integer."},
+        FieldCase{"DigitsEmpty", "", "120", ModeField::Digits, "Please enter an integer."},
+        FieldCase{"DigitsWithTrailingText", "5x", "120", ModeField::Digits,
+                  "Please enter an integer."},
+        FieldCase{"DigitsDecimal", "5.0", "120", ModeField::Digits, "Please enter an integer."},
+        FieldCase{"DigitsBeyondInt", "99999999999", "120", ModeField::Digits,
+                  "Please enter an integer between 1 and 22."},
+        FieldCase{"DigitsCheckedBeforeSec", "0", "0", ModeField::Digits,
+                  "Please enter an integer between 1 and 22."},
+        FieldCase{"BoundsAndBlanksAccepted", " +22 ", "32000", std::nullopt, ""},
+        FieldCase{"LowBoundsAccepted", "1", "10", std::nullopt, ""}),
+    [](const ::testing::TestParamInfo<FieldCase>& p) { return std::string(p.param.name); });
+
+struct BevelCase {
+    Rgb body, dark, light;
+};
+
+class BevelColoursTest : public ::testing::TestWithParam<BevelCase> {};
+
+TEST_P(BevelColoursTest, DarkHalvesLightDoublesOrTurnsWhite) {
+    const BevelCase& c = GetParam();
+    BevelColours got = bevelColours(c.body);
+    EXPECT_EQ(got.dark, c.dark);
+    EXPECT_EQ(got.light, c.light);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, BevelColoursTest,
+    ::testing::Values(BevelCase{{128, 128, 128}, {64, 64, 64}, {255, 255, 255}},
+                      BevelCase{{100, 150, 200}, {50, 75, 100}, {200, 255, 255}},
+                      BevelCase{{0, 0, 255}, {0, 0, 127}, {255, 255, 255}},
+                      BevelCase{{10, 10, 250}, {5, 5, 125}, {20, 20, 255}}));
+
+TEST(PowerOffMilliseconds, StoredValuesOutsideTheDialogRangeAreHeldToIt) {
+    EXPECT_EQ(powerOffMilliseconds(120), 120000);
+    EXPECT_EQ(powerOffMilliseconds(0), 10000);
+    EXPECT_EQ(powerOffMilliseconds(-5), 10000);
+    EXPECT_EQ(powerOffMilliseconds(2147483647), 32000000);
+}
+
+TEST(ModeAnswer, NamedSettingsChangeTheRestStay) {
+    ModeSettings s;
+    s.errorBeep = true;
+    auto r = applyModeAnswer("base=hex,display=sci,digits=5,angle=grad,apo=1,apotime=30,top=1", s);
+    EXPECT_EQ(r.outcome, ModeAnswerOutcome::Accepted);
+    EXPECT_EQ(s.numberBase, NumberBase::Hexadecimal);
+    EXPECT_EQ(s.displayType, DisplayType::Scientific);
+    EXPECT_EQ(s.digits, 5);
+    EXPECT_EQ(s.angle, AngleChoice::Grad);
+    EXPECT_TRUE(s.autoPowerOff);
+    EXPECT_EQ(s.apoTime, 30);
+    EXPECT_TRUE(s.alwaysOnTop);
+    EXPECT_TRUE(s.errorBeep);
+}
+
+TEST(ModeAnswer, OkAndEsc) {
+    ModeSettings s;
+    EXPECT_EQ(applyModeAnswer("ok", s).outcome, ModeAnswerOutcome::Accepted);
+    EXPECT_EQ(s.digits, 10);
+    EXPECT_EQ(applyModeAnswer("esc", s).outcome, ModeAnswerOutcome::Cancelled);
+}
+
+TEST(ModeAnswer, RefusedFieldKeepsTheEditsForTheNextAnswer) {
+    ModeSettings s;
+    auto r = applyModeAnswer("base=bin,digits=23", s);
+    EXPECT_EQ(r.outcome, ModeAnswerOutcome::Refused);
+    EXPECT_EQ(r.message, "Please enter an integer between 1 and 22.");
+    r = applyModeAnswer("digits=8", s);
+    EXPECT_EQ(r.outcome, ModeAnswerOutcome::Accepted);
+    EXPECT_EQ(s.numberBase, NumberBase::Binary);
+    EXPECT_EQ(s.digits, 8);
+    EXPECT_EQ(applyModeAnswer("apotime=abc", s).message, "Please enter an integer.");
+}
+
+TEST(ModeAnswer, MalformedAnswersChangeNothing) {
+    for (const char* bad : {"base=dex", "digits", "colour=1", "beep=2", "", "base=hex,,top=1"}) {
+        ModeSettings s;
+        auto r = applyModeAnswer(bad, s);
+        EXPECT_EQ(r.outcome, ModeAnswerOutcome::Malformed) << bad;
+        EXPECT_FALSE(r.message.empty()) << bad;
+        EXPECT_EQ(s.numberBase, NumberBase::Decimal) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace zentra::testing
