@@ -1,0 +1,464 @@
+#include "shell/calculator_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <climits>
+
+#include "engine/dispatch.h"
+#include "engine/key_handlers.h"
+#include "engine/key_labels.h"
+#include "engine/saved_state.h"
+#include "engine/settings_store.h"
+#include "shell/accelerators.h"
+#include "shell/help_window.h"
+#include "shell/platform/host_dispatch.h"
+#include "units/property_database.h"
+
+namespace zentra {
+namespace {
+
+constexpr const char* kUnsavedDatabaseText =
+    "Unsaved modifications to properties database will be lost";
+// Where the window was left; not part of the calculator state proper.
+constexpr const char* kWindowXKey = "WindowX";
+constexpr const char* kWindowYKey = "WindowY";
+constexpr int kNoPosition = INT_MIN;
+constexpr int kDefaultPositionDu = 48;
+
+QString fromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Dialog units of the window's template font: a quarter of the average
+// character width and an eighth of the character height.
+struct DialogUnits {
+    double x, y;
+    QRect map(int left, int top, int width, int height) const {
+        return {qRound(left * x), qRound(top * y), qRound(width * x), qRound(height * y)};
+    }
+};
+
+DialogUnits dialogUnits() {
+    const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 9));
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double average = metrics.horizontalAdvance(alphabet) / alphabet.size();
+    return {average / 4.0, metrics.height() / 8.0};
+}
+
+// A caption's bytes as the key shows them: with the button font loaded, a
+// byte from 0x80 up is a picture of the "Buttons" face, reached at U+E000 + byte.
+QString captionText(std::string_view bytes, bool glyphs) {
+    QString text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (glyphs && byte >= 0x80)
+            text += QChar(static_cast<char16_t>(0xE000 + byte));
+        else if (byte == '&')
+            text += QStringLiteral("&&");  // not a mnemonic
+        else
+            text += QChar(static_cast<char16_t>(byte));
+    }
+    return text;
+}
+
+// What a glyph caption says in words, for screen readers.
+struct GlyphName {
+    std::string_view glyphs;
+    const char* name;
+};
+
+constexpr GlyphName kGlyphNames[] = {
+    {"\x80", "."},
+    {"\x81", "+"},
+    {"\x82", "-"},
+    {"\x83", "X"},
+    {"\x84", "/"},
+    {"\xC0", "x^2"},
+    {"\xC1", "sqrt"},
+    {"\xC2", "x^y"},
+    {"\xC4", "e^x"},
+    {"\xC5", "ln"},
+    {"\xC6", "10^x"},
+    {"\xC7", "log"},
+    {"\xD2", "pi"},
+    {"\xD3", "x^1/y"},
+    {"\xD4", "1/x"},
+    {"\xD5", "+/-"},
+    {"\xD8", "deg"},
+    {"\xD9", "min"},
+    {"\xDA", "sec"},
+    {"\xDB", ">deg"},
+    {"\xE3", "avg"},
+    {"\xDF\xE0", "sdv"},
+    {"\xDF\xE0\xE1\xE2", "ssd"},
+    {"\xE5x", "sum"},
+    {"\xE5x\xE4", "ssq"},
+};
+
+QString spokenCaption(std::string_view bytes) {
+    for (const GlyphName& entry : kGlyphNames)
+        if (entry.glyphs == bytes) return QString::fromLatin1(entry.name);
+    // "sin" followed by the inverse mark reads "asin".
+    if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) == 0xDE)
+        return QStringLiteral("a") + fromLatin1(bytes.substr(0, bytes.size() - 1));
+    return fromLatin1(bytes);
+}
+
+bool hasGlyphs(std::string_view bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
+    return false;
+}
+
+QFont fontFromSpec(const FontSpec& spec) {
+    QFont font(QString::fromStdString(spec.faceName));
+    if (spec.height < 0)
+        font.setPixelSize(-spec.height);
+    else if (spec.height > 0)
+        font.setPixelSize(spec.height);  // a cell height; close enough for a key
+    if (spec.weight > 0) font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
+    font.setItalic(spec.italic != 0);
+    font.setUnderline(spec.underline != 0);
+    font.setStrikeOut(spec.strikeOut != 0);
+    return font;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* database,
+                                   bool buttonFontLoaded, QWidget* parent)
+    : QWidget(parent), store_(store), database_(database) {
+    setAttribute(Qt::WA_QuitOnClose, false);  // the application ends the run itself
+    createControls();
+
+    state_.database = database_;
+    state_.buttonFontLoaded = buttonFontLoaded;
+    restoreSavedState(state_, appearance_, store_, database_);
+    createAppearanceObjects();
+    applyControlFonts();
+
+    // The window menu: the display's context menu, the keyboard's menu key
+    // anywhere in the window, and Alt+Space.
+    display_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(display_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { showSystemMenu(display_->mapToGlobal(pos), true); });
+    auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
+    });
+
+    setDisplayText(readSavedDisplay(store_));
+    dispatchGuarded([this] { applyModeLayout(state_, *this); });
+    if (state_.alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    restoreWindowPosition();
+    // Typing should reach the keypad's keyboard table, not edit the display.
+    if (QPushButton* equals = key(CommandId::CmdEquals)) equals->setFocus();
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    saveNow();
+}
+
+void CalculatorWindow::saveNow() {
+    saveState(state_, appearance_, getDisplayText(), store_, database_);
+    store_.writeInt(kWindowXKey, pos().x());
+    store_.writeInt(kWindowYKey, pos().y());
+}
+
+void CalculatorWindow::createControls() {
+    const DialogUnits units = dialogUnits();
+    setFixedSize(units.map(0, 0, kWindowWidthDu, kWindowHeightDu).size());
+
+    display_ = new QLineEdit(this);
+    display_->setObjectName(QStringLiteral("display"));
+    display_->setAccessibleName(QStringLiteral("Display"));
+    display_->setGeometry(
+        units.map(kDisplayPlace.x, kDisplayPlace.y, kDisplayPlace.width, kDisplayPlace.height));
+    // Enter in the display presses the default key, Help.
+    connect(display_, &QLineEdit::returnPressed, this,
+            [this] { runCommand(commandWord(CommandId::CmdHelp)); });
+
+    for (std::size_t i = 0; i < kKeypad.size(); ++i) {
+        const KeyPlace& place = kKeypad[i];
+        auto* button = new QPushButton(fromLatin1(place.caption), this);
+        button->setGeometry(units.map(place.x, place.y, place.width, place.height));
+        button->setAutoDefault(false);
+        button->setAccessibleName(fromLatin1(place.caption));
+        button->installEventFilter(this);
+        const CommandId id = place.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(commandWord(id)); });
+        keys_[i] = button;
+    }
+    installEventFilter(this);
+}
+
+void CalculatorWindow::restoreWindowPosition() {
+    const QPoint stored(store_.readInt(kWindowXKey, kNoPosition),
+                        store_.readInt(kWindowYKey, kNoPosition));
+    // Only where the title bar would be on a screen that is there now.
+    if (stored.x() != kNoPosition && stored.y() != kNoPosition) {
+        const QRect titleBar(stored, QSize(width(), 20));
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().intersects(titleBar)) {
+                move(stored);
+                return;
+            }
+        }
+    }
+    const DialogUnits units = dialogUnits();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().topLeft() +
+             QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y)));
+}
+
+QPushButton* CalculatorWindow::key(CommandId id) const {
+    for (std::size_t i = 0; i < kKeypad.size(); ++i)
+        if (kKeypad[i].id == id) return keys_[i];
+    return nullptr;
+}
+
+void CalculatorWindow::runCommand(std::uint32_t word) {
+    dispatchGuarded([this, word] {
+        if (handleCommand(state_, *this, word)) return;
+        // What passed the gate but the engine leaves to its host.
+        switch (commandOf(word)) {
+            case CommandId::CmdCopy:
+                copyDisplay();
+                break;
+            case CommandId::CmdPaste:
+                pasteDisplay();
+                break;
+            case CommandId::CmdHelp:
+                openHelp();
+                break;
+            default:
+                break;
+        }
+    });
+}
+
+void CalculatorWindow::runSystemCommand(SystemCommand command) {
+    switch (command) {
+        case SystemCommand::About:
+            openAbout();
+            break;
+        case SystemCommand::Help:
+            openHelp();
+            break;
+        case SystemCommand::Mode:
+            openModeDirectly();
+            break;
+        case SystemCommand::Copy:
+            dispatchGuarded([this] { copyDisplay(); });
+            break;
+        case SystemCommand::Paste:
+            dispatchGuarded([this] { pasteDisplay(); });
+            break;
+    }
+}
+
+void CalculatorWindow::restoreAndActivate() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void CalculatorWindow::showSystemMenu(const QPoint& globalPos, bool withEditActions) {
+    QMenu* menu = createSystemMenu(withEditActions);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
+}
+
+QMenu* CalculatorWindow::createSystemMenu(bool withEditActions) {
+    QMenu* menu = withEditActions ? display_->createStandardContextMenu() : new QMenu(this);
+    if (withEditActions) menu->addSeparator();
+    const struct {
+        const char* text;
+        SystemCommand command;
+    } entries[] = {{"Mode", SystemCommand::Mode},   {"Copy", SystemCommand::Copy},
+                   {"Paste", SystemCommand::Paste}, {nullptr, {}},
+                   {"&Help", SystemCommand::Help},  {"&About...", SystemCommand::About}};
+    for (const auto& entry : entries) {
+        if (!entry.text) {
+            menu->addSeparator();
+            continue;
+        }
+        const SystemCommand command = entry.command;
+        menu->addAction(QString::fromLatin1(entry.text), this,
+                        [this, command] { runSystemCommand(command); });
+    }
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("&Close"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
+                    &QWidget::close);
+    return menu;
+}
+
+// Without shift the whole display is copied; with shift latched, whatever the
+// user selected in it. Shift stays as it is.
+void CalculatorWindow::copyDisplay() {
+    if (!state_.shift) display_->selectAll();
+    display_->copy();
+}
+
+void CalculatorWindow::pasteDisplay() {
+    if (!state_.shift) display_->selectAll();
+    display_->paste();
+}
+
+void CalculatorWindow::openHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showContents();
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void CalculatorWindow::openAbout() {
+    suspendPowerOff();
+    QMessageBox::about(this, QStringLiteral("About Zentra"),
+                       QStringLiteral("Zentra Version %1").arg(QStringLiteral(ZENTRA_VERSION)));
+    resumePowerOff();
+}
+
+// The right click and the menu's "Mode" open the Calculator Mode dialog even
+// in Error status.
+void CalculatorWindow::openModeDirectly() {
+    dispatchGuarded([this] { keyMode(state_, *this); });
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // No accelerator while the display has the focus: typing edits its text.
+    if (event->type() == QEvent::KeyPress && !display_->hasFocus()) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (const auto command = acceleratorCommand(keyStrokeOf(*keyEvent))) {
+            runCommand(commandWord(*command, true));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    if (database_ && database_->modified &&
+        QMessageBox::warning(this, QStringLiteral("Warning"),
+                             QString::fromLatin1(kUnsavedDatabaseText),
+                             QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closeAccepted();
+}
+
+void CalculatorWindow::mousePressEvent(QMouseEvent* event) {
+    // Keys pass right clicks on to the window; only the body itself opens the dialog.
+    if (event->button() == Qt::RightButton && !childAt(event->position().toPoint())) {
+        openModeDirectly();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
+}
+
+// --- CalculatorView ---------------------------------------------------------
+
+std::string CalculatorWindow::getDisplayText() {
+    const QByteArray bytes = display_->text().left(24).toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void CalculatorWindow::setDisplayText(std::string_view text) {
+    display_->setText(fromLatin1(text));
+}
+
+void CalculatorWindow::setKeyLabel(CommandId id, std::string_view caption) {
+    QPushButton* button = key(id);
+    if (!button) return;
+    const bool glyphs = state_.buttonFontLoaded && hasGlyphs(caption);
+    button->setText(captionText(caption, glyphs));
+    button->setAccessibleName(glyphs ? spokenCaption(caption) : fromLatin1(caption));
+}
+
+void CalculatorWindow::setKeyFont(CommandId id, KeyFont font) {
+    if (QPushButton* button = key(id))
+        button->setFont(font == KeyFont::Glyph ? glyphFont_ : keyFont_);
+}
+
+void CalculatorWindow::setTitle(std::string_view title) {
+    setWindowTitle(fromLatin1(title));
+}
+
+void CalculatorWindow::beep() {
+    ++beepCount_;
+    QApplication::beep();
+}
+
+void CalculatorWindow::showMessage(std::string_view text, std::string_view caption) {
+    const QString title = fromLatin1(caption);
+    QMessageBox box(title == QLatin1String("Warning") ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    title, fromLatin1(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+// --- Appearance ---------------------------------------------------------------
+
+void CalculatorWindow::createAppearanceObjects() {
+    displayFont_ = fontFromSpec(appearance_.displayFontSpec);
+    keyFont_ = fontFromSpec(appearance_.keyFontSpec);
+    glyphFont_ = QFont(QStringLiteral("Buttons"));
+    glyphFont_.setPixelSize(8);
+}
+
+void CalculatorWindow::applyControlFonts() {
+    display_->setFont(displayFont_);
+    for (std::size_t i = 0; i < kKeypad.size(); ++i) keys_[i]->setFont(glyphFont_);
+    for (const CommandId id :
+         {CommandId::Cmd1, CommandId::Cmd2, CommandId::Cmd3, CommandId::Cmd4, CommandId::Cmd5,
+          CommandId::Cmd6, CommandId::Cmd7, CommandId::Cmd8, CommandId::Cmd9, CommandId::Cmd0,
+          CommandId::CmdClear, CommandId::CmdAllClear, CommandId::CmdEquals})
+        setKeyFont(id, KeyFont::Key);
+    const struct {
+        CommandId id;
+        const char* glyph;
+    } operators[] = {{CommandId::CmdPoint, "\x80"},
+                     {CommandId::CmdAdd, "\x81"},
+                     {CommandId::CmdSubtract, "\x82"},
+                     {CommandId::CmdMultiply, "\x83"},
+                     {CommandId::CmdDivide, "\x84"}};
+    for (const auto& op : operators) {
+        if (state_.buttonFontLoaded) {
+            setKeyLabel(op.id, op.glyph);
+        } else {
+            setKeyFont(op.id, KeyFont::Key);
+        }
+    }
+}
+
+void CalculatorWindow::applyAppearance(const CalculatorState& state) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != state.alwaysOnTop) {
+        // Changing a flag hides the window; show it again where it was.
+        const bool visible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, state.alwaysOnTop);
+        if (visible) show();
+    }
+    createAppearanceObjects();
+    applyControlFonts();
+    update();
+}
+
+}  // namespace zentra

@@ -1,0 +1,107 @@
+#pragma once
+// The calculator's one window: a display above a keypad of 44 keys, laid out
+// in dialog units. It owns the calculator state and the appearance settings,
+// routes every key to the engine as a command word, and is the engine's view.
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "engine/appearance_settings.h"
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+#include "engine/key_layout.h"
+#include "shell/help_window.h"
+
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace zentra {
+
+class SettingsStore;
+struct PropertyDatabase;
+
+// The window-menu entries by their command numbers; they bypass the error gate.
+enum class SystemCommand { About = 21, Help = 22, Mode = 23, Copy = 24, Paste = 25 };
+
+class CalculatorWindow : public QWidget, public CalculatorView {
+    Q_OBJECT
+
+public:
+    // Restores the saved state from store (the database must be loaded, since
+    // the angle unit is one of its units) and lays out the keys for the mode.
+    // The window is created hidden.
+    CalculatorWindow(SettingsStore& store, PropertyDatabase* database, bool buttonFontLoaded,
+                     QWidget* parent = nullptr);
+    // Saves the state into the store.
+    ~CalculatorWindow() override;
+
+    // A key click (fromAccelerator false) or an accelerator, through the engine's error gate.
+    void runCommand(std::uint32_t commandWord);
+    void runSystemCommand(SystemCommand command);
+    // Writes the state now, as destruction will (for a session that is ending).
+    void saveNow();
+    // A later start asked for the calculator: un-minimise, raise, activate.
+    void restoreAndActivate();
+    // The window menu: "Mode", "Copy", "Paste", "&Help", "&About..." and Close,
+    // after the display's edit actions when asked. The caller owns it.
+    QMenu* createSystemMenu(bool withEditActions);
+
+    CalculatorState& state() { return state_; }
+    QLineEdit* display() const { return display_; }
+    QPushButton* key(CommandId id) const;
+    HelpWindow* helpWindow() const { return help_; }
+    int beepCount() const { return beepCount_; }
+
+    // CalculatorView
+    std::string getDisplayText() override;
+    void setDisplayText(std::string_view text) override;
+    void setKeyLabel(CommandId key, std::string_view caption) override;
+    void setKeyFont(CommandId key, KeyFont font) override;
+    void setTitle(std::string_view title) override;
+    void beep() override;
+    void showMessage(std::string_view text, std::string_view caption) override;
+    AppearanceSettings* appearanceSettings() override { return &appearance_; }
+    void applyAppearance(const CalculatorState& state) override;
+    // The dialogs that keys open (Select Memory, Financial Rates, Convert,
+    // Properties, Calculator Mode) are overridden here, each forwarding to its
+    // dialog in shell/dialogs/.
+
+signals:
+    // The user closed the calculator (and confirmed losing database changes).
+    void closeAccepted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void createControls();
+    void restoreWindowPosition();
+    void createAppearanceObjects();
+    void applyControlFonts();
+    void showSystemMenu(const QPoint& globalPos, bool withEditActions);
+    void copyDisplay();
+    void pasteDisplay();
+    void openHelp();
+    void openAbout();
+    void openModeDirectly();
+
+    CalculatorState state_;
+    AppearanceSettings appearance_;
+    SettingsStore& store_;
+    PropertyDatabase* database_;
+
+    QLineEdit* display_ = nullptr;
+    std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
+    QFont displayFont_, keyFont_, glyphFont_;
+    QPointer<HelpWindow> help_;
+    int beepCount_ = 0;
+};
+
+}  // namespace zentra

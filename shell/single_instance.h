@@ -1,0 +1,39 @@
+#pragma once
+// One calculator per user: the first start listens on a local socket named
+// after the window class; a later start finds it there, asks it to come to the
+// front and ends.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace zentra {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    // serverName: a socket path, or empty for the user's own (defaultServerName).
+    explicit SingleInstance(QString serverName = {}, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // The socket in the user's runtime directory, named after "ZENTRACLASS".
+    static QString defaultServerName();
+
+    // True when a running calculator answered; it has been asked to come to
+    // the front, and this process should end.
+    bool askRunningInstance(int timeoutMs = 1000);
+    // Takes the name for this process; a socket left by a crashed run is
+    // replaced. False when it cannot listen (the calculator runs anyway).
+    bool listen();
+
+signals:
+    void activationRequested();
+
+private:
+    QString name_;
+    QLocalServer* server_ = nullptr;
+};
+
+}  // namespace zentra

@@ -1,0 +1,205 @@
+#include "shell/zentra_app.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QSocketNotifier>
+#include <QVBoxLayout>
+#include <csignal>
+#include <cstdio>
+
+#include "shell/calculator_window.h"
+#include "shell/platform/host_dispatch.h"
+#include "shell/platform/qsettings_store.h"
+#include "shell/platform/system_facts.h"
+#include "shell/single_instance.h"
+#include "shell/startup_probe.h"
+#include "units/property_database.h"
+#include "units/prp_file.h"
+#include "units/runtime_problem.h"
+
+namespace zentra {
+namespace {
+
+// Added in this order at start-up and removed in the same order at the end.
+constexpr const char* kFontFiles[] = {"Sevenseg.fnt", "Buttons.fnt", "Minitron.fnt"};
+constexpr std::size_t kButtonsFont = 1;
+
+QString fromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* messageOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+// The start-up window: name, version and the notice on copying, while the
+// database and fonts load.
+std::unique_ptr<QWidget> createSplashWindow() {
+    auto splash = std::make_unique<QFrame>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
+    splash->setFrameStyle(QFrame::Box | QFrame::Plain);
+    auto* layout = new QVBoxLayout(splash.get());
+    auto* title =
+        new QLabel(QStringLiteral("<b>Zentra</b> %1").arg(QStringLiteral(ZENTRA_VERSION)));
+    layout->addWidget(title);
+    layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the Zentra authors")));
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    layout->addWidget(rule);
+    layout->addWidget(
+        new QLabel(QStringLiteral("You may copy this program and give copies to others,\n"
+                                  "provided that each copy is complete and unchanged\n"
+                                  "and carries this notice. No charge may be made for it\n"
+                                  "beyond the cost of the copy itself.\n"
+                                  "The program comes with no warranty of any kind: check\n"
+                                  "results that matter before you rely on them.")));
+    splash->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
+    return splash;
+}
+
+// Termination signals end the run as a close does, so the state is saved:
+// the handler only writes to a pipe that the event loop watches.
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+    const char byte = 1;
+    (void)!write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+LaunchOptions parseLaunchOptions(const QStringList& arguments) {
+    LaunchOptions options;
+    for (const QString& argument : arguments.mid(1))
+        if (argument == QLatin1String("--minimized")) options.minimized = true;
+    return options;
+}
+
+ZentraApp::ZentraApp() = default;
+
+ZentraApp::~ZentraApp() = default;
+
+bool ZentraApp::initInstance(const LaunchOptions& options) {
+    // One calculator per user: a running one comes to the front instead, and
+    // this process touches no settings, fonts or database.
+    instance_ = std::make_unique<SingleInstance>();
+    if (instance_->askRunningInstance()) return false;
+    instance_->listen();
+    watchTerminationSignals();
+
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kMakerKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zentra"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
+    settings_ = std::make_unique<QSettings>(QString::fromLatin1(kMakerKey),
+                                            QString::fromLatin1(kApplicationTitle));
+    store_ = std::make_unique<QSettingsStore>(*settings_);
+
+    std::unique_ptr<QWidget> splash = createSplashWindow();
+    splash->show();
+    QCoreApplication::processEvents();
+
+    setRuntimeProblemPresenter([](const std::string& message) {
+        QMessageBox::critical(messageOwner(), QString::fromLatin1(kApplicationTitle),
+                              fromLatin1(message));
+    });
+    installFloatingPointHook();
+
+    PropertyDatabase& database = globalDatabase();
+    const auto showDatabaseMessage = [](std::string_view text, std::string_view caption) {
+        QMessageBox::warning(messageOwner(), fromLatin1(caption), fromLatin1(text));
+    };
+    dispatchGuarded(
+        [&] { initDatabase(database, dataDirectories(), showDatabaseMessage, kernelVersion()); });
+
+    addFonts();
+    const bool buttonFontLoaded = fontIds_[kButtonsFont] >= 0;
+
+    window_ = std::make_unique<CalculatorWindow>(*store_, &database, buttonFontLoaded);
+    connect(window_.get(), &CalculatorWindow::closeAccepted, this,
+            [] { QCoreApplication::exit(0); });
+    connect(instance_.get(), &SingleInstance::activationRequested, window_.get(),
+            &CalculatorWindow::restoreAndActivate);
+    // A session that ends keeps what the user left, even if it kills us later.
+    connect(qApp, &QGuiApplication::commitDataRequest, window_.get(), [this] {
+        window_->saveNow();
+        store_->sync();
+    });
+
+    StartupProbe::watch(*window_);
+    if (options.minimized)
+        window_->showMinimized();
+    else
+        window_->show();
+    splash.reset();
+    return true;
+}
+
+int ZentraApp::runMessageLoop() {
+    // A termination signal during start-up (a message box of the database
+    // runs its own loop) must still end the run.
+    if (quitRequested_) return 0;
+    return QApplication::exec();
+}
+
+int ZentraApp::exitInstance(int loopExitCode) {
+    if (!window_) return 0;  // another calculator was running
+    window_.reset();         // saves the state
+    if (!store_->sync())
+        std::fprintf(stderr, "zentra: the calculator state could not be saved to %s\n",
+                     qPrintable(settings_->fileName()));
+    clearDatabase(globalDatabase());
+    removeFonts();
+    return loopExitCode;
+}
+
+void ZentraApp::addFonts() {
+    const std::vector<std::string> dirs = dataDirectories();
+    for (const char* file : kFontFiles) {
+        int id = -1;
+        for (const std::string& dir : dirs) {
+            const QString path =
+                QString::fromStdString(dir) + QLatin1Char('/') + QLatin1String(file);
+            if (QFileInfo::exists(path)) {
+                id = QFontDatabase::addApplicationFont(path);
+                break;
+            }
+        }
+        fontIds_.push_back(id);
+    }
+}
+
+void ZentraApp::removeFonts() {
+    for (const int id : fontIds_)
+        if (id >= 0) QFontDatabase::removeApplicationFont(id);
+    fontIds_.clear();
+}
+
+void ZentraApp::watchTerminationSignals() {
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char byte;
+        (void)!read(signalPipe[0], &byte, 1);
+        quitRequested_ = true;
+        // No question about the database here: nobody may be there to answer.
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
+}
+
+}  // namespace zentra

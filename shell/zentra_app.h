@@ -1,0 +1,62 @@
+#pragma once
+// The application: start-up (one calculator per user, settings store, start-up
+// window, floating-point hook, units database, font files, calculator window)
+// and shut-down in the reverse of that.
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QSettings;
+
+namespace zentra {
+
+class CalculatorWindow;
+class QSettingsStore;
+class SingleInstance;
+
+// The application title: the caption of the application's message boxes and
+// the settings store's name under the maker key.
+inline constexpr const char* kMakerKey = "Vantrell";
+inline constexpr const char* kApplicationTitle = "Marvolet";
+
+struct LaunchOptions {
+    bool minimized = false;  // --minimized
+};
+LaunchOptions parseLaunchOptions(const QStringList& arguments);
+
+class ZentraApp : public QObject {
+    Q_OBJECT
+
+public:
+    ZentraApp();
+    ~ZentraApp() override;
+
+    // False when another calculator was running and has been brought to the
+    // front: this process then ends at once.
+    bool initInstance(const LaunchOptions& options);
+    // The message loop; its exit code.
+    int runMessageLoop();
+    // Destroys the window (which saves the state), releases the database and
+    // the fonts. Returns the process exit code.
+    int exitInstance(int loopExitCode);
+
+    CalculatorWindow* mainWindow() const { return window_.get(); }
+
+private:
+    void addFonts();
+    void removeFonts();
+    void watchTerminationSignals();
+
+    std::unique_ptr<SingleInstance> instance_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QSettingsStore> store_;
+    std::unique_ptr<CalculatorWindow> window_;
+    std::vector<int> fontIds_;
+    bool quitRequested_ =
+        false;  // by a termination signal  // in the order added, -1 for a file not added
+};
+
+}  // namespace zentra
