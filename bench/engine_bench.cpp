@@ -1,0 +1,63 @@
+// Keys per second through handleCommand over a long mixed key stream.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/dispatch.h"
+#include "engine/key_names.h"
+
+namespace {
+
+using namespace zentra;
+
+// Stores the display text and nothing else, as a cheap host would.
+class TextOnlyView : public CalculatorView {
+public:
+    std::string text = "0";
+    std::string getDisplayText() override { return text; }
+    void setDisplayText(std::string_view t) override { text.assign(t); }
+    void setKeyLabel(CommandId, std::string_view) override {}
+    void setKeyFont(CommandId, KeyFont) override {}
+    void setTitle(std::string_view) override {}
+    void beep() override {}
+    void showMessage(std::string_view, std::string_view) override {}
+};
+
+std::vector<std::uint32_t> mixedStream(std::size_t count) {
+    const CommandId digits[] = {CommandId::Cmd1, CommandId::Cmd2, CommandId::Cmd3,
+                                CommandId::Cmd4, CommandId::Cmd7, CommandId::Cmd9,
+                                CommandId::CmdPoint};
+    const CommandId operators[] = {CommandId::CmdAdd, CommandId::CmdSubtract,
+                                   CommandId::CmdMultiply, CommandId::CmdDivide,
+                                   CommandId::CmdOpenBracket, CommandId::CmdCloseBracket,
+                                   CommandId::CmdEquals};
+    std::mt19937 random(42);
+    std::vector<std::uint32_t> keys;
+    keys.reserve(count);
+    while (keys.size() < count) {
+        const int length = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < length; ++i) keys.push_back(commandWord(digits[random() % 7]));
+        keys.push_back(commandWord(operators[random() % 7]));
+        if (random() % 50 == 0) keys.push_back(commandWord(CommandId::CmdAllClear));
+    }
+    return keys;
+}
+
+void BM_HandleCommandMixedStream(benchmark::State& bench) {
+    const std::vector<std::uint32_t> keys = mixedStream(100000);
+    CalculatorState state;
+    TextOnlyView view;
+    for (auto _ : bench) {
+        for (std::uint32_t key : keys) handleCommand(state, view, key);
+        benchmark::DoNotOptimize(view.text.data());
+    }
+    bench.SetItemsProcessed(static_cast<std::int64_t>(bench.iterations()) *
+                            static_cast<std::int64_t>(keys.size()));
+}
+BENCHMARK(BM_HandleCommandMixedStream)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
