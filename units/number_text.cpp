@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cctype>
 #include <system_error>
 #include <vector>
 
@@ -76,35 +76,46 @@ std::string formatDouble(double value, char conv, int precision, bool alternate)
     const bool upper = std::isupper(static_cast<unsigned char>(conv)) != 0;
     if (precision < 0) precision = 6;
     precision = std::min(precision, kPrecisionLimit);
-    if (std::isnan(value)) return std::string(std::signbit(value) ? "-" : "") + (upper ? "NAN" : "nan");
+    if (std::isnan(value))
+        return std::string(std::signbit(value) ? "-" : "") + (upper ? "NAN" : "nan");
     if (std::isinf(value)) return std::string(value < 0 ? "-" : "") + (upper ? "INF" : "inf");
 
     std::string text;
     switch (std::tolower(static_cast<unsigned char>(conv))) {
-    case 'f':
-        text = toChars(value, std::chars_format::fixed, precision);
-        break;
-    case 'e':
-        text = toChars(value, std::chars_format::scientific, precision);
-        break;
-    default: {  // 'g'
-        const int p = precision == 0 ? 1 : precision;
-        std::string sci = toChars(value, std::chars_format::scientific, p - 1);
-        const int x = exponentOf(sci);
-        if (p > x && x >= -4) {
-            text = toChars(value, std::chars_format::fixed, p - 1 - x);
-        } else {
-            text = sci;
+        case 'f':
+            text = toChars(value, std::chars_format::fixed, precision);
+            break;
+        case 'e':
+            text = toChars(value, std::chars_format::scientific, precision);
+            break;
+        default: {  // 'g'
+            const int p = precision == 0 ? 1 : precision;
+            std::string sci = toChars(value, std::chars_format::scientific, p - 1);
+            const int x = exponentOf(sci);
+            if (p > x && x >= -4) {
+                text = toChars(value, std::chars_format::fixed, p - 1 - x);
+            } else {
+                text = sci;
+            }
+            if (!alternate) text = stripZeros(text);
+            break;
         }
-        if (!alternate) text = stripZeros(text);
-        break;
-    }
     }
     if (alternate) text = ensurePoint(text);
     return widenExponent(text, upper);
 }
 
-std::string formatStoredDouble(double value) { return formatDouble(value, 'G', 18, true); }
+std::string formatShortestDouble(double value) {
+    if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+}
+
+std::string formatStoredDouble(double value) {
+    return formatDouble(value, 'G', 18, true);
+}
 
 double parseDecimalPrefix(std::string_view text, std::size_t* consumed) {
     if (consumed) *consumed = 0;

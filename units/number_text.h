@@ -16,6 +16,10 @@ namespace zentra {
 // are limited, so the text stays bounded (it is then longer than any display).
 std::string formatDouble(double value, char conv, int precision, bool alternate = true);
 
+// The shortest decimal text that reads back as exactly value ("2", "1e-05",
+// "0.30000000000000004"), or "inf", "-inf", "nan".
+std::string formatShortestDouble(double value);
+
 // The settings store's text form of a double: "%#.18G" with three-digit exponents.
 std::string formatStoredDouble(double value);
 

@@ -25,10 +25,6 @@ Record* findByName(List& list, NameIndex<Record>& index, std::string_view name) 
     return nullptr;
 }
 
-bool isNoName(std::string_view name) {
-    return name.data() == nullptr;
-}
-
 std::int64_t steadyMilliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
@@ -58,21 +54,21 @@ PropertyDatabase& globalDatabase() {
 }
 
 Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet) {
-    if (db.properties.empty() || isNoName(name)) return nullptr;
+    if (db.properties.empty()) return nullptr;
     Property* found = findByName<Property>(db.properties, db.propertyIndex, name);
     if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Property not found");
     return found;
 }
 
 Unit* findUnit(Property& property, std::string_view name, bool quiet) {
-    if (property.units.empty() || isNoName(name)) return nullptr;
+    if (property.units.empty()) return nullptr;
     Unit* found = findByName<Unit>(property.units, property.unitIndex, name);
     if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Unit not found");
     return found;
 }
 
 Constant* findConstant(Property& property, std::string_view name, bool quiet) {
-    if (property.constants.empty() || isNoName(name)) return nullptr;
+    if (property.constants.empty()) return nullptr;
     Constant* found = findByName<Constant>(property.constants, property.constantIndex, name);
     if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Constant not found");
     return found;

@@ -63,6 +63,7 @@ struct PropertyDatabase {
     std::uint32_t scrambleState = 0;
     std::uint32_t randomState = 1;  // C-library style generator, never re-seeded
     double startSeconds = 0;        // steady clock at start-up (set by addBuiltInContent)
+    double osVersion = 0;           // "Windows Version" after each load (set by initDatabase)
 };
 
 // The one database of a running program. Hosts pass it to the functions below;
@@ -71,8 +72,7 @@ PropertyDatabase& globalDatabase();
 
 // Look-ups return the first match in list order, comparing names byte for byte.
 // Without quiet, a miss reports a runtime problem (code 0) and does not return.
-// A name with null data (a default-constructed string_view) stands for "no name"
-// and, like an empty list, gives nullptr without a report.
+// Looking up in an empty list gives nullptr without a report.
 Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet);
 Unit* findUnit(Property& property, std::string_view name, bool quiet);
 Constant* findConstant(Property& property, std::string_view name, bool quiet);

@@ -1,0 +1,467 @@
+#include "units/prp_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <system_error>
+#include <utility>
+
+#include "units/number_text.h"
+
+namespace zentra {
+namespace {
+
+// Fixed bytes after "o:10"; readers look only at "o:".
+constexpr std::string_view kHeaderLine = "o:10Zentra properties v3.31";
+static_assert(kHeaderLine.size() == 27);
+
+// Readers take at most this many characters per line.
+constexpr std::size_t kMaxReadLine = 99;
+// The scrambling walk stops after this many bytes.
+constexpr std::size_t kMaxScrambled = 100;
+
+bool isSeparator(char c) {
+    return c == ':' || c == '\\';
+}
+bool endsWalk(char c) {
+    return c == '\0' || c == '\n' || c == '\r';
+}
+
+template <int Sign>
+void applyKeys(std::uint32_t& state, std::string& line) {
+    for (std::size_t i = 0; i < line.size() && i < kMaxScrambled && !endsWalk(line[i]); ++i) {
+        const auto key = static_cast<unsigned>(nextScrambleKey(state));
+        const auto byte = static_cast<unsigned char>(line[i]);
+        line[i] = static_cast<char>(static_cast<unsigned char>(byte + Sign * key));
+    }
+}
+
+// A number field as the C library's decimal conversion reads it, infinities and
+// NaN included (a saved infinite factor must read back as one).
+double readNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    std::size_t j = i;
+    bool negative = false;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) negative = text[j++] == '-';
+    auto startsWith = [&](std::string_view word) {
+        if (text.size() - j < word.size()) return false;
+        for (std::size_t k = 0; k < word.size(); ++k) {
+            if (std::tolower(static_cast<unsigned char>(text[j + k])) != word[k]) return false;
+        }
+        return true;
+    };
+    if (startsWith("inf")) return negative ? -HUGE_VAL : HUGE_VAL;
+    if (startsWith("nan"))
+        return negative ? -std::numeric_limits<double>::quiet_NaN()
+                        : std::numeric_limits<double>::quiet_NaN();
+    return parseDecimalPrefix(text.substr(i));
+}
+
+// Reads record lines as the format defines them: up to a line feed (dropped,
+// with a carriage return before it) or up to 99 characters, the rest of a longer
+// line coming as the next line. A line cut short by the end of the file is not
+// a line. Reads in blocks, so memory stays bounded whatever the file holds.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : in_(in), buf_(kBlock) {}
+
+    bool next(std::string& line) {
+        line.clear();
+        while (line.size() < kMaxReadLine) {
+            const int c = peek(0);
+            if (c < 0) return false;
+            if (atLineEnd()) return true;
+            line.push_back(static_cast<char>(c));
+            ++pos_;
+        }
+        // A full piece: a line end right after it belongs to it.
+        if (peek(0) < 0) return false;
+        atLineEnd();
+        return true;
+    }
+
+private:
+    static constexpr std::size_t kBlock = 1 << 16;
+
+    // Consumes a line end (LF or CR LF) at the current position, if one is there.
+    bool atLineEnd() {
+        if (peek(0) == '\n') {
+            pos_ += 1;
+            return true;
+        }
+        if (peek(0) == '\r' && peek(1) == '\n') {
+            pos_ += 2;
+            return true;
+        }
+        return false;
+    }
+
+    // The byte ahead of the current position, or -1 at the end of the file.
+    int peek(std::size_t ahead) {
+        if (pos_ + ahead >= len_) refill();
+        if (pos_ + ahead >= len_) return -1;
+        return static_cast<unsigned char>(buf_[pos_ + ahead]);
+    }
+
+    void refill() {
+        if (!in_) return;
+        std::copy(buf_.begin() + static_cast<std::ptrdiff_t>(pos_),
+                  buf_.begin() + static_cast<std::ptrdiff_t>(len_), buf_.begin());
+        len_ -= pos_;
+        pos_ = 0;
+        in_.read(buf_.data() + len_, static_cast<std::streamsize>(buf_.size() - len_));
+        len_ += static_cast<std::size_t>(in_.gcount());
+    }
+
+    std::istream& in_;
+    std::vector<char> buf_;
+    std::size_t pos_ = 0;
+    std::size_t len_ = 0;
+};
+
+// Cuts a line at its first NUL, as a C string would end there.
+void cutAtNul(std::string& line) {
+    const auto nul = line.find('\0');
+    if (nul != std::string::npos) line.resize(nul);
+}
+
+MessageSink& installedSink() {
+    static MessageSink sink = [](std::string_view text, std::string_view caption) {
+        std::cerr << caption << ": " << text << '\n';
+    };
+    return sink;
+}
+
+void show(const MessageSink& sink, std::string_view text, std::string_view caption) {
+    if (sink) {
+        sink(text, caption);
+    } else if (installedSink()) {
+        installedSink()(text, caption);
+    }
+}
+
+// Does line scramble into bytes that the reader would take for a line end or
+// the end of the text?
+bool scramblesCleanly(std::uint32_t state, std::string_view line) {
+    for (char c : line) {
+        const auto key = static_cast<unsigned>(nextScrambleKey(state));
+        const auto out = static_cast<unsigned char>(static_cast<unsigned char>(c) + key);
+        if (endsWalk(static_cast<char>(out))) return false;
+    }
+    return true;
+}
+
+class RecordWriter {
+public:
+    explicit RecordWriter(std::ostream& out, std::uint32_t& state) : out_(out), state_(state) {}
+
+    void writeHeader() { writeRaw(kHeaderLine); }
+
+    // Writes one record scrambled. Bytes of 0x80 and above (UTF-8 names) and
+    // control characters can scramble into NUL, CR or LF; then an ignored "V:"
+    // line of printable filler goes first, its length moving the keystream on
+    // to keys that scramble the record cleanly.
+    bool writeRecord(std::string_view line) {
+        for (int round = 0; round < kMaxFillerRounds; ++round) {
+            if (scramblesCleanly(state_, line)) {
+                writeScrambled(std::string(line));
+                return true;
+            }
+            std::size_t filler = 2;
+            for (; filler <= kMaxWrittenLine; ++filler) {
+                std::uint32_t ahead = state_;
+                for (std::size_t k = 0; k < filler; ++k) nextScrambleKey(ahead);
+                if (scramblesCleanly(ahead, line)) break;
+            }
+            filler = std::min(filler, kMaxWrittenLine);
+            writeScrambled("V:" + std::string(filler - 2, '-'));
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kMaxFillerRounds = 64;
+
+    void writeScrambled(std::string line) {
+        scrambleLine(state_, line);
+        writeRaw(line);
+    }
+    void writeRaw(std::string_view line) {
+        out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+        out_.write("\r\n", 2);
+    }
+
+    std::ostream& out_;
+    std::uint32_t& state_;
+};
+
+// Why a finished record line cannot be written, or nullopt.
+std::optional<std::string> lineProblem(std::string_view line) {
+    if (line.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
+        return "it contains a line break or NUL character";
+    }
+    if (line.size() > kMaxWrittenLine) return "its record line is too long";
+    return std::nullopt;
+}
+
+// The unit's record, with numbers in their shortest exact form when the usual
+// form would make the line too long (a name read from a file may be longer
+// than the New commands allow).
+std::string fittingUnitRecord(const Unit& unit) {
+    std::string line = unitRecord(unit);
+    if (line.size() <= kMaxWrittenLine) return line;
+    line = "U:" + unit.name;
+    if (!(unit.factor == 1.0 && unit.offset == 0.0))
+        line += '\\' + formatShortestDouble(unit.factor);
+    if (unit.offset != 0.0) line += '\\' + formatShortestDouble(unit.offset);
+    return line;
+}
+
+std::string fittingConstantRecord(const Constant& constant) {
+    std::string line = constantRecord(constant);
+    if (line.size() <= kMaxWrittenLine) return line;
+    return "C:" + constant.name + '\\' + formatShortestDouble(constant.value);
+}
+
+// Writes every property that has units; records that cannot be stored are left
+// out and described in unstorable.
+void writeProperties(RecordWriter& writer, const PropertyDatabase& db,
+                     std::vector<std::string>& unstorable) {
+    for (const Property& property : db.properties) {
+        if (property.units.empty()) continue;
+        const std::string propertyLine = "P:" + property.name;
+        if (auto problem = lineProblem(propertyLine)) {
+            unstorable.push_back("property \"" + property.name + "\": " + *problem);
+            continue;
+        }
+        if (!writer.writeRecord(propertyLine)) {
+            unstorable.push_back("property \"" + property.name + "\": cannot be scrambled");
+            continue;
+        }
+        auto writeUnit = [&](const Unit& unit) {
+            const std::string line = fittingUnitRecord(unit);
+            auto problem = lineProblem(line);
+            if (!problem && !writer.writeRecord(line)) problem = "cannot be scrambled";
+            if (problem) {
+                unstorable.push_back("unit \"" + unit.name + "\" of \"" + property.name +
+                                     "\": " + *problem);
+            }
+        };
+        const Unit* current = nullptr;
+        for (const Unit& unit : property.units) {
+            if (&unit == property.currentUnit) current = &unit;
+        }
+        if (current) writeUnit(*current);
+        for (const Unit& unit : property.units) {
+            if (&unit != current) writeUnit(unit);
+        }
+        for (const Constant& constant : property.constants) {
+            const std::string line = fittingConstantRecord(constant);
+            auto problem = lineProblem(line);
+            if (!problem && !writer.writeRecord(line)) problem = "cannot be scrambled";
+            if (problem) {
+                unstorable.push_back("constant \"" + constant.name + "\" of \"" + property.name +
+                                     "\": " + *problem);
+            }
+        }
+    }
+}
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+    std::filesystem::path temp = target;
+    temp += ".saving~";
+    return temp;
+}
+
+}  // namespace
+
+void scrambleLine(std::uint32_t& state, std::string& line) {
+    applyKeys<1>(state, line);
+}
+void unscrambleLine(std::uint32_t& state, std::string& line) {
+    applyKeys<-1>(state, line);
+}
+
+std::optional<std::string> recordNameProblem(RecordKind kind, std::string_view name) {
+    const char* what = kind == RecordKind::Property ? "Property"
+                       : kind == RecordKind::Unit   ? "Unit"
+                                                    : "Constant";
+    if (name.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
+        return std::string(what) + " names cannot contain line breaks.";
+    }
+    if (kind != RecordKind::Property && name.find_first_of(":\\") != std::string_view::npos) {
+        return std::string(what) + " names cannot contain ':' or '\\'.";
+    }
+    const std::size_t limit = kind == RecordKind::Property ? kMaxPropertyName
+                              : kind == RecordKind::Unit   ? kMaxUnitName
+                                                           : kMaxConstantName;
+    if (name.size() > limit) {
+        return std::string(what) + " names can be at most " + std::to_string(limit) +
+               " bytes long (letters outside ASCII take two or more).";
+    }
+    return std::nullopt;
+}
+
+RecordFields parseRecordFields(std::string_view payload) {
+    RecordFields fields;
+    std::size_t i = 0;
+    for (int index = 0; index < 3; ++index) {
+        while (i < payload.size() && isSeparator(payload[i])) ++i;
+        if (i >= payload.size()) break;
+        const std::size_t start = i;
+        while (i < payload.size() && !isSeparator(payload[i])) ++i;
+        const std::string_view token = payload.substr(start, i - start);
+        if (index == 0) {
+            fields.name = token;
+        } else if (index == 1) {
+            fields.first = readNumber(token);
+        } else {
+            fields.second = readNumber(token);
+        }
+    }
+    return fields;
+}
+
+std::string unitRecord(const Unit& unit) {
+    std::string line = "U:" + unit.name;
+    if (unit.factor == 1.0 && unit.offset == 0.0) return line;
+    line += '\\';
+    line += formatDouble(unit.factor, 'e', 15);
+    if (unit.offset == 0.0) return line;
+    line += '\\';
+    line += formatDouble(unit.offset, 'e', 15);
+    return line;
+}
+
+std::string constantRecord(const Constant& constant) {
+    return "C:" + constant.name + '\\' + formatDouble(constant.value, 'e', 15);
+}
+
+MessageSink setDatabaseMessageSink(MessageSink sink) {
+    static const MessageSink standard = installedSink();
+    if (!sink) sink = standard;
+    return std::exchange(installedSink(), std::move(sink));
+}
+
+bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const MessageSink& sink,
+                  std::optional<double> osVersion) {
+    if (osVersion) db.osVersion = *osVersion;
+    db.scrambleState = kScrambleSeed;
+    bool scrambled = false;
+    Property* property = nullptr;
+
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    LineReader reader(in);
+    std::string line;
+    while (reader.next(line)) {
+        cutAtNul(line);
+        if (scrambled) {
+            unscrambleLine(db.scrambleState, line);
+            cutAtNul(line);
+        }
+        const char type = line.empty() ? '\0' : line[0];
+        if (line.size() < 2 || line[1] != ':' ||
+            std::string_view("PUCoOV").find(type) == std::string_view::npos) {
+            show(sink, kCorruptDatabaseText, kWarningCaption);
+            return false;
+        }
+        const std::string_view payload = std::string_view(line).substr(2);
+        switch (type) {
+            case 'P':
+                property = &addProperty(db, payload);
+                break;
+            case 'U':
+                if (property) {
+                    const RecordFields f = parseRecordFields(payload);
+                    double factor = f.first.value_or(1.0);
+                    if (factor == 0.0) factor = 1.0;  // a zero factor would divide by zero
+                    setUnit(*property, f.name, factor, f.second.value_or(0.0));
+                }
+                break;
+            case 'C':
+                if (property) {
+                    const RecordFields f = parseRecordFields(payload);
+                    setConstant(*property, f.name, f.first.value_or(0.0));
+                }
+                break;
+            case 'o':
+                scrambled = true;
+                break;
+            default:  // 'O', 'V': ignored
+                break;
+        }
+    }
+    addDynamicConstants(db, db.osVersion);
+    return true;
+}
+
+bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
+                  std::vector<std::string>* unstorable) {
+    std::error_code ec;
+    // Replace the file a link points to, not the link.
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, ec)) {
+        auto resolved = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) target = resolved;
+    }
+    if (std::filesystem::is_directory(target, ec)) return false;
+    if (db.properties.empty()) return false;
+
+    const std::filesystem::path temp = temporaryBeside(target);
+    std::vector<std::string> leftOut;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        db.scrambleState = kScrambleSeed;
+        RecordWriter writer(out, db.scrambleState);
+        writer.writeHeader();
+        writeProperties(writer, db, leftOut);
+        out.flush();
+        out.close();
+        if (out.fail()) {
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+    }
+    // Keep the permissions of the file being replaced.
+    const auto old = std::filesystem::status(target, ec);
+    if (!ec && std::filesystem::exists(old)) {
+        std::filesystem::permissions(temp, old.permissions(), ec);
+    }
+    std::filesystem::rename(temp, target, ec);
+    if (ec) {
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    if (unstorable) *unstorable = std::move(leftOut);
+    db.modified = false;
+    return true;
+}
+
+std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,
+                                                  const std::vector<std::string>& searchDirectories,
+                                                  const MessageSink& sink, double osVersion) {
+    db.modified = false;
+    db.osVersion = osVersion;
+    addBuiltInContent(db);
+    std::vector<std::filesystem::path> directories{std::filesystem::path()};
+    for (const std::string& dir : searchDirectories) directories.emplace_back(dir);
+    for (const std::filesystem::path& dir : directories) {
+        for (const char* name : {"default.prp", "factory.prp"}) {
+            const std::filesystem::path file =
+                dir.empty() ? std::filesystem::path(name) : dir / name;
+            if (loadDatabase(db, file, sink)) return file;
+        }
+    }
+    show(sink, kNoDatabaseText, kWarningCaption);
+    return std::nullopt;
+}
+
+}  // namespace zentra

@@ -1,0 +1,110 @@
+#pragma once
+// Properties files (".prp"): one record per line, "P:" a property, "U:" a unit
+// of it, "C:" a constant of it. After the header line "o:..." every line is
+// scrambled with a keystream that runs on through the whole file.
+//
+// Reading merges into the database; writing replaces the file only once the
+// whole database has been written.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "units/property_database.h"
+
+namespace zentra {
+
+// Texts of the file operations, shown by the hosts and the Properties dialog.
+inline constexpr std::string_view kCorruptDatabaseText = "Corrupt properties database";
+inline constexpr std::string_view kNoDatabaseText = "Unable to open properties database";
+inline constexpr std::string_view kWarningCaption = "Warning";
+inline constexpr std::string_view kCannotWriteText = "Sorry, couldn't write properties";
+inline constexpr std::string_view kCannotReadText = "Sorry, couldn't read properties";
+
+// ---- Keystream -------------------------------------------------------------
+
+inline constexpr std::uint32_t kScrambleSeed = 0x3A9C52E7u;
+
+// Advances the register and gives the next key, 0 to 127.
+inline std::uint8_t nextScrambleKey(std::uint32_t& state) {
+    state = (state & 0x40000u) ? ((state ^ 0x13u) << 1) | 1u : state << 1;
+    return static_cast<std::uint8_t>(state & 0x7Fu);
+}
+
+// Adds (scramble) or subtracts (unscramble) one key per byte, from the start of
+// line up to the first NUL, CR or LF and at most 100 bytes. Keys are below 128,
+// so printable text never scrambles into a line end or a NUL.
+void scrambleLine(std::uint32_t& state, std::string& line);
+void unscrambleLine(std::uint32_t& state, std::string& line);
+
+// ---- Records ---------------------------------------------------------------
+
+enum class RecordKind { Property, Unit, Constant };
+
+// Longest record line the writer produces (without its line end). Readers take
+// up to 99 characters per line; one less keeps files readable by readers that
+// also need room for the line feed in a 100-byte buffer.
+inline constexpr std::size_t kMaxWrittenLine = 98;
+// Longest names that always fit, with numbers in their longest form.
+inline constexpr std::size_t kMaxPropertyName = 96;
+inline constexpr std::size_t kMaxUnitName = 48;
+inline constexpr std::size_t kMaxConstantName = 72;
+
+// Why a name cannot be stored in a properties file, or nullopt when it can.
+// The New commands of the Properties dialog refuse names with a problem.
+std::optional<std::string> recordNameProblem(RecordKind kind, std::string_view name);
+
+// A parsed "U:" or "C:" payload: the name and up to two numbers.
+struct RecordFields {
+    std::string_view name;
+    std::optional<double> first;   // factor of a unit, value of a constant
+    std::optional<double> second;  // offset of a unit
+};
+// Splits the payload (after "U:" or "C:") at runs of ':' and '\'.
+RecordFields parseRecordFields(std::string_view payload);
+
+// The record line of a unit ("U:name", "U:name\factor", "U:name\factor\offset")
+// and of a constant ("C:name\value"), numbers as "%.15e" with 3-digit exponents.
+std::string unitRecord(const Unit& unit);
+std::string constantRecord(const Constant& constant);
+
+// ---- Files -----------------------------------------------------------------
+
+// How the file operations show a message box: text and caption ("Warning").
+using MessageSink = std::function<void(std::string_view text, std::string_view caption)>;
+
+// The sink used when a call passes none. The default writes
+// "caption: text" to std::cerr. An empty sink restores it. Returns the previous.
+MessageSink setDatabaseMessageSink(MessageSink sink);
+
+// Reads one file into the database, merging (existing names are updated in
+// place, new ones appended), then sets the dynamic constants. Returns false,
+// with no message, when the file cannot be opened; on a corrupt line shows
+// "Corrupt properties database", keeps what was read before it and returns
+// false. Leaves db.modified alone. osVersion, when given, replaces
+// db.osVersion for the "Windows Version" constant.
+bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path,
+                  const MessageSink& sink = {}, std::optional<double> osVersion = std::nullopt);
+
+// Writes the whole database to a temporary file beside path and renames it over
+// path only when everything was written, so a failed save leaves the old file
+// as it was. Returns false (and leaves db.modified) when nothing could be
+// written or the database is empty; clears db.modified on success. Records that
+// the format cannot hold (a line end or NUL in a name, a line too long) are
+// left out; their descriptions go to *unstorable when given.
+bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
+                  std::vector<std::string>* unstorable = nullptr);
+
+// Start-up: clears db.modified, creates the built-in content, then loads the
+// first of "default.prp", "factory.prp" that loads, from the current directory
+// and then from each of searchDirectories in turn. When none loads, shows
+// "Unable to open properties database". Returns the file loaded.
+std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,
+                                                  const std::vector<std::string>& searchDirectories,
+                                                  const MessageSink& sink, double osVersion);
+
+}  // namespace zentra
