@@ -12,5 +12,11 @@ void applyModeLayout(CalculatorState& state, CalculatorView& view);
 // After any change of shift, hyp or nNPV, every error and every reset. Rewrites
 // the deg key's caption, which restarts degrees-minutes-seconds entry.
 void updateKeyLabels(CalculatorState& state, CalculatorView& view);
+// The deg key's caption for the current degrees-minutes-seconds step ("deg",
+// "min", "sec"), leaving the step as it is.
+void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view);
+
+// The window title without its mode suffix.
+inline constexpr const char* kTitleBase = "Zentra";
 
 }  // namespace zentra
