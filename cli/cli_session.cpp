@@ -1,0 +1,127 @@
+#include "cli/cli_session.h"
+
+#include <QSettings>
+#include <iostream>
+
+#include "cli/cli_dump.h"
+#include "cli/cli_view.h"
+#include "engine/dispatch.h"
+#include "engine/key_labels.h"
+#include "engine/key_names.h"
+#include "engine/memory_settings_store.h"
+#include "engine/saved_state.h"
+#include "shell/platform/host_dispatch.h"
+#include "shell/platform/qsettings_store.h"
+#include "shell/platform/system_facts.h"
+#include "units/prp_file.h"
+#include "units/property_database.h"
+#include "units/runtime_problem.h"
+
+namespace zentra::cli {
+namespace {
+
+// The keys one token presses: a key name, "#N", or a number typed key by key.
+std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
+    if (auto key = keyByName(token.text)) return {commandWord(*key)};
+    if (token.text.size() > 1 && token.text[0] == '#') {
+        std::uint64_t word = 0;
+        bool ok = token.text.size() <= 11;
+        for (std::size_t i = 1; ok && i < token.text.size(); ++i) {
+            const char c = token.text[i];
+            ok = c >= '0' && c <= '9';
+            word = word * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (ok && word <= 0xFFFFFFFFu) return {static_cast<std::uint32_t>(word)};
+    }
+    if (auto keys = keysOfNumber(token.text, base)) {
+        std::vector<std::uint32_t> words;
+        for (CommandId id : *keys) words.push_back(commandWord(id));
+        return words;
+    }
+    throw UsageError("unknown token " + std::to_string(token.position) + " \"" + token.text + "\"");
+}
+
+void messageToStderr(std::string_view text, std::string_view /*caption*/) {
+    std::cerr << latin1ToUtf8(text) << '\n';
+}
+
+}  // namespace
+
+int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    setRuntimeProblemPresenter([&err](const std::string& message) { err << message << '\n'; });
+    installFloatingPointHook();
+
+    PropertyDatabase& database = globalDatabase();
+    dispatchGuarded([&] {
+        if (options.prpPath) {
+            addBuiltInContent(database);
+            loadDatabase(database, *options.prpPath, messageToStderr, kernelVersion());
+        } else {
+            initDatabase(database, dataDirectories(), messageToStderr, kernelVersion());
+        }
+    });
+
+    TokenStream tokens = options.tokens.empty() ? TokenStream(in, options.interactive)
+                                                : TokenStream(options.tokens);
+    DialogAnswers answers(tokens);
+    CliView view(answers);
+    CalculatorState state;
+    state.database = &database;
+    state.currentProperty = &standaloneDimensionless();
+    AppearanceSettings appearance;
+
+    // Without a state file the calculator starts as on a first start.
+    std::unique_ptr<QSettings> settings;
+    MemorySettingsStore firstStart;
+    std::unique_ptr<QSettingsStore> fileStore;
+    if (options.statePath) {
+        settings = std::make_unique<QSettings>(QString::fromLocal8Bit(options.statePath->c_str()),
+                                               QSettings::IniFormat);
+        fileStore = std::make_unique<QSettingsStore>(*settings);
+    }
+    SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
+    restoreSavedState(state, appearance, store, &database);
+    view.display = readSavedDisplay(store);
+    applyModeLayout(state, view);
+
+    try {
+        while (auto token = tokens.next()) {
+            view.beeped = false;
+            for (std::uint32_t word : keysOfToken(*token, state.numberBase))
+                dispatchGuarded([&] { handleCommand(state, view, word); });
+            auto traceLine = [&](const Token& t) {
+                out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
+                    << '\n';
+            };
+            if (options.trace) {
+                traceLine(*token);
+                for (const Token& answer : answers.takeConsumed()) traceLine(answer);
+            } else {
+                answers.takeConsumed();
+            }
+            if (options.interactive && tokens.atLineEnd() && !options.trace)
+                out << latin1ToUtf8(view.display) << std::endl;
+        }
+    } catch (const UsageError& error) {
+        err << "zentra-cli: " << error.what() << '\n';
+        return kExitUsage;
+    }
+
+    int status = kExitOk;
+    if (options.savePrpPath && !saveDatabase(database, *options.savePrpPath)) {
+        err << "Sorry, couldn't write properties\n";
+        status = kExitSaveFailed;
+    }
+    if (fileStore) {
+        saveState(state, appearance, view.display, *fileStore, &database);
+        if (!fileStore->sync()) err << "zentra-cli: could not write " << *options.statePath << '\n';
+    }
+    if (options.dump) {
+        writeDump(out, state, view);
+    } else if (!options.interactive) {
+        out << latin1ToUtf8(view.display) << '\n';
+    }
+    return status;
+}
+
+}  // namespace zentra::cli

@@ -1,0 +1,27 @@
+#pragma once
+// One run of zentra-cli: options in, exit status out.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zentra::cli {
+
+struct Options {
+    std::optional<std::string> statePath;
+    std::optional<std::string> prpPath;
+    std::optional<std::string> savePrpPath;
+    bool trace = false;
+    bool dump = false;
+    bool interactive = false;          // standard input is a terminal
+    std::vector<std::string> tokens;   // empty: read standard input
+};
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitSaveFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace zentra::cli

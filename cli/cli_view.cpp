@@ -1,0 +1,69 @@
+#include "cli/cli_view.h"
+
+#include <iostream>
+
+#include "engine/key_layout.h"
+
+namespace zentra::cli {
+
+std::optional<Token> DialogAnswers::next() {
+    auto token = tokens_.next();
+    if (token) consumed_.push_back(*token);
+    return token;
+}
+
+void DialogAnswers::refuse(const Token& token, const std::string& why) const {
+    throw UsageError("token " + std::to_string(token.position) + " \"" + token.text + "\": " + why);
+}
+
+void DialogAnswers::message(const std::string& text) const { std::cerr << latin1ToUtf8(text) << '\n'; }
+
+std::vector<Token> DialogAnswers::takeConsumed() {
+    std::vector<Token> taken;
+    taken.swap(consumed_);
+    return taken;
+}
+
+CliView::CliView(DialogAnswers& answers) : answers_(answers) {
+    for (const KeyPlace& key : kKeypad) labels[key.id] = std::string(key.caption);
+}
+
+void CliView::setKeyLabel(CommandId key, std::string_view caption) { labels[key] = std::string(caption); }
+
+void CliView::showMessage(std::string_view text, std::string_view /*caption*/) {
+    // Message boxes are answered OK at once.
+    std::cerr << latin1ToUtf8(text) << '\n';
+}
+
+std::optional<int> CliView::selectMemory(std::string_view /*title*/,
+                                         const std::array<std::string, 10>& /*values*/) {
+    const auto token = answers_.next();
+    if (!token || token->text == "esc") return std::nullopt;
+    if (token->text.size() == 1 && token->text[0] >= '0' && token->text[0] <= '9')
+        return static_cast<int>(token->text[0]);
+    answers_.refuse(*token, "not a memory number 0 to 9 or esc");
+}
+
+bool CliView::editFinancialRates(FinancialRates& rates) { return answerFinancialRates(answers_, rates); }
+bool CliView::runConvertDialog(ConvertDialogModel& model) { return answerConvertDialog(answers_, model); }
+bool CliView::runPropertiesDialog(PropertiesDialogModel& model) {
+    return answerPropertiesDialog(answers_, model);
+}
+bool CliView::runModeDialog(ModeSettings& settings) { return answerModeDialog(answers_, settings); }
+
+std::string latin1ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (byte >> 6));
+            out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace zentra::cli

@@ -1,0 +1,76 @@
+#pragma once
+// zentra-cli's CalculatorView: the display, captions and title kept in memory,
+// message boxes on standard error, and dialogs answered by the next token.
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "cli/token_stream.h"
+#include "engine/calculator_view.h"
+
+namespace zentra::cli {
+
+// A usage error: exit status 2, nothing written to the state file.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The tokens that answer dialogs, as the dialog answerers see them.
+class DialogAnswers {
+public:
+    explicit DialogAnswers(TokenStream& tokens) : tokens_(tokens) {}
+    // The next answer; nothing at the end of input (the dialog is cancelled).
+    std::optional<Token> next();
+    // The answer does not fit its dialog.
+    [[noreturn]] void refuse(const Token& token, const std::string& why) const;
+    // A dialog's message (a refused value): standard error; the dialog stays open.
+    void message(const std::string& text) const;
+    // Answers consumed since the last call, for --trace.
+    std::vector<Token> takeConsumed();
+
+private:
+    TokenStream& tokens_;
+    std::vector<Token> consumed_;
+};
+
+class CliView : public CalculatorView {
+public:
+    explicit CliView(DialogAnswers& answers);
+
+    std::string display = "0";
+    std::map<CommandId, std::string> labels;
+    std::string title = "Zentra";
+    bool beeped = false;
+
+    std::string getDisplayText() override { return display; }
+    void setDisplayText(std::string_view text) override { display = std::string(text); }
+    void setKeyLabel(CommandId key, std::string_view caption) override;
+    void setKeyFont(CommandId, KeyFont) override {}
+    void setTitle(std::string_view text) override { title = std::string(text); }
+    void beep() override { beeped = true; }
+    void showMessage(std::string_view text, std::string_view caption) override;
+
+    std::optional<int> selectMemory(std::string_view title,
+                                    const std::array<std::string, 10>& values) override;
+    bool editFinancialRates(FinancialRates& rates) override;
+    bool runConvertDialog(ConvertDialogModel& model) override;
+    bool runPropertiesDialog(PropertiesDialogModel& model) override;
+    bool runModeDialog(ModeSettings& settings) override;
+
+private:
+    DialogAnswers& answers_;
+};
+
+// Dialog answerers, one file each, shared with nothing else.
+bool answerFinancialRates(DialogAnswers& answers, FinancialRates& rates);
+bool answerConvertDialog(DialogAnswers& answers, ConvertDialogModel& model);
+bool answerPropertiesDialog(DialogAnswers& answers, PropertiesDialogModel& model);
+bool answerModeDialog(DialogAnswers& answers, ModeSettings& settings);
+
+// Latin-1 display bytes as UTF-8 for the terminal.
+std::string latin1ToUtf8(std::string_view text);
+
+}  // namespace zentra::cli

@@ -1,0 +1,67 @@
+// zentra-cli: presses keys on the calculator engine and prints the display.
+
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+
+#include "cli/cli_session.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zentra-cli [OPTION...] [TOKEN...]\n"
+    "Presses calculator keys and prints the display. Without TOKEN arguments the\n"
+    "tokens are read from standard input.\n\n"
+    "  --state FILE     read the saved state from FILE first and write it back after\n"
+    "  --prp FILE       load this properties file instead of default.prp/factory.prp\n"
+    "  --save-prp FILE  save the units database to FILE after the last token\n"
+    "  --trace          print each token with the display after it\n"
+    "  --dump           print the whole state as KEY=VALUE lines\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zentra::cli;
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::optional<std::string>& target) {
+            if (i + 1 >= argc) {
+                std::cerr << "zentra-cli: option " << arg << " needs a file name\n";
+                return false;
+            }
+            target = argv[++i];
+            return true;
+        };
+        if (arg == "--state") {
+            if (!value(options.statePath)) return kExitUsage;
+        } else if (arg == "--prp") {
+            if (!value(options.prpPath)) return kExitUsage;
+        } else if (arg == "--save-prp") {
+            if (!value(options.savePrpPath)) return kExitUsage;
+        } else if (arg == "--trace") {
+            options.trace = true;
+        } else if (arg == "--dump") {
+            options.dump = true;
+        } else if (arg == "--help") {
+            std::cout << kUsage;
+            return kExitOk;
+        } else if (arg == "--version") {
+            std::cout << "zentra-cli " << ZENTRA_VERSION << '\n';
+            return kExitOk;
+        } else if (arg == "--") {
+            for (++i; i < argc; ++i) options.tokens.emplace_back(argv[i]);
+        } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+            std::cerr << "zentra-cli: unknown option " << arg << " (argument " << i << ")\n"
+                      << kUsage;
+            return kExitUsage;
+        } else {
+            options.tokens.push_back(arg);
+        }
+    }
+    options.interactive = options.tokens.empty() && isatty(STDIN_FILENO);
+    return runSession(options, std::cin, std::cout, std::cerr);
+}
