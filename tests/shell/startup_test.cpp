@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+
+#include "shell/single_instance.h"
+#include "shell/zentra_app.h"
+#include "window_test_support.h"
+
+namespace zentra::testing {
+namespace {
+
+TEST(LaunchOptions, MinimizedFlagIsRecognised) {
+    EXPECT_TRUE(parseLaunchOptions({"zentra", "--minimized"}).minimized);
+    EXPECT_FALSE(parseLaunchOptions({"zentra"}).minimized);
+    EXPECT_FALSE(parseLaunchOptions({"--minimized"}).minimized);  // the program's own name
+}
+
+TEST(SingleInstance, ALaterStartReachesTheFirstOne) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));
+    SingleInstance first(name);
+    ASSERT_FALSE(first.askRunningInstance(200));
+    ASSERT_TRUE(first.listen());
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+    SingleInstance second(name);
+    EXPECT_TRUE(second.askRunningInstance(1000));
+    EXPECT_TRUE(activated.wait(2000));
+}
+
+TEST(SingleInstance, ASocketLeftByACrashIsTakenOver) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));
+    QFile stale(name);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    SingleInstance instance(name);
+    EXPECT_FALSE(instance.askRunningInstance(200));
+    EXPECT_TRUE(instance.listen());
+}
+
+#ifdef ZENTRA_PROGRAM
+
+// The built program with its own runtime, configuration and working directories.
+struct ProgramRun {
+    QTemporaryDir runtime, config, work;
+    QProcess process;
+
+    ProgramRun() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.remove(QStringLiteral("ZENTRA_STARTUP_PROBE"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(work.path());
+        process.setProgram(QStringLiteral(ZENTRA_PROGRAM));
+    }
+    QString settingsFile() const {
+        return config.filePath(QStringLiteral("Vantrell/Marvolet.conf"));
+    }
+    QString socket() const { return runtime.filePath(QStringLiteral("ZENTRACLASS")); }
+};
+
+TEST(Program, SecondStartRaisesTheFirstAndEndsAtOnceWithoutTouchingSettings) {
+    ProgramRun second;
+    // This process plays the first calculator, minimised.
+    SingleInstance first(second.socket());
+    ASSERT_TRUE(first.listen());
+    QWidget window;
+    window.showMinimized();
+    QObject::connect(&first, &SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+    });
+
+    QElapsedTimer clock;
+    clock.start();
+    second.process.start();
+    ASSERT_TRUE(second.process.waitForStarted());
+    QSignalSpy finished(&second.process, &QProcess::finished);
+    ASSERT_TRUE(finished.wait(10000)) << "the second start did not end";
+    EXPECT_EQ(second.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.process.exitCode(), 0);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 2000));
+    EXPECT_TRUE(QDir(second.config.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
+TEST(Program, TerminationSignalEndsTheRunAndSavesTheState) {
+    ProgramRun run;
+    run.process.start();
+    ASSERT_TRUE(run.process.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(run.process.waitForFinished(10000));
+    EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process.exitCode(), 0);
+    QSettings saved(run.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(saved.value(QStringLiteral("Calc/Display")).toString(), QStringLiteral("0"));
+    EXPECT_EQ(saved.value(QStringLiteral("Calc/Operator")).toInt(), 61);
+}
+
+TEST(Program, UnwritableSettingsDoNotHoldUpTheEnd) {
+    ProgramRun run;
+    // The configuration "directory" is a file, so nothing can be written under it.
+    QFile blocker(run.config.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment env = run.process.processEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), blocker.fileName());
+    run.process.setProcessEnvironment(env);
+    run.process.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(run.process.waitForFinished(10000));
+    EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_TRUE(run.process.readAllStandardError().contains("could not be saved"));
+}
+
+#endif
+
+}  // namespace
+}  // namespace zentra::testing

@@ -1,0 +1,16 @@
+# The window's tests: Qt Widgets under the offscreen platform, and start-up
+# tests that run the built zentra program.
+file(GLOB _shell_test_srcs CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/*.cpp")
+if(_shell_test_srcs AND TARGET zentra_shell)
+  find_package(Qt6 REQUIRED COMPONENTS Test Widgets Network)
+  add_executable(zentra_shell_tests ${_shell_test_srcs})
+  target_include_directories(zentra_shell_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(zentra_shell_tests PRIVATE zentra_shell Qt6::Test
+                        GTest::gtest GTest::gmock zentra_warnings)
+  if(TARGET zentra)
+    add_dependencies(zentra_shell_tests zentra)
+    target_compile_definitions(zentra_shell_tests PRIVATE ZENTRA_PROGRAM="$<TARGET_FILE:zentra>")
+  endif()
+  gtest_discover_tests(zentra_shell_tests DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZENTRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endif()

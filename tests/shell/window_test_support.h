@@ -1,0 +1,114 @@
+#pragma once
+// A calculator window over a settings file of its own and a fresh database,
+// with helpers to click keys, type and answer message boxes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <sstream>
+
+#include "engine/key_names.h"
+#include "shell/calculator_window.h"
+#include "shell/platform/qsettings_store.h"
+#include "units/property_database.h"
+
+namespace zentra::testing {
+
+// Clicks the button of the next message box that opens; gives up after two
+// seconds. Returns where the box's text will be written.
+inline std::shared_ptr<QString> answerNextMessageBox(QMessageBox::StandardButton answer) {
+    auto seen = std::make_shared<QString>();
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer, seen, tries] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box && box->isVisible() && box->button(answer)) {
+                *seen = box->text();
+                box->button(answer)->click();
+                timer->deleteLater();
+                return;
+            }
+        }
+        if (++*tries > 200) timer->deleteLater();
+    });
+    timer->start(10);
+    return seen;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        addBuiltInContent(database_);
+        settings_ = std::make_unique<QSettings>(dir_.filePath(QStringLiteral("calc.ini")),
+                                                QSettings::IniFormat);
+        store_ = std::make_unique<QSettingsStore>(*settings_);
+        open();
+    }
+
+    void TearDown() override {
+        window_.reset();
+        clearDatabase(database_);
+    }
+
+    void open() {
+        window_ = std::make_unique<CalculatorWindow>(*store_, &database_, false);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    // Closing and starting again, as far as the calculator can tell.
+    void restart() {
+        window_.reset();
+        ASSERT_TRUE(store_->sync());
+        open();
+    }
+
+    // Clicks keys named as in zentra-cli: "2 + 3 =", "1.5E3".
+    void click(const std::string& script) {
+        std::istringstream in(script);
+        std::string token;
+        while (in >> token) {
+            if (auto id = keyByName(token)) {
+                clickKey(*id);
+            } else if (auto ids = keysOfNumber(token, window_->state().numberBase)) {
+                for (CommandId k : *ids) clickKey(k);
+            } else {
+                ADD_FAILURE() << "unknown key " << token;
+            }
+        }
+    }
+
+    void clickKey(CommandId id) {
+        QPushButton* button = window_->key(id);
+        ASSERT_NE(button, nullptr);
+        button->click();
+    }
+
+    // Types into whatever has the keyboard focus.
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : window_.get(), key, modifiers);
+    }
+
+    QString displayText() const { return window_->display()->text(); }
+    double displayValue() const { return displayText().trimmed().toDouble(); }
+
+    QTemporaryDir dir_;
+    PropertyDatabase database_;
+    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QSettingsStore> store_;
+    std::unique_ptr<CalculatorWindow> window_;
+};
+
+}  // namespace zentra::testing
