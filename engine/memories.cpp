@@ -83,6 +83,9 @@ void keyMemoryIn(CalculatorState& state, CalculatorView& view) {
     const std::optional<int> k = targetMemory(state, view, "Memory Input");
     if (!k) return;
     memoryAt(state, *k) = readDisplayValue(state, view);
+    // The stored value is finished: the next digit starts a new number, so
+    // that 5 Min 3 M+ adds 3, not 53.
+    state.calcStatus = CalcStatus::Ready;
 }
 
 void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {

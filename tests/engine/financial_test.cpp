@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "engine/evaluation.h"
+#include "engine/financial.h"
+#include "engine/key_handlers.h"
+#include "support/recording_view.h"
+
+namespace zentra::testing {
+namespace {
+
+using Op = OperatorCode;
+
+CalculatorState financialState() {
+    CalculatorState s;
+    s.numberBase = NumberBase::Financial;
+    return s;
+}
+
+// Keys the left operand, the operator, the right operand and =.
+std::string evaluate(CalculatorState& s, RecordingView& v, const char* left, Op op,
+                     const char* right) {
+    press(s, v, left);
+    applyOperator(s, v, op);
+    press(s, v, std::string(right) + " =");
+    return v.display;
+}
+
+struct OperatorCase {
+    const char* name;
+    const char* left;
+    Op op;
+    const char* right;
+    const char* display;
+};
+
+class FinancialOperator : public ::testing::TestWithParam<OperatorCase> {};
+
+TEST_P(FinancialOperator, AtTenPercent) {
+    const OperatorCase& c = GetParam();
+    CalculatorState s = financialState();
+    RecordingView v;
+    EXPECT_EQ(evaluate(s, v, c.left, c.op, c.right), c.display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Financial, FinancialOperator,
+    ::testing::Values(
+        OperatorCase{"MortgagePayment", "1000", Op::OpMortgage, "12", "146.7633151"},
+        OperatorCase{"InvestmentGrowth", "1000", Op::OpInvest, "2", "1210.000000"},
+        OperatorCase{"Annuity", "100", Op::OpAnnuity, "2", "210.0000000"},
+        OperatorCase{"Term", "1000", Op::OpTerm, "2000", "7.272540897"},
+        OperatorCase{"PresentValue", "121", Op::OpPresentValue, "2", "100.0000000"},
+        OperatorCase{"StraightLine", "5", Op::OpSld, "2", "0.4000000000"},
+        OperatorCase{"DoubleDecliningBalance", "5", Op::OpDdb, "1", "0.4000000000"},
+        OperatorCase{"SumOfYearsDigits", "5", Op::OpSyd, "1", "0.3333333333"},
+        OperatorCase{"StraightLineWithNoLife", "0", Op::OpSld, "3", "Error: life <= 0"},
+        OperatorCase{"DecliningBalanceWithNegativeLife", "1 +/-", Op::OpDdb, "3",
+                     "Error: life <= 0"},
+        OperatorCase{"SumOfYearsWithNoLife", "0", Op::OpSyd, "3", "Error: life <= 0"},
+        OperatorCase{"TermWithNegativePrincipal", "100 +/-", Op::OpTerm, "200", "Error: P <= 0"},
+        OperatorCase{"TermWithZeroPrincipal", "0", Op::OpTerm, "200", "Error: P <= 0"},
+        // No checks of their own: the results are shown as any other value.
+        OperatorCase{"TermToAZeroTarget", "100", Op::OpTerm, "0", "Overflow Error"},
+        OperatorCase{"TermToANegativeTarget", "100", Op::OpTerm, "5 +/-", "Error"}),
+    [](const auto& param) { return param.param.name; });
+
+// A rate of 0 comes only from a damaged saved state; the formulas then divide
+// by zero, which must end in an error display and never a trap.
+class ZeroRate : public ::testing::TestWithParam<OperatorCase> {};
+
+TEST_P(ZeroRate, ShowsAnErrorText) {
+    const OperatorCase& c = GetParam();
+    CalculatorState s = financialState();
+    s.bankRate = 0.0;
+    s.discRate = 0.0;
+    RecordingView v;
+    EXPECT_EQ(evaluate(s, v, c.left, c.op, c.right), c.display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Financial, ZeroRate,
+    ::testing::Values(OperatorCase{"Mortgage", "1000", Op::OpMortgage, "12", "Error"},
+                      OperatorCase{"Annuity", "100", Op::OpAnnuity, "2", "Error"},
+                      OperatorCase{"Term", "1000", Op::OpTerm, "2000", "Overflow Error"},
+                      OperatorCase{"TermToTheSameAmount", "1000", Op::OpTerm, "1000", "Error"},
+                      OperatorCase{"PresentValueIsTheAmount", "121", Op::OpPresentValue, "2",
+                                   "121.0000000"}),
+    [](const auto& param) { return param.param.name; });
+
+TEST(Financial, OperatorsUseTheirOwnRate) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    s.bankRate = 5.0;
+    s.discRate = 20.0;
+    EXPECT_EQ(evaluate(s, v, "1000", Op::OpInvest, "1"), "1050.000000");
+    EXPECT_EQ(evaluate(s, v, "120", Op::OpPresentValue, "1"), "100.0000000");
+}
+
+TEST(Financial, CashFlowsSumTheirPresentValues) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    press(s, v, "AC");
+    EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:1");
+    press(s, v, "110");
+    cashFlowKey(s, v);
+    EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:2");
+    EXPECT_EQ(s.calcStatus, CalcStatus::Ready);
+    EXPECT_EQ(v.display, "110");
+    press(s, v, "121");
+    cashFlowKey(s, v);
+    EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:3");
+    EXPECT_EQ(s.nNPV, 3);
+    press(s, v, "=");
+    EXPECT_EQ(v.display, "200.0000000");
+}
+
+TEST(Financial, CashFlowReplacesAPendingOperatorUnevaluated) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    press(s, v, "5 + 110");
+    cashFlowKey(s, v);
+    EXPECT_EQ(s.pendingOperator, Op::OpRecallNpv);
+    EXPECT_EQ(s.accum, 5.0);
+    press(s, v, "=");
+    EXPECT_EQ(v.display, "100.0000000");
+}
+
+TEST(Financial, AllClearStartsANewSumAtPeriodOne) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    press(s, v, "110");
+    cashFlowKey(s, v);
+    press(s, v, "AC");
+    EXPECT_EQ(s.nNPV, 1);
+    EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:1");
+    press(s, v, "121");
+    cashFlowKey(s, v);
+    press(s, v, "=");
+    EXPECT_EQ(v.display, "110.0000000");
+}
+
+TEST(Financial, CashFlowPeriodStopsAtTheLargestCount) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    s.nNPV = INT_MAX;
+    press(s, v, "7");
+    cashFlowKey(s, v);
+    EXPECT_EQ(s.nNPV, INT_MAX);
+    EXPECT_EQ(s.sNPV, 0.0);  // discounted over so many periods
+}
+
+struct ValidationCase {
+    const char* name;
+    const char* bank;
+    const char* disc;
+    std::optional<std::string> message;
+    FinancialRateField field;
+};
+
+class RatesValidation : public ::testing::TestWithParam<ValidationCase> {};
+
+TEST_P(RatesValidation, AcceptsOnlyNumbersInRange) {
+    const ValidationCase& c = GetParam();
+    FinancialRates rates{1.0, 2.0};
+    FinancialRateField field = FinancialRateField::Bank;
+    const auto message = validateFinancialRates(c.bank, c.disc, rates, &field);
+    EXPECT_EQ(message, c.message);
+    if (message) {
+        EXPECT_EQ(field, c.field);
+        EXPECT_EQ(rates.bankRate, 1.0);  // refused: nothing stored
+        EXPECT_EQ(rates.discRate, 2.0);
+    }
+}
+
+const std::string kNotANumber = "Please enter a number.";
+const std::string kBankRange = "Please enter a number between 0.0000001 and 1000000.";
+const std::string kDiscRange = "Please enter a number between 0.0000001 and 10000000.";
+constexpr auto kBank = FinancialRateField::Bank;
+constexpr auto kDisc = FinancialRateField::Discount;
+
+INSTANTIATE_TEST_SUITE_P(
+    Financial, RatesValidation,
+    ::testing::Values(ValidationCase{"PlainNumbers", "8", "5", std::nullopt, kBank},
+                      ValidationCase{"BlanksAround", " 8.5 ", "\t5e0 ", std::nullopt, kBank},
+                      ValidationCase{"BoundsIncluded", "1e-7", "1E7", std::nullopt, kBank},
+                      ValidationCase{"BankText", "abc", "5", kNotANumber, kBank},
+                      ValidationCase{"BankEmpty", "", "5", kNotANumber, kBank},
+                      ValidationCase{"BankTrailingText", "8x", "5", kNotANumber, kBank},
+                      ValidationCase{"CommaIsNoPoint", "8,5", "5", kNotANumber, kBank},
+                      ValidationCase{"InfinityIsNoNumber", "inf", "5", kNotANumber, kBank},
+                      ValidationCase{"BankZero", "0", "5", kBankRange, kBank},
+                      ValidationCase{"BankNegative", "-3", "5", kBankRange, kBank},
+                      ValidationCase{"BankAboveRange", "1000001", "5", kBankRange, kBank},
+                      ValidationCase{"BankHuge", "1e400", "5", kBankRange, kBank},
+                      ValidationCase{"DiscountText", "8", "five", kNotANumber, kDisc},
+                      ValidationCase{"DiscountZero", "8", "0", kDiscRange, kDisc},
+                      ValidationCase{"DiscountAboveRange", "8", "10000001", kDiscRange, kDisc},
+                      ValidationCase{"BankCheckedFirst", "0", "x", kBankRange, kBank}),
+    [](const auto& param) { return param.param.name; });
+
+TEST(Financial, ValidRatesAreStored) {
+    FinancialRates rates;
+    EXPECT_FALSE(validateFinancialRates("8.5", " 1e-7", rates));
+    EXPECT_EQ(rates.bankRate, 8.5);
+    EXPECT_EQ(rates.discRate, 1e-7);
+}
+
+TEST(Financial, RateTextIsPlainDecimal) {
+    EXPECT_EQ(financialRateText(10.0), "10");
+    EXPECT_EQ(financialRateText(8.5), "8.5");
+    EXPECT_EQ(financialRateText(0.1), "0.1");
+    EXPECT_EQ(financialRateText(1e-7), "0.0000001");
+    EXPECT_EQ(financialRateText(1.5e-6), "0.0000015");
+    EXPECT_EQ(financialRateText(1000000.0), "1000000");
+    EXPECT_EQ(financialRateText(10000000.0), "10000000");
+    EXPECT_EQ(financialRateText(1.0 / 3.0), "0.333333333333333");
+}
+
+// Answers the Financial Rates dialog like a user who types two texts.
+class RatesDialogView : public RecordingView {
+public:
+    std::optional<std::pair<std::string, std::string>> typed;  // nothing: Cancel
+    FinancialRates shown;
+    int suspends = 0;
+    int resumes = 0;
+    bool suspendedDuringDialog = false;
+
+    void suspendPowerOff() override { ++suspends; }
+    void resumePowerOff() override { ++resumes; }
+    bool editFinancialRates(FinancialRates& rates) override {
+        suspendedDuringDialog = suspends == resumes + 1;
+        shown = rates;
+        if (!typed) return false;
+        return !validateFinancialRates(typed->first, typed->second, rates);
+    }
+};
+
+TEST(Financial, RatesDialogStoresBothRatesOnOk) {
+    CalculatorState s = financialState();
+    RatesDialogView v;
+    v.typed = {{"8", "5"}};
+    financialRatesKey(s, v);
+    EXPECT_EQ(v.shown.bankRate, 10.0);
+    EXPECT_EQ(v.shown.discRate, 10.0);
+    EXPECT_TRUE(v.suspendedDuringDialog);
+    EXPECT_EQ(v.resumes, 1);
+    EXPECT_EQ(s.bankRate, 8.0);
+    EXPECT_EQ(s.discRate, 5.0);
+    EXPECT_EQ(evaluate(s, v, "1000", Op::OpInvest, "1"), "1080.000000");
+}
+
+TEST(Financial, RatesDialogCancelKeepsTheRates) {
+    CalculatorState s = financialState();
+    RatesDialogView v;
+    financialRatesKey(s, v);
+    EXPECT_EQ(v.resumes, 1);
+    EXPECT_EQ(s.bankRate, 10.0);
+    EXPECT_EQ(s.discRate, 10.0);
+}
+
+}  // namespace
+}  // namespace zentra::testing
