@@ -1,9 +1,90 @@
+#include "engine/display_format.h"
+#include "engine/entry.h"
 #include "engine/key_handlers.h"
+#include "engine/key_labels.h"
+#include "engine/number_bases.h"
+#include "units/convert_dialog_model.h"
+#include "units/properties_dialog_model.h"
+#include "units/property_database.h"
 
 namespace zentra {
+namespace {
 
-// TODO(units): the unit and const keys.
-void keyUnit(CalculatorState&, CalculatorView&) {}
-void keyConst(CalculatorState&, CalculatorView&) {}
+// Pauses the power-off countdown while a dialog of these keys runs, however the
+// key's command ends.
+class PowerOffPause {
+public:
+    explicit PowerOffPause(CalculatorView& view) : view_(view) { view_.suspendPowerOff(); }
+    ~PowerOffPause() { view_.resumePowerOff(); }
+    PowerOffPause(const PowerOffPause&) = delete;
+    PowerOffPause& operator=(const PowerOffPause&) = delete;
+
+private:
+    CalculatorView& view_;
+};
+
+PropertiesDialogRunner propertiesRunner(CalculatorView& view) {
+    return [&view](PropertiesDialogModel& model) { return view.runPropertiesDialog(model); };
+}
+
+// The shifted unit key: the same number is now taken to be in the current
+// unit of the chosen property.
+void chooseDisplayProperty(CalculatorState& state, CalculatorView& view) {
+    if (Property* chosen =
+            chooseProperty(*state.database, state.currentProperty, propertiesRunner(view))) {
+        state.currentProperty = chosen;
+    }
+    state.shift = false;
+    updateKeyLabels(state, view);
+}
+
+// The display value is read in the From unit and shown in the To unit, which
+// becomes the property's current unit (for "angle", the angle mode).
+void convertDisplay(CalculatorState& state, CalculatorView& view) {
+    ConvertDialogModel dialog(*state.database);
+    dialog.property = state.currentProperty;
+    dialog.fromUnit = state.convertFromUnit;
+    if (view.runConvertDialog(dialog)) {
+        if (dialog.property) state.currentProperty = dialog.property;
+        Property& property = *state.currentProperty;
+        if (dialog.fromUnit) {
+            property.currentUnit = dialog.fromUnit;
+            state.convertFromUnit = dialog.fromUnit;
+        }
+        const double si = toSI(*property.currentUnit, readDisplayValue(state, view));
+        if (dialog.toUnit) property.currentUnit = dialog.toUnit;
+        showValue(state, view, fromSI(*property.currentUnit, si));
+    }
+    updateKeyLabels(state, view);
+}
+
+bool hasUnitContext(const CalculatorState& state) {
+    return state.currentProperty != nullptr && state.database != nullptr;
+}
+
+}  // namespace
+
+void keyUnit(CalculatorState& state, CalculatorView& view) {
+    if (isIntegerBase(state.numberBase) || !hasUnitContext(state)) return;
+    PowerOffPause pause(view);
+    if (state.shift) {
+        chooseDisplayProperty(state, view);
+    } else {
+        convertDisplay(state, view);
+    }
+}
+
+void keyConst(CalculatorState& state, CalculatorView& view) {
+    if (state.numberBase == NumberBase::Hexadecimal) {
+        enterCharacter(state, view, 'A');  // the hexadecimal digit A
+        return;
+    }
+    if (isIntegerBase(state.numberBase) || !hasUnitContext(state)) return;
+    PowerOffPause pause(view);
+    const double shown = readDisplayValue(state, view);
+    showValue(
+        state, view,
+        chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view)));
+}
 
 }  // namespace zentra
