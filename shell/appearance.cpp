@@ -1,0 +1,115 @@
+#include "shell/appearance.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QRect>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/appearance_rules.h"
+
+namespace zentra {
+namespace {
+
+// Black or white, whichever reads better on background.
+QColor captionColourOn(const QColor& background) {
+    const double luminance =
+        0.299 * background.red() + 0.587 * background.green() + 0.114 * background.blue();
+    return luminance > 140 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+}  // namespace
+
+QColor toQColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+Rgb toRgb(const QColor& colour) {
+    return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+               static_cast<std::uint8_t>(colour.blue())};
+}
+
+QFont fontFromSpec(const FontSpec& spec) {
+    QFont font(QString::fromStdString(spec.faceName));
+    font.setStyleHint(QFont::SansSerif);
+    if (spec.height != 0) font.setPixelSize(std::abs(spec.height));
+    if (spec.weight > 0)
+        font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
+    font.setItalic(spec.italic != 0);
+    font.setUnderline(spec.underline != 0);
+    font.setStrikeOut(spec.strikeOut != 0);
+    return font;
+}
+
+FontSpec specFromFont(const QFont& font, double logicalDpiY) {
+    FontSpec spec;
+    int pixels = font.pixelSize();
+    if (pixels <= 0) pixels = static_cast<int>(std::lround(font.pointSizeF() * logicalDpiY / 72.0));
+    spec.height = -std::max(pixels, 1);
+    spec.weight = font.weight();
+    spec.italic = font.italic() ? 1 : 0;
+    spec.underline = font.underline() ? 1 : 0;
+    spec.strikeOut = font.strikeOut() ? 1 : 0;
+    spec.faceName = font.family().toStdString().substr(0, kFaceNameLimit);
+    return spec;
+}
+
+QFont glyphFontOf() {
+    QFont font(QStringLiteral("Buttons"));
+    font.setPixelSize(8);
+    return font;
+}
+
+void applyDisplayColours(QLineEdit* display, const AppearanceSettings& settings) {
+    QPalette palette = display->palette();
+    const QColor text = toQColor(settings.textColour);
+    const QColor back = toQColor(settings.backColour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Window, back);
+        // Selected text shows inverted, so a selection is seen on any colours.
+        palette.setColor(group, QPalette::Highlight, text);
+        palette.setColor(group, QPalette::HighlightedText, back);
+    }
+    display->setPalette(palette);
+}
+
+void applyBodyColours(QWidget* window, const AppearanceSettings& settings) {
+    const QColor body = toQColor(settings.bodyColour);
+    const QColor caption = captionColourOn(body);
+    QPalette palette = window->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, body);
+        palette.setColor(group, QPalette::Button, body);
+        palette.setColor(group, QPalette::ButtonText, caption);
+        palette.setColor(group, QPalette::WindowText, caption);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, body);
+    palette.setColor(QPalette::Disabled, QPalette::Button, body);
+    window->setAutoFillBackground(true);
+    window->setPalette(palette);
+}
+
+void paintBevel(QPainter& painter, const QRect& rect, Rgb body) {
+    const BevelColours colours = bevelColours(body);
+    const QPen dark(toQColor(colours.dark), 0);
+    const QPen light(toQColor(colours.light), 0);
+    painter.save();
+    for (int inset = 0; inset < 2; ++inset) {
+        const int left = rect.left() + inset, top = rect.top() + inset;
+        const int right = rect.right() - inset, bottom = rect.bottom() - inset;
+        painter.setPen(dark);
+        painter.drawLine(right, top, right, bottom);
+        painter.drawLine(right, bottom, left, bottom);
+        painter.setPen(light);
+        painter.drawLine(left, bottom, left, top);
+        painter.drawLine(left, top, right - 1, top);  // the corner at (right, top) stays dark
+    }
+    painter.restore();
+}
+
+}  // namespace zentra

@@ -1,0 +1,92 @@
+#include "shell/dialogs/dialog_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/zentra_app.h"
+
+namespace zentra {
+
+QRect DialogUnits::map(int left, int top, int width, int height) const {
+    return {qRound(left * x), qRound(top * y), qRound(width * x), qRound(height * y)};
+}
+
+DialogUnits dialogUnitsOf(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double average = metrics.horizontalAdvance(alphabet) / alphabet.size();
+    return {average / 4.0, metrics.height() / 8.0};
+}
+
+QFont templateFont(int pointSize) {
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+DialogBuilder::DialogBuilder(QDialog* dialog, const QFont& font, int widthDu, int heightDu,
+                             const QString& title)
+    : dialog_(dialog), units_(dialogUnitsOf(font)) {
+    dialog_->setFont(font);
+    dialog_->setWindowTitle(title);
+    dialog_->setFixedSize(units_.map(0, 0, widthDu, heightDu).size());
+}
+
+template <class W>
+W* DialogBuilder::place(W* widget, int id, int x, int y, int w, int h) {
+    widget->setGeometry(units_.map(x, y, w, h));
+    if (id >= 0) {
+        widget->setObjectName(QStringLiteral("c%1").arg(id));
+        controls_[id] = widget;
+    }
+    return widget;
+}
+
+QPushButton* DialogBuilder::button(int id, const QString& text, int x, int y, int w, int h) {
+    auto* b = new QPushButton(text, dialog_);
+    b->setAutoDefault(false);
+    return place(b, id, x, y, w, h);
+}
+
+QLineEdit* DialogBuilder::edit(int id, int x, int y, int w, int h) {
+    return place(new QLineEdit(dialog_), id, x, y, w, h);
+}
+
+QLabel* DialogBuilder::label(int id, const QString& text, int x, int y, int w, int h) {
+    auto* l = new QLabel(text, dialog_);
+    l->setWordWrap(text.contains(QLatin1Char('\n')));
+    return place(l, id, x, y, w, h);
+}
+
+QGroupBox* DialogBuilder::group(int id, const QString& text, int x, int y, int w, int h) {
+    auto* g = new QGroupBox(text, dialog_);
+    g->lower();  // behind the controls placed over it
+    return place(g, id, x, y, w, h);
+}
+
+QComboBox* DialogBuilder::list(int id, int x, int y, int w, int h) {
+    return place(new QComboBox(dialog_), id, x, y, w, h);
+}
+
+QRadioButton* DialogBuilder::radio(int id, const QString& text, int x, int y, int w, int h) {
+    return place(new QRadioButton(text, dialog_), id, x, y, w, h);
+}
+
+QCheckBox* DialogBuilder::check(int id, const QString& text, int x, int y, int w, int h) {
+    return place(new QCheckBox(text, dialog_), id, x, y, w, h);
+}
+
+void showFieldMessage(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kApplicationTitle), text,
+                    QMessageBox::Ok, owner);
+    box.exec();
+}
+
+}  // namespace zentra

@@ -1,0 +1,66 @@
+#pragma once
+// Dialog layouts in dialog units: a quarter of the dialog font's average
+// character width across and an eighth of its height down, so every dialog
+// scales with its font and the screen.
+
+#include <QDialog>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <map>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zentra {
+
+struct DialogUnits {
+    double x = 1.0;
+    double y = 1.0;
+    QRect map(int left, int top, int width, int height) const;
+};
+
+// Dialog units of a font as its metrics give them.
+DialogUnits dialogUnitsOf(const QFont& font);
+
+// The templates' "Arial" at a point size; the font system substitutes a
+// metric-compatible face where Arial itself is not installed.
+QFont templateFont(int pointSize);
+
+// Places controls on a dialog by dialog units and remembers them by id.
+class DialogBuilder {
+public:
+    DialogBuilder(QDialog* dialog, const QFont& font, int widthDu, int heightDu,
+                  const QString& title);
+
+    QPushButton* button(int id, const QString& text, int x, int y, int w, int h);
+    QLineEdit* edit(int id, int x, int y, int w, int h);
+    QLabel* label(int id, const QString& text, int x, int y, int w, int h);
+    QGroupBox* group(int id, const QString& text, int x, int y, int w, int h);
+    QComboBox* list(int id, int x, int y, int w, int h);
+    QRadioButton* radio(int id, const QString& text, int x, int y, int w, int h);
+    QCheckBox* check(int id, const QString& text, int x, int y, int w, int h);
+
+    const DialogUnits& units() const { return units_; }
+    // Controls by id; ids below 0 are not kept.
+    std::map<int, QWidget*>& controls() { return controls_; }
+
+private:
+    template <class W>
+    W* place(W* widget, int id, int x, int y, int w, int h);
+
+    QDialog* dialog_;
+    DialogUnits units_;
+    std::map<int, QWidget*> controls_;
+};
+
+// The application's message box for a refused field: warning icon, OK, the
+// application title as caption.
+void showFieldMessage(QWidget* owner, const QString& text);
+
+}  // namespace zentra

@@ -1,0 +1,61 @@
+#pragma once
+// A Qt dialog that shows a units-dialog model's controls and reports the user's
+// actions back to it. Only what the user does is reported: the model's own
+// changes to lists and fields never come back as selections or left fields.
+
+#include <QDialog>
+#include <map>
+
+#include "shell/dialogs/dialog_layout.h"
+#include "units/dialog_view.h"
+
+class QComboBox;
+
+namespace zentra {
+
+class ModelDialog : public QDialog, public DialogView {
+    Q_OBJECT
+
+public:
+    ModelDialog(DialogModel& model, QWidget* parent);
+
+    // Runs the dialog modally; true on OK.
+    bool run();
+
+    QWidget* control(ControlId id) const;
+    QComboBox* list(ControlId id) const;
+
+    // DialogView
+    void setTitle(std::string_view title) override;
+    void clearList(ControlId list) override;
+    void addListItem(ControlId list, std::string_view text) override;
+    void selectListString(ControlId list, std::string_view text) override;
+    void selectFirstListItem(ControlId list) override;
+    std::optional<std::string> selectedListText(ControlId list) override;
+    void setEnabled(ControlId control, bool enabled) override;
+    void setVisible(ControlId control, bool visible) override;
+    void setText(ControlId control, std::string_view text) override;
+    std::string text(ControlId control) override;
+    void setFocus(ControlId control) override;
+    void showMessage(std::string_view text) override;
+    bool askYesNo(std::string_view text, std::string_view caption) override;
+    bool runNameDialog(NameDialogModel& model) override;
+    bool runFindDialog(FindDialogModel& model) override;
+    std::optional<std::string> chooseSaveFile() override;
+    std::optional<std::string> chooseLoadFile() override;
+
+protected:
+    // Called by the derived dialog once its controls are placed: connects the
+    // lists, buttons and edits to the model and runs its initialisation.
+    void bindControls(std::map<int, QWidget*> controls);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void okClicked();
+
+    DialogModel& model_;
+    std::map<int, QWidget*> controls_;
+    bool ending_ = false;  // no field-left reports once the dialog is ending
+};
+
+}  // namespace zentra

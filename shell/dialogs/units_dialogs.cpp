@@ -1,0 +1,53 @@
+#include "shell/dialogs/units_dialogs.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace zentra {
+
+ConvertDialog::ConvertDialog(ConvertDialogModel& model, QWidget* parent)
+    : ModelDialog(model, parent) {
+    using M = ConvertDialogModel;
+    DialogBuilder b(this, templateFont(8), 200, 124, QString::fromLatin1(M::kTitle));
+    b.group(-1, QStringLiteral("Property"), 7, 4, 186, 30);
+    b.list(M::kPropertyList, 14, 15, 172, 13);
+    b.group(-1, QStringLiteral("From"), 7, 37, 186, 30);
+    b.list(M::kFromList, 14, 48, 140, 13);
+    b.button(M::kFromSI, QStringLiteral("SI"), 160, 48, 26, 13);
+    b.group(-1, QStringLiteral("To"), 7, 70, 186, 30);
+    b.list(M::kToList, 14, 81, 140, 13);
+    b.button(M::kToSI, QStringLiteral("SI"), 160, 81, 26, 13);
+    b.button(M::kFind, QStringLiteral("&Find"), 7, 105, 50, 14);
+    b.button(kIdOk, QStringLiteral("OK"), 87, 105, 50, 14);
+    b.button(kIdCancel, QStringLiteral("Cancel"), 143, 105, 50, 14);
+    bindControls(b.controls());
+}
+
+PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent)
+    : ModelDialog(model, parent) {
+    using M = PropertiesDialogModel;
+    DialogBuilder b(this, templateFont(8), 250, 124, QStringLiteral("Properties"));
+    b.group(-1, QStringLiteral("Property"), 7, 4, 236, 30);
+    b.list(M::kPropertyList, 14, 15, 170, 13);
+    b.button(M::kNewProperty, QStringLiteral("New"), 190, 14, 46, 14);
+    b.group(-1, QStringLiteral("Units"), 7, 37, 236, 30);
+    b.list(M::kUnitList, 14, 48, 130, 13);
+    b.button(M::kUnitSI, QStringLiteral("SI"), 150, 47, 34, 14);
+    b.button(M::kNewUnit, QStringLiteral("New"), 190, 47, 46, 14);
+    b.group(M::kConstantsGroup, QStringLiteral("Constants"), 7, 70, 236, 30);
+    b.label(M::kFactorLabel, QStringLiteral("Factor"), 14, 83, 25, 8);
+    b.edit(M::kFactorEdit, 40, 81, 82, 12);
+    b.label(M::kOffsetLabel, QStringLiteral("Offset"), 128, 83, 25, 8);
+    b.edit(M::kOffsetEdit, 154, 81, 82, 12);
+    b.list(M::kConstantList, 14, 81, 110, 13);
+    b.edit(M::kValueEdit, 130, 81, 56, 12);
+    b.button(M::kNewConstant, QStringLiteral("New"), 190, 80, 46, 14);
+    b.button(M::kSave, QStringLiteral("&Save"), 7, 105, 44, 14);
+    b.button(M::kLoad, QStringLiteral("&Load"), 53, 105, 44, 14);
+    b.button(M::kFind, QStringLiteral("&Find"), 99, 105, 44, 14);
+    b.button(kIdOk, QStringLiteral("OK"), 153, 105, 44, 14);
+    b.button(kIdCancel, QStringLiteral("Cancel"), 199, 105, 44, 14);
+    bindControls(b.controls());
+}
+
+}  // namespace zentra

@@ -1,0 +1,78 @@
+#include "shell/power_off.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include "engine/appearance_rules.h"
+
+namespace zentra {
+
+PowerOff::PowerOff(QWidget* window, CalculatorState& state)
+    : QObject(window), window_(window), state_(state) {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &PowerOff::fire);
+    watch(window_);
+    for (QWidget* child : window_->findChildren<QWidget*>()) watch(child);
+    state_.powerOffSuspended = false;
+    state_.powerOffTimer = 0;
+}
+
+void PowerOff::watch(QWidget* widget) {
+    widget->installEventFilter(this);
+    // Mouse movement over the window counts even with no button down.
+    widget->setMouseTracking(true);
+}
+
+void PowerOff::restart() {
+    timer_.stop();
+    state_.powerOffTimer = 0;
+    if (!state_.autoPowerOff) return;
+    timer_.start(powerOffMilliseconds(state_.apoTime));
+    state_.powerOffTimer = 1;
+}
+
+void PowerOff::suspend() {
+    suspended_ = true;
+    state_.powerOffSuspended = true;
+}
+
+void PowerOff::resume() {
+    restart();
+    suspended_ = false;
+    state_.powerOffSuspended = false;
+}
+
+void PowerOff::stop() {
+    timer_.stop();
+    state_.powerOffTimer = 0;
+}
+
+void PowerOff::fire() {
+    state_.powerOffTimer = 0;
+    if (!suspended_ && state_.autoPowerOff && !window_->isMinimized()) window_->showMinimized();
+}
+
+bool PowerOff::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+            restart();
+            break;
+        case QEvent::Paint:
+            // A repaint of the display or a key: any visible change keeps the
+            // calculator awake. The window's own paints are its background.
+            if (watched != window_) restart();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (watched == window_) restart();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zentra

@@ -1,0 +1,49 @@
+#pragma once
+// Automatic power-off: the window minimises itself after apoTime seconds
+// without use. Input over the window and its keys, repaints of its controls and
+// moves of the window start the countdown again; while a modal dialog is open
+// the countdown may run out but never minimises the window.
+
+#include <QObject>
+#include <QTimer>
+
+#include "engine/calculator_state.h"
+
+class QWidget;
+
+namespace zentra {
+
+class PowerOff : public QObject {
+    Q_OBJECT
+public:
+    // Watches window and every child it has now.
+    PowerOff(QWidget* window, CalculatorState& state);
+
+    // Stops a running countdown and, with autoPowerOff on, starts a fresh one.
+    void restart();
+    void suspend();
+    // Restarts the countdown, then lets it minimise again.
+    void resume();
+    // Closing: no countdown until the next input.
+    void stop();
+
+    bool isRunning() const { return timer_.isActive(); }
+    bool isSuspended() const { return suspended_; }
+    int intervalMs() const { return timer_.interval(); }
+
+    // Starts watching a control added later.
+    void watch(QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fire();
+
+    QWidget* window_;
+    CalculatorState& state_;
+    QTimer timer_;
+    bool suspended_ = false;
+};
+
+}  // namespace zentra
