@@ -7,19 +7,29 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <climits>
 
 #include "engine/dispatch.h"
+#include "engine/financial.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "engine/mode_dialog.h"
 #include "engine/saved_state.h"
 #include "engine/settings_store.h"
+#include "shell/about_dialog.h"
 #include "shell/accelerators.h"
+#include "shell/appearance.h"
+#include "shell/dialogs/dialog_layout.h"
+#include "shell/dialogs/memory_rates_dialogs.h"
+#include "shell/dialogs/mode_dialog.h"
+#include "shell/dialogs/units_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/platform/host_dispatch.h"
+#include "shell/power_off.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -37,21 +47,8 @@ QString fromLatin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Dialog units of the window's template font: a quarter of the average
-// character width and an eighth of the character height.
-struct DialogUnits {
-    double x, y;
-    QRect map(int left, int top, int width, int height) const {
-        return {qRound(left * x), qRound(top * y), qRound(width * x), qRound(height * y)};
-    }
-};
-
-DialogUnits dialogUnits() {
-    const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 9));
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const double average = metrics.horizontalAdvance(alphabet) / alphabet.size();
-    return {average / 4.0, metrics.height() / 8.0};
-}
+// Dialog units of the window's template font, "Arial" 9 point.
+DialogUnits dialogUnits() { return dialogUnitsOf(templateFont(9)); }
 
 // A caption's bytes as the key shows them: with the button font loaded, a
 // byte from 0x80 up is a picture of the "Buttons" face, reached at U+E000 + byte.
@@ -118,19 +115,6 @@ bool hasGlyphs(std::string_view bytes) {
     return false;
 }
 
-QFont fontFromSpec(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.faceName));
-    if (spec.height < 0)
-        font.setPixelSize(-spec.height);
-    else if (spec.height > 0)
-        font.setPixelSize(spec.height);  // a cell height; close enough for a key
-    if (spec.weight > 0) font.setWeight(static_cast<QFont::Weight>(qBound(1, spec.weight, 1000)));
-    font.setItalic(spec.italic != 0);
-    font.setUnderline(spec.underline != 0);
-    font.setStrikeOut(spec.strikeOut != 0);
-    return font;
-}
-
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* database,
@@ -138,6 +122,7 @@ CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* datab
     : QWidget(parent), store_(store), database_(database) {
     setAttribute(Qt::WA_QuitOnClose, false);  // the application ends the run itself
     createControls();
+    powerOff_ = new PowerOff(this, state_);
 
     state_.database = database_;
     state_.buttonFontLoaded = buttonFontLoaded;
@@ -326,8 +311,7 @@ void CalculatorWindow::openHelp() {
 
 void CalculatorWindow::openAbout() {
     suspendPowerOff();
-    QMessageBox::about(this, QStringLiteral("About Zentra"),
-                       QStringLiteral("Zentra Version %1").arg(QStringLiteral(ZENTRA_VERSION)));
+    AboutDialog(this).exec();
     resumePowerOff();
 }
 
@@ -350,6 +334,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    powerOff_->stop();
     if (database_ && database_->modified &&
         QMessageBox::warning(this, QStringLiteral("Warning"),
                              QString::fromLatin1(kUnsavedDatabaseText),
@@ -420,8 +405,9 @@ void CalculatorWindow::showMessage(std::string_view text, std::string_view capti
 void CalculatorWindow::createAppearanceObjects() {
     displayFont_ = fontFromSpec(appearance_.displayFontSpec);
     keyFont_ = fontFromSpec(appearance_.keyFontSpec);
-    glyphFont_ = QFont(QStringLiteral("Buttons"));
-    glyphFont_.setPixelSize(8);
+    glyphFont_ = glyphFontOf();
+    applyDisplayColours(display_, appearance_);
+    applyBodyColours(this, appearance_);
 }
 
 void CalculatorWindow::applyControlFonts() {
@@ -459,6 +445,51 @@ void CalculatorWindow::applyAppearance(const CalculatorState& state) {
     createAppearanceObjects();
     applyControlFonts();
     update();
+}
+
+// --- Power-off, bevel and dialogs ------------------------------------------------
+
+void CalculatorWindow::suspendPowerOff() {
+    powerOff_->suspend();
+}
+
+void CalculatorWindow::resumePowerOff() {
+    powerOff_->resume();
+}
+
+void CalculatorWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (isMinimized() || !appearance_.bodyBevel) return;
+    QPainter painter(this);
+    paintBevel(painter, rect(), appearance_.bodyColour);
+}
+
+std::optional<int> CalculatorWindow::selectMemory(std::string_view title,
+                                                  const std::array<std::string, 10>& values) {
+    SelectMemoryDialog dialog(title, values, this);
+    return dialog.run();
+}
+
+bool CalculatorWindow::editFinancialRates(FinancialRates& rates) {
+    FinancialRatesDialog dialog(rates, this);
+    if (!dialog.run()) return false;
+    rates = dialog.rates();
+    return true;
+}
+
+bool CalculatorWindow::runConvertDialog(ConvertDialogModel& model) {
+    ConvertDialog dialog(model, this);
+    return dialog.run();
+}
+
+bool CalculatorWindow::runPropertiesDialog(PropertiesDialogModel& model) {
+    PropertiesDialog dialog(model, this);
+    return dialog.run();
+}
+
+bool CalculatorWindow::runModeDialog(ModeSettings& settings) {
+    ModeDialog dialog(settings, this);
+    return dialog.run();
 }
 
 }  // namespace zentra

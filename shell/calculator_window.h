@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace zentra {
 
+class PowerOff;
 class SettingsStore;
 struct PropertyDatabase;
 
@@ -66,6 +67,17 @@ public:
     void showMessage(std::string_view text, std::string_view caption) override;
     AppearanceSettings* appearanceSettings() override { return &appearance_; }
     void applyAppearance(const CalculatorState& state) override;
+    void suspendPowerOff() override;
+    void resumePowerOff() override;
+    // The dialogs that keys open, each one of shell/dialogs/.
+    std::optional<int> selectMemory(std::string_view title,
+                                    const std::array<std::string, 10>& values) override;
+    bool editFinancialRates(FinancialRates& rates) override;
+    bool runConvertDialog(ConvertDialogModel& model) override;
+    bool runPropertiesDialog(PropertiesDialogModel& model) override;
+    bool runModeDialog(ModeSettings& settings) override;
+
+    PowerOff& powerOff() const { return *powerOff_; }
     // The dialogs that keys open (Select Memory, Financial Rates, Convert,
     // Properties, Calculator Mode) are overridden here, each forwarding to its
     // dialog in shell/dialogs/.
@@ -79,6 +91,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
@@ -101,6 +114,7 @@ private:
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
     QFont displayFont_, keyFont_, glyphFont_;
     QPointer<HelpWindow> help_;
+    PowerOff* powerOff_ = nullptr;
     int beepCount_ = 0;
 };
 
