@@ -22,9 +22,10 @@ public:
 
     // Set before the dialog runs (the calculator's property and the last From
     // unit) and read after OK. After OK, fromUnit and toUnit are each either
-    // none or a unit of property: a unit left over from a property chosen
-    // earlier in the dialog is dropped, so that the property's current unit
-    // stays one of its own.
+    // none or a unit of property (both none without a property): a unit left
+    // over from a property chosen earlier in the dialog, or a remembered From
+    // unit that a unit-less property does not have, is dropped, so that the
+    // property's current unit stays one of its own or the blank unit.
     Property* property = nullptr;
     Unit* fromUnit = nullptr;
     Unit* toUnit = nullptr;
