@@ -1,0 +1,37 @@
+// The yardstick for zentra's start-up: a plain Qt window with the calculator's
+// display and 44 keys in the same places, and nothing else.
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "engine/key_layout.h"
+#include "shell/startup_probe.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 9));
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double ux = metrics.horizontalAdvance(alphabet) / alphabet.size() / 4.0;
+    const double uy = metrics.height() / 8.0;
+    const auto map = [&](int x, int y, int w, int h) {
+        return QRect(qRound(x * ux), qRound(y * uy), qRound(w * ux), qRound(h * uy));
+    };
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Zentra"));
+    window.setFixedSize(map(0, 0, zentra::kWindowWidthDu, zentra::kWindowHeightDu).size());
+    const zentra::KeyPlace& d = zentra::kDisplayPlace;
+    (new QLineEdit(QStringLiteral("0"), &window))->setGeometry(map(d.x, d.y, d.width, d.height));
+    for (const zentra::KeyPlace& key : zentra::kKeypad) {
+        auto* button = new QPushButton(
+            QString::fromLatin1(key.caption.data(), static_cast<qsizetype>(key.caption.size())),
+            &window);
+        button->setGeometry(map(key.x, key.y, key.width, key.height));
+    }
+    zentra::StartupProbe::watch(window);
+    window.show();
+    return QApplication::exec();
+}
