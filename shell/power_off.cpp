@@ -10,7 +10,7 @@ namespace zentra {
 PowerOff::PowerOff(QWidget* window, CalculatorState& state)
     : QObject(window), window_(window), state_(state) {
     timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, &PowerOff::fire);
+    connect(&timer_, &QTimer::timeout, this, &PowerOff::expire);
     watch(window_);
     for (QWidget* child : window_->findChildren<QWidget*>()) watch(child);
     state_.powerOffSuspended = false;
@@ -47,7 +47,8 @@ void PowerOff::stop() {
     state_.powerOffTimer = 0;
 }
 
-void PowerOff::fire() {
+void PowerOff::expire() {
+    timer_.stop();
     state_.powerOffTimer = 0;
     if (!suspended_ && state_.autoPowerOff && !window_->isMinimized()) window_->showMinimized();
 }

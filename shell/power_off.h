@@ -34,12 +34,14 @@ public:
     // Starts watching a control added later.
     void watch(QWidget* widget);
 
+    // The countdown ran out: minimise unless suspended, switched off or
+    // minimised already. The timer calls it; so may a test.
+    void expire();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void fire();
-
     QWidget* window_;
     CalculatorState& state_;
     QTimer timer_;

@@ -1,0 +1,176 @@
+// The dialogs as the calculator window opens them, its colours and bevel, and
+// the power-off countdown.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dialog_test_support.h"
+#include "shell/appearance.h"
+#include "shell/dialogs/memory_rates_dialogs.h"
+#include "shell/dialogs/mode_dialog.h"
+#include "shell/power_off.h"
+#include "window_test_support.h"
+
+namespace zentra::testing {
+namespace {
+
+using WindowDialogs = WindowTest;
+
+void clickControl(QWidget* dialog, int id) {
+    auto* button = dialog->findChild<QAbstractButton*>(QStringLiteral("c%1").arg(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
+    click("255.75");
+    whenShown<ModeDialog>([](ModeDialog* d) {
+        clickControl(d, ModeDialog::kHexadecimal);
+        clickControl(d, 1);
+    });
+    click("mode");
+    EXPECT_EQ(window_->state().numberBase, NumberBase::Hexadecimal);
+    EXPECT_EQ(displayText().trimmed(), QStringLiteral("FF"));
+
+    whenShown<ModeDialog>([](ModeDialog* d) {
+        clickControl(d, ModeDialog::kDecimal);
+        clickControl(d, 1);
+    });
+    click("mode");
+    EXPECT_EQ(displayValue(), 255.0);
+    EXPECT_FALSE(window_->powerOff().isSuspended());
+}
+
+TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {
+    click("2.5");
+    whenShown<ModeDialog>([](ModeDialog* d) {
+        clickControl(d, ModeDialog::kBinary);
+        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, 2);
+    });
+    click("mode");
+    EXPECT_EQ(window_->state().numberBase, NumberBase::Decimal);
+    EXPECT_FALSE(window_->appearanceSettings()->bodyBevel);
+    EXPECT_EQ(displayText(), QStringLiteral("2.5"));
+}
+
+TEST_F(WindowDialogs, ModeOkAppliesColoursToDisplayAndBody) {
+    whenShown<ModeDialog>([](ModeDialog* d) {
+        d->chooseColour = [](Rgb& colour, const QString& title) {
+            colour = title == QStringLiteral("Body") ? Rgb{100, 150, 200} : Rgb{0, 64, 0};
+            return true;
+        };
+        clickControl(d, ModeDialog::kBodyButton);
+        clickControl(d, ModeDialog::kBackgroundButton);
+        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, 1);
+    });
+    click("mode");
+    const QPalette display = window_->display()->palette();
+    EXPECT_EQ(display.color(QPalette::Base), QColor(0, 64, 0));
+    EXPECT_EQ(display.color(QPalette::Text), QColor(0, 255, 255));
+    EXPECT_EQ(window_->palette().color(QPalette::Window), QColor(100, 150, 200));
+
+    // The bevel: light top-left, dark bottom-right, from the body colour.
+    const QImage image = window_->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    EXPECT_EQ(image.pixelColor(0, qRound(5 * ratio)), QColor(200, 255, 255));
+    EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() / 2), QColor(50, 75, 100));
+}
+
+TEST_F(WindowDialogs, DefaultDisplayIsCyanOnDarkBlue) {
+    const QPalette display = window_->display()->palette();
+    EXPECT_EQ(display.color(QPalette::Base), QColor(0, 0, 64));
+    EXPECT_EQ(display.color(QPalette::Text), QColor(0, 255, 255));
+}
+
+TEST_F(WindowDialogs, SelectMemoryListsHexWordsAndRecallsTheChosenMemory) {
+    window_->state().memory[1] = 2.5;
+    window_->state().memory[2] = 255;
+    window_->state().numberBase = NumberBase::Hexadecimal;
+    QString listed1, listed2;
+    whenShown<SelectMemoryDialog>([&](SelectMemoryDialog* d) {
+        listed1 = d->memoryEdit(1)->text().trimmed();
+        listed2 = d->memoryEdit(2)->text().trimmed();
+        d->memoryButton(2)->click();
+    });
+    click("shift MR");
+    EXPECT_EQ(listed1, QStringLiteral("2"));
+    EXPECT_EQ(listed2, QStringLiteral("FF"));
+    EXPECT_EQ(displayText().trimmed(), QStringLiteral("FF"));
+    EXPECT_DOUBLE_EQ(window_->state().memory[1], 2.5);
+    EXPECT_FALSE(window_->state().shift);
+}
+
+TEST_F(WindowDialogs, FinancialRatesDialogStoresTheRates) {
+    window_->state().numberBase = NumberBase::Financial;
+    whenShown<FinancialRatesDialog>([](FinancialRatesDialog* d) {
+        d->bankEdit()->setText(QStringLiteral("8"));
+        d->discEdit()->setText(QStringLiteral("5"));
+        d->okButton()->click();
+    });
+    click("1/X");
+    EXPECT_DOUBLE_EQ(window_->state().bankRate, 8);
+    EXPECT_DOUBLE_EQ(window_->state().discRate, 5);
+}
+
+TEST_F(WindowDialogs, PowerOffMinimisesAnIdleWindowOnlyWhenOnAndNotSuspended) {
+    PowerOff& power = window_->powerOff();
+    CalculatorState& state = window_->state();
+
+    state.autoPowerOff = false;
+    power.restart();
+    EXPECT_FALSE(power.isRunning());
+    power.expire();
+    EXPECT_FALSE(window_->isMinimized());
+
+    state.autoPowerOff = true;
+    state.apoTime = 120;
+    power.restart();
+    EXPECT_TRUE(power.isRunning());
+    EXPECT_EQ(power.intervalMs(), 120000);
+
+    power.suspend();
+    power.expire();
+    EXPECT_FALSE(window_->isMinimized());
+    power.resume();
+    EXPECT_TRUE(power.isRunning());
+    EXPECT_FALSE(power.isSuspended());
+
+    power.expire();
+    EXPECT_TRUE(window_->isMinimized());
+    EXPECT_FALSE(power.isRunning());
+}
+
+TEST_F(WindowDialogs, PowerOffIsRestartedByKeysAndHeldToItsRange) {
+    PowerOff& power = window_->powerOff();
+    window_->state().autoPowerOff = true;
+    window_->state().apoTime = 0;  // as a settings file might hold it
+    power.stop();
+    click("7");
+    QApplication::processEvents();
+    EXPECT_TRUE(power.isRunning());
+    EXPECT_EQ(power.intervalMs(), 10000);
+}
+
+TEST_F(WindowDialogs, PowerOffIsSuspendedWhileADialogIsOpen) {
+    window_->state().autoPowerOff = true;
+    bool suspendedInside = false;
+    whenShown<ModeDialog>([&](ModeDialog* d) {
+        suspendedInside = window_->powerOff().isSuspended();
+        window_->powerOff().expire();
+        clickControl(d, 2);
+    });
+    click("mode");
+    EXPECT_TRUE(suspendedInside);
+    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_FALSE(window_->powerOff().isSuspended());
+    EXPECT_TRUE(window_->powerOff().isRunning());
+}
+
+}  // namespace
+}  // namespace zentra::testing
