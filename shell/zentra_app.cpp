@@ -97,8 +97,9 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     instance_->listen();
     watchTerminationSignals();
 
-    QCoreApplication::setOrganizationName(QString::fromLatin1(kMakerKey));
-    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    // The program's name for the desktop (window class, menu entry); the
+    // settings store keeps the maker key and application title below.
+    QCoreApplication::setApplicationName(QStringLiteral("zentra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentra"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
     settings_ = std::make_unique<QSettings>(QString::fromLatin1(kMakerKey),
