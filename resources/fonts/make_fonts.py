@@ -364,13 +364,14 @@ def buttons_face():
         draw, width = run_glyph(parts)
         add_byte(byte, draw, width)
 
-    # The operator keys, large and bold.
-    def operator(byte, ch):
+    # The operator keys, large and bold: they stand beside the digits, which
+    # have a larger font of their own.
+    def operator(byte, ch, size=1.7):
         def draw(pen):
-            BOLD.draw(pen, ch, dx=60, dy=0, size=1.25)
-        add_byte(byte, draw, int(BOLD.advance(ch) * 1.25 + 120))
+            BOLD.draw(pen, ch, dx=60, dy=-120, size=size)
+        add_byte(byte, draw, int(BOLD.advance(ch) * size + 120))
 
-    operator(0x80, ".")
+    operator(0x80, ".", size=2.0)
     operator(0x81, "+")
     operator(0x82, "\u2212")
     operator(0x83, "\u00d7")
@@ -387,11 +388,11 @@ def buttons_face():
     add_run(0xD2, [("\u03c0", 1.15, 0)])                                       # pi
     add_run(0xD3, [("y", SUP, SUP_RISE), ("\u221a", 1.0, 0), ("x", 1.0, 0)])    # x^1/y
     add_run(0xD4, [("1/x", 1.0, 0)])                                           # 1/x
-    add_run(0xD5, [("\u00b1", 1.1, 0)])                                        # +/-
-    add_run(0xD8, [("\u00b0", 1.2, 0)])                                        # deg step
-    add_run(0xD9, [("\u2032", 1.2, 0)])                                        # min step
-    add_run(0xDA, [("\u2033", 1.2, 0)])                                        # sec step
-    add_run(0xDB, [("\u25b8", 0.9, 0), ("\u00b0", 1.2, 0)])                    # >deg
+    add_run(0xD5, [("\u00b1", 1.5, -60)])                                        # +/-
+    add_run(0xD8, [("\u00b0", 1.7, -300)])                                        # deg step
+    add_run(0xD9, [("\u2032", 1.6, -250)])                                        # min step
+    add_run(0xDA, [("\u2033", 1.6, -250)])                                        # sec step
+    add_run(0xDB, [("\u25b8", 0.9, 0), ("\u00b0", 1.5, -220)])                    # >deg
     add_run(0xDE, [("\u2212", SUP, SUP_RISE), ("1", SUP, SUP_RISE)])           # inverse mark
     add_run(0xDF, [("\u03c3", 1.0, 0)])                                        # sigma
     add_run(0xE0, [("n", SUB, SUB_DROP)])                                      # sub n
