@@ -3,11 +3,10 @@
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 
-#include "engine/evaluation.h"
 #include "engine/financial.h"
-#include "engine/key_handlers.h"
 #include "support/recording_view.h"
 
 namespace zentra::testing {
@@ -21,75 +20,70 @@ CalculatorState financialState() {
     return s;
 }
 
-// Keys the left operand, the operator, the right operand and =.
-std::string evaluate(CalculatorState& s, RecordingView& v, const char* left, Op op,
-                     const char* right) {
-    press(s, v, left);
-    applyOperator(s, v, op);
-    press(s, v, std::string(right) + " =");
-    return v.display;
-}
-
-struct OperatorCase {
+struct KeysCase {
     const char* name;
-    const char* left;
-    Op op;
-    const char* right;
+    const char* keys;
     const char* display;
 };
 
-class FinancialOperator : public ::testing::TestWithParam<OperatorCase> {};
+// Test names carry the case; gtest prints the name instead of the bytes.
+void PrintTo(const KeysCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// In Financial the scientific keys are the financial operators: deg NPV, log
+// Mrtg, ln Inv, sqr Ann, sqrt Term, sin SLD, cos DDB, tan SYD.
+class FinancialOperator : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(FinancialOperator, AtTenPercent) {
-    const OperatorCase& c = GetParam();
     CalculatorState s = financialState();
     RecordingView v;
-    EXPECT_EQ(evaluate(s, v, c.left, c.op, c.right), c.display);
+    press(s, v, GetParam().keys);
+    EXPECT_EQ(v.display, GetParam().display);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Financial, FinancialOperator,
-    ::testing::Values(
-        OperatorCase{"MortgagePayment", "1000", Op::OpMortgage, "12", "146.7633151"},
-        OperatorCase{"InvestmentGrowth", "1000", Op::OpInvest, "2", "1210.000000"},
-        OperatorCase{"Annuity", "100", Op::OpAnnuity, "2", "210.0000000"},
-        OperatorCase{"Term", "1000", Op::OpTerm, "2000", "7.272540897"},
-        OperatorCase{"PresentValue", "121", Op::OpPresentValue, "2", "100.0000000"},
-        OperatorCase{"StraightLine", "5", Op::OpSld, "2", "0.4000000000"},
-        OperatorCase{"DoubleDecliningBalance", "5", Op::OpDdb, "1", "0.4000000000"},
-        OperatorCase{"SumOfYearsDigits", "5", Op::OpSyd, "1", "0.3333333333"},
-        OperatorCase{"StraightLineWithNoLife", "0", Op::OpSld, "3", "Error: life <= 0"},
-        OperatorCase{"DecliningBalanceWithNegativeLife", "1 +/-", Op::OpDdb, "3",
-                     "Error: life <= 0"},
-        OperatorCase{"SumOfYearsWithNoLife", "0", Op::OpSyd, "3", "Error: life <= 0"},
-        OperatorCase{"TermWithNegativePrincipal", "100 +/-", Op::OpTerm, "200", "Error: P <= 0"},
-        OperatorCase{"TermWithZeroPrincipal", "0", Op::OpTerm, "200", "Error: P <= 0"},
-        // No checks of their own: the results are shown as any other value.
-        OperatorCase{"TermToAZeroTarget", "100", Op::OpTerm, "0", "Overflow Error"},
-        OperatorCase{"TermToANegativeTarget", "100", Op::OpTerm, "5 +/-", "Error"}),
+    ::testing::Values(KeysCase{"MortgagePayment", "1000 log 12 =", "146.7633151"},
+                      KeysCase{"InvestmentGrowth", "1000 ln 2 =", "1210.000000"},
+                      KeysCase{"Annuity", "100 sqr 2 =", "210.0000000"},
+                      KeysCase{"Term", "1000 sqrt 2000 =", "7.272540897"},
+                      KeysCase{"PresentValue", "121 deg 2 =", "100.0000000"},
+                      KeysCase{"StraightLine", "5 sin 2 =", "0.4000000000"},
+                      KeysCase{"DoubleDecliningBalance", "5 cos 1 =", "0.4000000000"},
+                      KeysCase{"SumOfYearsDigits", "5 tan 1 =", "0.3333333333"},
+                      KeysCase{"NextOperatorEvaluatesIt", "1000 ln 2 + 90 =", "1300.000000"},
+                      KeysCase{"StraightLineWithNoLife", "0 sin 3 =", "Error: life <= 0"},
+                      KeysCase{"DecliningBalanceWithNegativeLife",
+                               "1 +/- cos 3 =", "Error: life <= 0"},
+                      KeysCase{"SumOfYearsWithNoLife", "0 tan 3 =", "Error: life <= 0"},
+                      KeysCase{"TermWithNegativePrincipal", "100 +/- sqrt 200 =", "Error: P <= 0"},
+                      KeysCase{"TermWithZeroPrincipal", "0 sqrt 200 =", "Error: P <= 0"},
+                      // No checks of their own: the results are shown as any other value.
+                      KeysCase{"TermToAZeroTarget", "100 sqrt 0 =", "Overflow Error"},
+                      KeysCase{"TermToANegativeTarget", "100 sqrt 5 +/- =", "Error"}),
     [](const auto& param) { return param.param.name; });
 
 // A rate of 0 comes only from a damaged saved state; the formulas then divide
 // by zero, which must end in an error display and never a trap.
-class ZeroRate : public ::testing::TestWithParam<OperatorCase> {};
+class ZeroRate : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(ZeroRate, ShowsAnErrorText) {
-    const OperatorCase& c = GetParam();
     CalculatorState s = financialState();
     s.bankRate = 0.0;
     s.discRate = 0.0;
     RecordingView v;
-    EXPECT_EQ(evaluate(s, v, c.left, c.op, c.right), c.display);
+    press(s, v, GetParam().keys);
+    EXPECT_EQ(v.display, GetParam().display);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Financial, ZeroRate,
-    ::testing::Values(OperatorCase{"Mortgage", "1000", Op::OpMortgage, "12", "Error"},
-                      OperatorCase{"Annuity", "100", Op::OpAnnuity, "2", "Error"},
-                      OperatorCase{"Term", "1000", Op::OpTerm, "2000", "Overflow Error"},
-                      OperatorCase{"TermToTheSameAmount", "1000", Op::OpTerm, "1000", "Error"},
-                      OperatorCase{"PresentValueIsTheAmount", "121", Op::OpPresentValue, "2",
-                                   "121.0000000"}),
+    ::testing::Values(KeysCase{"Mortgage", "1000 log 12 =", "Error"},
+                      KeysCase{"Annuity", "100 sqr 2 =", "Error"},
+                      KeysCase{"Term", "1000 sqrt 2000 =", "Overflow Error"},
+                      KeysCase{"TermToTheSameAmount", "1000 sqrt 1000 =", "Error"},
+                      KeysCase{"PresentValueIsTheAmount", "121 deg 2 =", "121.0000000"}),
     [](const auto& param) { return param.param.name; });
 
 TEST(Financial, OperatorsUseTheirOwnRate) {
@@ -97,8 +91,10 @@ TEST(Financial, OperatorsUseTheirOwnRate) {
     RecordingView v;
     s.bankRate = 5.0;
     s.discRate = 20.0;
-    EXPECT_EQ(evaluate(s, v, "1000", Op::OpInvest, "1"), "1050.000000");
-    EXPECT_EQ(evaluate(s, v, "120", Op::OpPresentValue, "1"), "100.0000000");
+    press(s, v, "1000 ln 1 =");
+    EXPECT_EQ(v.display, "1050.000000");
+    press(s, v, "120 deg 1 =");
+    EXPECT_EQ(v.display, "100.0000000");
 }
 
 TEST(Financial, CashFlowsSumTheirPresentValues) {
@@ -106,13 +102,11 @@ TEST(Financial, CashFlowsSumTheirPresentValues) {
     RecordingView v;
     press(s, v, "AC");
     EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:1");
-    press(s, v, "110");
-    cashFlowKey(s, v);
+    press(s, v, "110 hyp");
     EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:2");
     EXPECT_EQ(s.calcStatus, CalcStatus::Ready);
     EXPECT_EQ(v.display, "110");
-    press(s, v, "121");
-    cashFlowKey(s, v);
+    press(s, v, "121 hyp");
     EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:3");
     EXPECT_EQ(s.nNPV, 3);
     press(s, v, "=");
@@ -122,8 +116,7 @@ TEST(Financial, CashFlowsSumTheirPresentValues) {
 TEST(Financial, CashFlowReplacesAPendingOperatorUnevaluated) {
     CalculatorState s = financialState();
     RecordingView v;
-    press(s, v, "5 + 110");
-    cashFlowKey(s, v);
+    press(s, v, "5 + 110 hyp");
     EXPECT_EQ(s.pendingOperator, Op::OpRecallNpv);
     EXPECT_EQ(s.accum, 5.0);
     press(s, v, "=");
@@ -133,14 +126,10 @@ TEST(Financial, CashFlowReplacesAPendingOperatorUnevaluated) {
 TEST(Financial, AllClearStartsANewSumAtPeriodOne) {
     CalculatorState s = financialState();
     RecordingView v;
-    press(s, v, "110");
-    cashFlowKey(s, v);
-    press(s, v, "AC");
+    press(s, v, "110 hyp AC");
     EXPECT_EQ(s.nNPV, 1);
     EXPECT_EQ(v.labels[CommandId::CmdHyp], "V:1");
-    press(s, v, "121");
-    cashFlowKey(s, v);
-    press(s, v, "=");
+    press(s, v, "121 hyp =");
     EXPECT_EQ(v.display, "110.0000000");
 }
 
@@ -148,8 +137,7 @@ TEST(Financial, CashFlowPeriodStopsAtTheLargestCount) {
     CalculatorState s = financialState();
     RecordingView v;
     s.nNPV = INT_MAX;
-    press(s, v, "7");
-    cashFlowKey(s, v);
+    press(s, v, "7 hyp");
     EXPECT_EQ(s.nNPV, INT_MAX);
     EXPECT_EQ(s.sNPV, 0.0);  // discounted over so many periods
 }
@@ -161,6 +149,11 @@ struct ValidationCase {
     std::optional<std::string> message;
     FinancialRateField field;
 };
+
+// Test names carry the case; gtest prints the name instead of the bytes.
+void PrintTo(const ValidationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RatesValidation : public ::testing::TestWithParam<ValidationCase> {};
 
@@ -244,20 +237,21 @@ TEST(Financial, RatesDialogStoresBothRatesOnOk) {
     CalculatorState s = financialState();
     RatesDialogView v;
     v.typed = {{"8", "5"}};
-    financialRatesKey(s, v);
+    press(s, v, "1/X");
     EXPECT_EQ(v.shown.bankRate, 10.0);
     EXPECT_EQ(v.shown.discRate, 10.0);
     EXPECT_TRUE(v.suspendedDuringDialog);
     EXPECT_EQ(v.resumes, 1);
     EXPECT_EQ(s.bankRate, 8.0);
     EXPECT_EQ(s.discRate, 5.0);
-    EXPECT_EQ(evaluate(s, v, "1000", Op::OpInvest, "1"), "1080.000000");
+    press(s, v, "1000 ln 1 =");
+    EXPECT_EQ(v.display, "1080.000000");
 }
 
 TEST(Financial, RatesDialogCancelKeepsTheRates) {
     CalculatorState s = financialState();
     RatesDialogView v;
-    financialRatesKey(s, v);
+    press(s, v, "1/X");
     EXPECT_EQ(v.resumes, 1);
     EXPECT_EQ(s.bankRate, 10.0);
     EXPECT_EQ(s.discRate, 10.0);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "engine/key_handlers.h"
@@ -98,6 +99,11 @@ struct ShiftedCase {
     double memoryAfter;   // its value afterwards
     const char* display;  // the display afterwards
 };
+
+// Test names carry the case; gtest prints the name instead of the bytes.
+void PrintTo(const ShiftedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ShiftedMemoryKey : public ::testing::TestWithParam<ShiftedCase> {};
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 #include "support/recording_view.h"
@@ -28,6 +29,11 @@ struct ResultCase {
     const char* digit;
     const char* display;
 };
+
+// Test names carry the case; gtest prints the name instead of the bytes.
+void PrintTo(const ResultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ExampleData : public ::testing::TestWithParam<ResultCase> {};
 
@@ -200,6 +206,11 @@ struct OperatorCase {
     const char* keys;
     const char* display;
 };
+
+// Test names carry the case; gtest prints the name instead of the bytes.
+void PrintTo(const OperatorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Combinatorics : public ::testing::TestWithParam<OperatorCase> {};
 
