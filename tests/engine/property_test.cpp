@@ -152,6 +152,7 @@ public:
 
     std::vector<std::string> problems;
     int suspendDepth = 0;
+    PropertyDatabase* database = nullptr;  // the properties the Convert dialog offers
 
     void setDisplayText(std::string_view text) override {
         RecordingView::setDisplayText(text);
@@ -206,6 +207,12 @@ public:
 
     bool runConvertDialog(ConvertDialogModel& model) override {
         if (chance(rng_, 0.3)) return false;
+        if (database && !database->properties.empty() && chance(rng_, 0.5)) {
+            const auto n = static_cast<int>(database->properties.size());
+            model.property = &database->properties[static_cast<std::size_t>(pick(rng_, 0, n - 1))];
+            model.fromUnit = nullptr;
+            model.toUnit = nullptr;
+        }
         if (model.property && !model.property->units.empty()) {
             auto& units = model.property->units;
             const auto n = static_cast<int>(units.size());
@@ -288,6 +295,7 @@ TEST(EngineProperties, RandomKeyStreamsKeepTheEngineSound) {
         s.database = &db;
         s.currentProperty = &standaloneDimensionless();
         RandomHost host(rng);
+        host.database = &db;
         randomiseState(s, host, rng);
         std::vector<std::uint32_t> words;
 
