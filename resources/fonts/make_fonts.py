@@ -89,6 +89,9 @@ class Face:
         fb.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, usWinAscent=ASCENT,
                     usWinDescent=DESCENT, achVendID="ZNTR")
         fb.setupPost()
+        # Fixed dates, so that making the files again gives the same bytes.
+        fb.font["head"].created = fb.font["head"].modified = 3850070400  # 2026-01-01, in seconds since 1904
+        fb.font.recalcTimestamp = False
         fb.save(path)
 
 
