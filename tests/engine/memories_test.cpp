@@ -159,15 +159,6 @@ TEST(Memories, ListShowsTheMemoriesInTheCurrentBase) {
     EXPECT_EQ(s.memory[2], 2.5);  // only the list shows the word
 }
 
-TEST(Memories, ListShowsTheCurrentDisplayType) {
-    CalculatorState s;
-    MemoryDialogView v;
-    s.displayType = DisplayType::Financial;
-    s.memory[1] = 1234567.891;
-    press(s, v, "shift Min");
-    EXPECT_EQ(v.values[1], "1234567.89");
-}
-
 // A memory the display cannot hold (from a damaged saved state, an overflow
 // of M+, or a word too wide for Binary) shows its error text in its row; the
 // calculation in progress survives the list.
@@ -199,15 +190,6 @@ TEST(Memories, UnshowableMemoriesShowTheirErrorInTheListOnly) {
     EXPECT_EQ(bv.values[0], "000");
     EXPECT_EQ(bv.display, "Overflow Error");  // recalling it is an error, as ever
     EXPECT_EQ(b.calcStatus, CalcStatus::Error);
-}
-
-TEST(Memories, RecallingANotANumberMemoryShowsError) {
-    CalculatorState s;
-    RecordingView v;
-    s.memory[0] = kNaN;
-    press(s, v, "MR");
-    EXPECT_EQ(v.display, "Error");
-    EXPECT_EQ(s.calcStatus, CalcStatus::Error);
 }
 
 TEST(Memories, AddThatOverflowsLeavesAnInfiniteMemoryThatRecallsAsOverflow) {

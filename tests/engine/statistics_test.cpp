@@ -88,17 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Statistics, NoData,
                                            ResultCase{"CountIsZero", "4", "0.000000000"}),
                          [](const auto& param) { return param.param.name; });
 
-TEST(Statistics, NoDataIsAnErrorThatOnlyAllClearLeaves) {
-    CalculatorState s = statisticsState();
-    RecordingView v;
-    press(s, v, "shift 1");
-    EXPECT_EQ(s.calcStatus, CalcStatus::Error);
-    press(s, v, "5");
-    EXPECT_EQ(v.display, "No Data");
-    press(s, v, "AC 5");
-    EXPECT_EQ(v.display, "5");
-}
-
 TEST(Statistics, OneDataPointHasNoSampleDeviation) {
     CalculatorState s = statisticsState();
     RecordingView v;
