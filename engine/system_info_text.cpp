@@ -52,7 +52,7 @@ std::string linuxVersionText(std::string_view kernelName, std::string_view relea
     }
     std::string text = std::string(kernelName.empty() ? "Linux" : kernelName) + " " +
                        std::to_string(major) + "." + std::to_string(minor) +
-                       " (Build:" + std::string(release) + ")";
+                       "\n(Build:" + std::string(release) + ")";
     if (!distribution.empty()) text += "\n" + std::string(distribution);
     return text;
 }

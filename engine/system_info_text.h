@@ -22,9 +22,9 @@ int processorTypeOf(std::string_view architecture);
 // else "Win32s %u.%u (Build:%u)" with the flag taken off the build.
 std::string platformVersionText(std::uint32_t packedVersion);
 
-// The operating system line on Linux: the kernel's name, major.minor and its
-// full release as the build, then the distribution's name on a line of its own
-// when there is one: "Linux 6.1 (Build:6.1.0-18-amd64)\nDebian GNU/Linux 12".
+// The operating-system lines on Linux: the kernel's name with major.minor, its
+// full release as the build, and the distribution's name when there is one:
+// "Linux 6.1\n(Build:6.1.0-18-amd64)\nDebian GNU/Linux 12".
 std::string linuxVersionText(std::string_view kernelName, std::string_view release,
                              std::string_view distribution);
 

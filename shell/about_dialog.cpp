@@ -252,13 +252,15 @@ void AuthorsDialog::paintEvent(QPaintEvent* event) {
 // --- SystemInfoDialog ---------------------------------------------------------------
 
 SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
-    DialogBuilder b(this, templateFont(8), 247, 112, QStringLiteral("System parameters...."));
-    QPushButton* ok = b.button(1, QStringLiteral("OK"), 198, 6, 43, 14);
+    // Wider than the template: Linux reports longer values than the texts it was
+    // made for, and the substitute for Arial is a wider face.
+    DialogBuilder b(this, templateFont(8), 300, 112, QStringLiteral("System parameters...."));
+    QPushButton* ok = b.button(1, QStringLiteral("OK"), 252, 6, 43, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setGeometry(b.units().map(4, 4, 190, 102));
+    panel->setGeometry(b.units().map(4, 4, 244, 104));
     panel->lower();
 
     QFont font(QStringLiteral("Arial"));
@@ -270,13 +272,12 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
         int lines;
     } rows[] = {
         {"Available Memory:", 102, 1}, {"CPU type:", 101, 1}, {"Arith. Co-processor:", 106, 1},
-        {"Disk Space:", 107, 1},       {"CPU mode:", 108, 1}, {"Operating System:", 109, 3}};
+        {"Disk Space:", 107, 1},       {"CPU mode:", 108, 1}, {"Operating System:", 109, 4}};
     int y = 9;
     for (const auto& row : rows) {
-        b.label(-1, QString::fromLatin1(row.label), 10, y, 104, 10)->setFont(font);
-        // Below the OK button the values may use the panel's whole width.
-        QLabel* value = b.label(row.id, QStringLiteral("Unavailable"), 116, y, y >= 24 ? 125 : 78,
-                                10 * row.lines);
+        b.label(-1, QString::fromLatin1(row.label), 10, y, 104, 12)->setFont(font);
+        QLabel* value =
+            b.label(row.id, QStringLiteral("Unavailable"), 116, y, 130, row.lines > 1 ? 48 : 12);
         value->setFont(font);
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         values_[row.id] = value;

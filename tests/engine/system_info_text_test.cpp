@@ -32,8 +32,8 @@ TEST(SystemInfoText, PackedVersionsByTheirPlatformFlag) {
 
 TEST(SystemInfoText, LinuxLineCarriesKernelAndDistribution) {
     EXPECT_EQ(linuxVersionText("Linux", "6.1.0-18-amd64", "Debian GNU/Linux 12 (bookworm)"),
-              "Linux 6.1 (Build:6.1.0-18-amd64)\nDebian GNU/Linux 12 (bookworm)");
-    EXPECT_EQ(linuxVersionText("", "5.15", ""), "Linux 5.15 (Build:5.15)");
+              "Linux 6.1\n(Build:6.1.0-18-amd64)\nDebian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(linuxVersionText("", "5.15", ""), "Linux 5.15\n(Build:5.15)");
 }
 
 TEST(SystemInfoText, KilobytesRoundDownAndDoNotWrapAbove4GB) {
