@@ -19,8 +19,8 @@ shoot() {  # NAME SCALE OUTPUT SETTING...
         QT_SCALE_FACTOR=$scale '$program' & pid=\$!
         sleep 3
         import -window root '$work/shot.png'
-        kill \$pid"
-    convert "$work/shot.png" -trim +repage "$output"
+        kill \$pid; wait \$pid" 2>/dev/null
+    convert "$work/shot.png" -trim +repage -strip "$output"
 }
 
 for mode in "decimal 0 3.141592654" "hexadecimal 3 FF" "binary 1 101" "octal 2 377" \
