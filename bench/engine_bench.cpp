@@ -26,11 +26,11 @@ public:
 };
 
 std::vector<std::uint32_t> mixedStream(std::size_t count) {
-    const CommandId digits[] = {CommandId::Cmd1, CommandId::Cmd2, CommandId::Cmd3,
-                                CommandId::Cmd4, CommandId::Cmd7, CommandId::Cmd9,
+    const CommandId digits[] = {CommandId::Cmd1,    CommandId::Cmd2, CommandId::Cmd3,
+                                CommandId::Cmd4,    CommandId::Cmd7, CommandId::Cmd9,
                                 CommandId::CmdPoint};
-    const CommandId operators[] = {CommandId::CmdAdd, CommandId::CmdSubtract,
-                                   CommandId::CmdMultiply, CommandId::CmdDivide,
+    const CommandId operators[] = {CommandId::CmdAdd,         CommandId::CmdSubtract,
+                                   CommandId::CmdMultiply,    CommandId::CmdDivide,
                                    CommandId::CmdOpenBracket, CommandId::CmdCloseBracket,
                                    CommandId::CmdEquals};
     std::mt19937 random(42);

@@ -11,7 +11,8 @@ bool answerFinancialRates(DialogAnswers& answers, FinancialRates& rates) {
         const auto comma = token->text.find(',');
         if (comma == std::string::npos) answers.refuse(*token, "expected BANK,DISC or esc");
         const std::string_view text = token->text;
-        if (auto problem = validateFinancialRates(text.substr(0, comma), text.substr(comma + 1), rates)) {
+        if (auto problem =
+                validateFinancialRates(text.substr(0, comma), text.substr(comma + 1), rates)) {
             answers.message(*problem);
             continue;
         }

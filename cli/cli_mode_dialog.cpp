@@ -8,10 +8,15 @@ bool answerModeDialog(DialogAnswers& answers, ModeSettings& settings) {
     while (auto token = answers.next()) {
         const ModeAnswerResult result = applyModeAnswer(token->text, settings);
         switch (result.outcome) {
-        case ModeAnswerOutcome::Accepted: return true;
-        case ModeAnswerOutcome::Cancelled: return false;
-        case ModeAnswerOutcome::Refused: answers.message(result.message); continue;
-        case ModeAnswerOutcome::Malformed: answers.refuse(*token, result.message);
+            case ModeAnswerOutcome::Accepted:
+                return true;
+            case ModeAnswerOutcome::Cancelled:
+                return false;
+            case ModeAnswerOutcome::Refused:
+                answers.message(result.message);
+                continue;
+            case ModeAnswerOutcome::Malformed:
+                answers.refuse(*token, result.message);
         }
     }
     return false;

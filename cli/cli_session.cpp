@@ -13,8 +13,8 @@
 #include "shell/platform/host_dispatch.h"
 #include "shell/platform/qsettings_store.h"
 #include "shell/platform/system_facts.h"
-#include "units/prp_file.h"
 #include "units/property_database.h"
+#include "units/prp_file.h"
 #include "units/runtime_problem.h"
 
 namespace zentra::cli {
@@ -61,8 +61,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         }
     });
 
-    TokenStream tokens = options.tokens.empty() ? TokenStream(in, options.interactive)
-                                                : TokenStream(options.tokens);
+    TokenStream tokens =
+        options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens);
     CliView view(answers);
     CalculatorState state;

@@ -14,8 +14,8 @@ struct Options {
     std::optional<std::string> savePrpPath;
     bool trace = false;
     bool dump = false;
-    bool interactive = false;          // standard input is a terminal
-    std::vector<std::string> tokens;   // empty: read standard input
+    bool interactive = false;         // standard input is a terminal
+    std::vector<std::string> tokens;  // empty: read standard input
 };
 
 inline constexpr int kExitOk = 0;

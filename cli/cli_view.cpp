@@ -16,7 +16,9 @@ void DialogAnswers::refuse(const Token& token, const std::string& why) const {
     throw UsageError("token " + std::to_string(token.position) + " \"" + token.text + "\": " + why);
 }
 
-void DialogAnswers::message(const std::string& text) const { std::cerr << latin1ToUtf8(text) << '\n'; }
+void DialogAnswers::message(const std::string& text) const {
+    std::cerr << latin1ToUtf8(text) << '\n';
+}
 
 std::vector<Token> DialogAnswers::takeConsumed() {
     std::vector<Token> taken;
@@ -28,7 +30,9 @@ CliView::CliView(DialogAnswers& answers) : answers_(answers) {
     for (const KeyPlace& key : kKeypad) labels[key.id] = std::string(key.caption);
 }
 
-void CliView::setKeyLabel(CommandId key, std::string_view caption) { labels[key] = std::string(caption); }
+void CliView::setKeyLabel(CommandId key, std::string_view caption) {
+    labels[key] = std::string(caption);
+}
 
 void CliView::showMessage(std::string_view text, std::string_view /*caption*/) {
     // Message boxes are answered OK at once.
@@ -44,12 +48,18 @@ std::optional<int> CliView::selectMemory(std::string_view /*title*/,
     answers_.refuse(*token, "not a memory number 0 to 9 or esc");
 }
 
-bool CliView::editFinancialRates(FinancialRates& rates) { return answerFinancialRates(answers_, rates); }
-bool CliView::runConvertDialog(ConvertDialogModel& model) { return answerConvertDialog(answers_, model); }
+bool CliView::editFinancialRates(FinancialRates& rates) {
+    return answerFinancialRates(answers_, rates);
+}
+bool CliView::runConvertDialog(ConvertDialogModel& model) {
+    return answerConvertDialog(answers_, model);
+}
 bool CliView::runPropertiesDialog(PropertiesDialogModel& model) {
     return answerPropertiesDialog(answers_, model);
 }
-bool CliView::runModeDialog(ModeSettings& settings) { return answerModeDialog(answers_, settings); }
+bool CliView::runModeDialog(ModeSettings& settings) {
+    return answerModeDialog(answers_, settings);
+}
 
 std::string latin1ToUtf8(std::string_view text) {
     std::string out;

@@ -14,8 +14,10 @@ std::vector<std::string> splitTokens(const std::string& line) {
         std::string token;
         bool quoted = false;
         while (i < line.size() && (quoted || !std::isspace(static_cast<unsigned char>(line[i])))) {
-            if (line[i] == '"') quoted = !quoted;
-            else token += line[i];
+            if (line[i] == '"')
+                quoted = !quoted;
+            else
+                token += line[i];
             ++i;
         }
         tokens.push_back(std::move(token));
@@ -27,7 +29,8 @@ TokenStream::TokenStream(std::vector<std::string> arguments) : pending_(std::mov
     std::reverse(pending_.begin(), pending_.end());
 }
 
-TokenStream::TokenStream(std::istream& input, bool lineMode) : input_(&input), lineMode_(lineMode) {}
+TokenStream::TokenStream(std::istream& input, bool lineMode)
+    : input_(&input), lineMode_(lineMode) {}
 
 bool TokenStream::fillFromInput() {
     if (!input_) return false;

@@ -94,8 +94,8 @@ struct CalculatorState {
 
     // Engine-internal, not saved.
     DmsPhase dmsPhase = DmsPhase::Degrees;
-    bool buttonFontLoaded = false;           // given by the host at start-up
-    PropertyDatabase* database = nullptr;    // the database the engine works on
+    bool buttonFontLoaded = false;         // given by the host at start-up
+    PropertyDatabase* database = nullptr;  // the database the engine works on
 
     static constexpr std::array<OperatorCode, kBracketLevels> filledOperators() {
         std::array<OperatorCode, kBracketLevels> ops{};

@@ -65,4 +65,17 @@ public:
     // Hosts' own keys that the engine passes back: copy, paste, help.
 };
 
+// Keeps the power-off countdown paused while a key's dialog runs, and resumes
+// it however the command ends (a runtime problem unwinds through it too).
+class PowerOffPause {
+public:
+    explicit PowerOffPause(CalculatorView& view) : view_(view) { view_.suspendPowerOff(); }
+    ~PowerOffPause() { view_.resumePowerOff(); }
+    PowerOffPause(const PowerOffPause&) = delete;
+    PowerOffPause& operator=(const PowerOffPause&) = delete;
+
+private:
+    CalculatorView& view_;
+};
+
 }  // namespace zentra

@@ -7,8 +7,16 @@
 namespace zentra {
 
 enum class CommandId : int {
-    Cmd0 = 48, Cmd1 = 49, Cmd2 = 50, Cmd3 = 51, Cmd4 = 52,
-    Cmd5 = 53, Cmd6 = 54, Cmd7 = 55, Cmd8 = 56, Cmd9 = 57,
+    Cmd0 = 48,
+    Cmd1 = 49,
+    Cmd2 = 50,
+    Cmd3 = 51,
+    Cmd4 = 52,
+    Cmd5 = 53,
+    Cmd6 = 54,
+    Cmd7 = 55,
+    Cmd8 = 56,
+    Cmd9 = 57,
     CmdPoint = 46,
     CmdExp = 110,
     CmdChangeSign = 95,

@@ -36,7 +36,9 @@ void keyPow(CalculatorState& state, CalculatorView& view) {
     applyOperator(state, view, OperatorCode::OpPower);
 }
 
-void keyPoint(CalculatorState& state, CalculatorView& view) { enterCharacter(state, view, '.'); }
+void keyPoint(CalculatorState& state, CalculatorView& view) {
+    enterCharacter(state, view, '.');
+}
 void noEffect(CalculatorState&, CalculatorView&) {}
 
 struct CommandEntry {
@@ -150,7 +152,9 @@ void allClear(CalculatorState& state, CalculatorView& view) {
     state.errorKeyCount = 0;
 }
 
-void clearEntry(CalculatorState& state, CalculatorView& view) { showValue(state, view, 0.0); }
+void clearEntry(CalculatorState& state, CalculatorView& view) {
+    showValue(state, view, 0.0);
+}
 
 void toggleShift(CalculatorState& state, CalculatorView& view) {
     state.shift = !state.shift;

@@ -20,6 +20,7 @@ void allClear(CalculatorState& state, CalculatorView& view);
 void clearEntry(CalculatorState& state, CalculatorView& view);
 void toggleShift(CalculatorState& state, CalculatorView& view);
 
-inline constexpr const char* kNeedAllClearText = "Need to do an All Clear because of Error condition";
+inline constexpr const char* kNeedAllClearText =
+    "Need to do an All Clear because of Error condition";
 
 }  // namespace zentra

@@ -40,19 +40,19 @@ std::string readDisplayText(CalculatorView& view) {
 std::string formatDecimalText(double value, DisplayType type, int digits) {
     std::string text;
     switch (type) {
-    case DisplayType::Fixed:
-        text = formatDouble(value, 'f', digits);
-        break;
-    case DisplayType::Scientific:
-        text = formatDouble(value, 'E', digits);
-        break;
-    case DisplayType::Financial:
-        text = formatDouble(value, 'f', 2);
-        break;
-    case DisplayType::Normal:
-    default:
-        text = formatDouble(value, 'G', digits);
-        break;
+        case DisplayType::Fixed:
+            text = formatDouble(value, 'f', digits);
+            break;
+        case DisplayType::Scientific:
+            text = formatDouble(value, 'E', digits);
+            break;
+        case DisplayType::Financial:
+            text = formatDouble(value, 'f', 2);
+            break;
+        case DisplayType::Normal:
+        default:
+            text = formatDouble(value, 'G', digits);
+            break;
     }
     if (text.size() > kFormattedLimit) text = formatDouble(value, 'E', 14);
     return text;

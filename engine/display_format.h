@@ -10,9 +10,9 @@
 
 namespace zentra {
 
-inline constexpr std::size_t kDisplayReadLimit = 24;   // characters read back
-inline constexpr std::size_t kFormattedLimit = 25;     // characters of a formatted value
-inline constexpr std::size_t kEntryLimit = 22;         // characters of a typed entry
+inline constexpr std::size_t kDisplayReadLimit = 24;  // characters read back
+inline constexpr std::size_t kFormattedLimit = 25;    // characters of a formatted value
+inline constexpr std::size_t kEntryLimit = 22;        // characters of a typed entry
 
 // The display text as the engine reads it: at most 24 characters.
 std::string readDisplayText(CalculatorView& view);

@@ -11,14 +11,20 @@ namespace {
 
 std::string_view acceptedCharacters(NumberBase base) {
     switch (base) {
-    case NumberBase::Binary: return "01";
-    case NumberBase::Octal: return "01234567";
-    case NumberBase::Hexadecimal: return "0123456789ABCDEF";
-    default: return "0123456789.E";
+        case NumberBase::Binary:
+            return "01";
+        case NumberBase::Octal:
+            return "01234567";
+        case NumberBase::Hexadecimal:
+            return "0123456789ABCDEF";
+        default:
+            return "0123456789.E";
     }
 }
 
-bool isDecimalBase(NumberBase base) { return !isIntegerBase(base); }
+bool isDecimalBase(NumberBase base) {
+    return !isIntegerBase(base);
+}
 
 }  // namespace
 
@@ -28,7 +34,8 @@ void enterCharacter(CalculatorState& state, CalculatorView& view, char ch) {
     if (state.calcStatus == CalcStatus::Entering) {
         text = readDisplayText(view);
         if (ch == '.' && text.find('.') != std::string::npos) return;
-        if (ch == 'E' && isDecimalBase(state.numberBase) && text.find('E') != std::string::npos) return;
+        if (ch == 'E' && isDecimalBase(state.numberBase) && text.find('E') != std::string::npos)
+            return;
     } else {
         // A new number starts; leading zeros cannot be typed.
         if (ch == '0') {
@@ -45,8 +52,10 @@ void enterCharacter(CalculatorState& state, CalculatorView& view, char ch) {
     }
     if (text.size() >= kEntryLimit) return;
     std::size_t position = text.size();
-    if (text == "0") position = 0;
-    else if (text == "-0") position = 1;
+    if (text == "0")
+        position = 0;
+    else if (text == "-0")
+        position = 1;
     text.resize(position);
     text += ch;
     view.setDisplayText(text);
@@ -72,28 +81,30 @@ void changeSign(CalculatorState& state, CalculatorView& view) {
 void backspace(CalculatorState& state, CalculatorView& view) {
     if (state.calcStatus == CalcStatus::Ready) return;  // results cannot be edited
     std::string text = readDisplayText(view);
-    if (text.size() == 1) text = "0";
-    else if (!text.empty()) text.pop_back();
+    if (text.size() == 1)
+        text = "0";
+    else if (!text.empty())
+        text.pop_back();
     view.setDisplayText(text);
 }
 
 void exponentKey(CalculatorState& state, CalculatorView& view) {
     switch (state.numberBase) {
-    case NumberBase::Decimal:
-    case NumberBase::Statistics:
-        if (state.shift) {
-            showValue(state, view, kPi);
-            state.shift = false;
-            updateKeyLabels(state, view);
+        case NumberBase::Decimal:
+        case NumberBase::Statistics:
+            if (state.shift) {
+                showValue(state, view, kPi);
+                state.shift = false;
+                updateKeyLabels(state, view);
+                return;
+            }
+            enterCharacter(state, view, 'E');
             return;
-        }
-        enterCharacter(state, view, 'E');
-        return;
-    case NumberBase::Financial:
-        enterCharacter(state, view, 'E');
-        return;
-    default:
-        return;
+        case NumberBase::Financial:
+            enterCharacter(state, view, 'E');
+            return;
+        default:
+            return;
     }
 }
 

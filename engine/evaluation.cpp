@@ -24,13 +24,25 @@ struct Operands {
 using Compute = double (*)(Operands&);
 using Check = const char* (*)(const Operands&);  // an error text, or nullptr
 
-const char* divideCheck(const Operands& o) { return o.x == 0.0 ? "Divide Zero Error" : nullptr; }
-const char* rootCheck(const Operands& o) { return o.x == 0.0 ? "Negative Root Error" : nullptr; }
-const char* lifeCheck(const Operands& o) { return o.a <= 0.0 ? "Error: life <= 0" : nullptr; }
-const char* principalCheck(const Operands& o) { return o.a <= 0.0 ? "Error: P <= 0" : nullptr; }
+const char* divideCheck(const Operands& o) {
+    return o.x == 0.0 ? "Divide Zero Error" : nullptr;
+}
+const char* rootCheck(const Operands& o) {
+    return o.x == 0.0 ? "Negative Root Error" : nullptr;
+}
+const char* lifeCheck(const Operands& o) {
+    return o.a <= 0.0 ? "Error: life <= 0" : nullptr;
+}
+const char* principalCheck(const Operands& o) {
+    return o.a <= 0.0 ? "Error: P <= 0" : nullptr;
+}
 
-double bankRate(const Operands& o) { return o.state.bankRate * 0.01; }
-double discRate(const Operands& o) { return o.state.discRate * 0.01; }
+double bankRate(const Operands& o) {
+    return o.state.bankRate * 0.01;
+}
+double discRate(const Operands& o) {
+    return o.state.discRate * 0.01;
+}
 
 double permutations(Operands& o) {
     const double n = factorial(o.state, o.view, o.a);
@@ -45,7 +57,9 @@ double combinations(Operands& o) {
     return n / (nr * r);
 }
 
-double logical(std::int32_t value) { return static_cast<double>(value); }
+double logical(std::int32_t value) {
+    return static_cast<double>(value);
+}
 
 struct Operation {
     OperatorCode code;
@@ -66,7 +80,8 @@ constexpr Operation kOperations[] = {
     {OperatorCode::OpOr, [](Operands& o) { return logical(wordOf(o.a) | wordOf(o.x)); }, nullptr},
     {OperatorCode::OpAnd, [](Operands& o) { return logical(wordOf(o.a) & wordOf(o.x)); }, nullptr},
     {OperatorCode::OpXor, [](Operands& o) { return logical(wordOf(o.a) ^ wordOf(o.x)); }, nullptr},
-    {OperatorCode::OpXnor, [](Operands& o) { return logical(~(wordOf(o.a) ^ wordOf(o.x))); }, nullptr},
+    {OperatorCode::OpXnor, [](Operands& o) { return logical(~(wordOf(o.a) ^ wordOf(o.x))); },
+     nullptr},
     {OperatorCode::OpPresentValue,
      [](Operands& o) { return o.a * std::pow(1.0 + discRate(o), -o.x); }, nullptr},
     {OperatorCode::OpMortgage,
@@ -75,7 +90,8 @@ constexpr Operation kOperations[] = {
          return o.a / (1.0 - std::pow(1.0 + r, -o.x)) * r;
      },
      nullptr},
-    {OperatorCode::OpInvest, [](Operands& o) { return o.a * std::pow(1.0 + bankRate(o), o.x); }, nullptr},
+    {OperatorCode::OpInvest, [](Operands& o) { return o.a * std::pow(1.0 + bankRate(o), o.x); },
+     nullptr},
     {OperatorCode::OpAnnuity,
      [](Operands& o) {
          const double r = bankRate(o);
@@ -85,7 +101,8 @@ constexpr Operation kOperations[] = {
     {OperatorCode::OpTerm,
      [](Operands& o) { return std::log(o.x / o.a) / std::log(1.0 + bankRate(o)); }, principalCheck},
     {OperatorCode::OpSld, [](Operands& o) { return o.x / o.a; }, lifeCheck},
-    {OperatorCode::OpDdb, [](Operands& o) { return 1.0 - std::pow(1.0 - 2.0 / o.a, o.x); }, lifeCheck},
+    {OperatorCode::OpDdb, [](Operands& o) { return 1.0 - std::pow(1.0 - 2.0 / o.a, o.x); },
+     lifeCheck},
     {OperatorCode::OpSyd,
      [](Operands& o) { return (2.0 * o.a - o.x + 1.0) / ((o.a + 1.0) * o.a) * o.x; }, lifeCheck},
     {OperatorCode::OpRecallNpv, [](Operands& o) { return o.state.sNPV; }, nullptr},

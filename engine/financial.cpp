@@ -93,9 +93,10 @@ void cashFlowKey(CalculatorState& state, CalculatorView& view) {
 
 void financialRatesKey(CalculatorState& state, CalculatorView& view) {
     FinancialRates rates{state.bankRate, state.discRate};
-    view.suspendPowerOff();
-    const bool accepted = view.editFinancialRates(rates);
-    view.resumePowerOff();
+    const bool accepted = [&] {
+        PowerOffPause pause(view);
+        return view.editFinancialRates(rates);
+    }();
     if (!accepted) return;
     state.bankRate = rates.bankRate;
     state.discRate = rates.discRate;

@@ -54,9 +54,10 @@ std::optional<int> chooseMemory(CalculatorState& state, CalculatorView& view,
     // Formatting for the list ends an entry in progress, as showing a value does.
     if (state.calcStatus != CalcStatus::Error) state.calcStatus = CalcStatus::Ready;
 
-    view.suspendPowerOff();
-    const std::optional<int> code = view.selectMemory(title, values);
-    view.resumePowerOff();
+    const std::optional<int> code = [&] {
+        PowerOffPause pause(view);
+        return view.selectMemory(title, values);
+    }();
     if (!code) return std::nullopt;
     const int k = *code - kFirstMemoryCode;
     return k >= 0 && k < kMemoryCount ? k : 0;  // any other end code means memory 0

@@ -14,20 +14,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Keeps the power-off countdown paused for as long as the dialog's command
-// runs, and resumes it however the command ends: a runtime problem while the
-// OK is applied must not leave the calculator unable to power off.
-class PowerOffPause {
-public:
-    explicit PowerOffPause(CalculatorView& view) : view_(view) { view_.suspendPowerOff(); }
-    ~PowerOffPause() { view_.resumePowerOff(); }
-    PowerOffPause(const PowerOffPause&) = delete;
-    PowerOffPause& operator=(const PowerOffPause&) = delete;
-
-private:
-    CalculatorView& view_;
-};
-
 std::optional<ModeFieldProblem> checkRange(const std::string& text, int low, int high,
                                            ModeField field, int& out) {
     const std::optional<int> value = parseIntegerField(text);

@@ -36,34 +36,38 @@ std::string unsignedText(std::uint32_t word, int radix) {
 // "%-*X" / "%-*o": left-justified, padded with blanks to the width. A width from
 // a damaged state file is held to what a display can show.
 std::string padded(std::string text, int width) {
-    const std::size_t w = static_cast<std::size_t>(std::min(std::abs(static_cast<long>(width)), 25L));
+    const std::size_t w =
+        static_cast<std::size_t>(std::min(std::abs(static_cast<long>(width)), 25L));
     if (text.size() < w) text.append(w - text.size(), ' ');
     return text;
 }
 
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
+bool isOctalDigit(char c) {
+    return c >= '0' && c <= '7';
+}
 
 }  // namespace
 
 std::optional<std::string> formatWordText(double value, NumberBase base, int digits) {
     const auto word = static_cast<std::uint32_t>(wordOf(value));
     switch (base) {
-    case NumberBase::Hexadecimal:
-        return padded(unsignedText(word, 16), digits);
-    case NumberBase::Octal:
-        return padded(unsignedText(word, 8), digits);
-    case NumberBase::Binary: {
-        const std::string octal = padded(unsignedText(word, 8), digits);
-        static constexpr const char* kGroups[] = {"000", "001", "010", "011",
-                                                  "100", "101", "110", "111"};
-        std::string bits;
-        std::size_t i = 0;
-        for (; i < 7 && i < octal.size() && isOctalDigit(octal[i]); ++i) bits += kGroups[octal[i] - '0'];
-        if (i == 7) return std::nullopt;  // seven octal digits: more than 18 bits
-        return bits;
-    }
-    default:
-        return std::nullopt;
+        case NumberBase::Hexadecimal:
+            return padded(unsignedText(word, 16), digits);
+        case NumberBase::Octal:
+            return padded(unsignedText(word, 8), digits);
+        case NumberBase::Binary: {
+            const std::string octal = padded(unsignedText(word, 8), digits);
+            static constexpr const char* kGroups[] = {"000", "001", "010", "011",
+                                                      "100", "101", "110", "111"};
+            std::string bits;
+            std::size_t i = 0;
+            for (; i < 7 && i < octal.size() && isOctalDigit(octal[i]); ++i)
+                bits += kGroups[octal[i] - '0'];
+            if (i == 7) return std::nullopt;  // seven octal digits: more than 18 bits
+            return bits;
+        }
+        default:
+            return std::nullopt;
     }
 }
 
@@ -83,16 +87,20 @@ double parseWordText(std::string_view text, NumberBase base) {
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    if (radix == 16 && i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
-        i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 2])))
+    if (radix == 16 && i + 1 < text.size() && text[i] == '0' &&
+        (text[i + 1] == 'x' || text[i + 1] == 'X') && i + 2 < text.size() &&
+        std::isxdigit(static_cast<unsigned char>(text[i + 2])))
         i += 2;
     std::uint32_t word = 0;
     for (; i < text.size(); ++i) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
         int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            break;
         if (digit >= radix) break;
         word = word * static_cast<std::uint32_t>(radix) + static_cast<std::uint32_t>(digit);
     }

@@ -18,7 +18,9 @@ void writeDouble(SettingsStore& store, const std::string& key, double value) {
     store.writeText(key, formatStoredDouble(value));
 }
 
-std::string indexed(const char* prefix, int i) { return prefix + std::to_string(i); }
+std::string indexed(const char* prefix, int i) {
+    return prefix + std::to_string(i);
+}
 
 Rgb readColour(SettingsStore& store, const char* prefix, Rgb defaults) {
     const std::string p = prefix;
@@ -41,8 +43,10 @@ FontSpec readFont(SettingsStore& store, const char* prefix, const FontSpec& defa
     spec.height = store.readInt(p + "Height", defaults.height);
     spec.weight = store.readInt(p + "Weight", defaults.weight);
     spec.italic = static_cast<std::uint8_t>(store.readInt(p + "Italic", defaults.italic) & 0xFF);
-    spec.underline = static_cast<std::uint8_t>(store.readInt(p + "Underline", defaults.underline) & 0xFF);
-    spec.strikeOut = static_cast<std::uint8_t>(store.readInt(p + "StrikeOut", defaults.strikeOut) & 0xFF);
+    spec.underline =
+        static_cast<std::uint8_t>(store.readInt(p + "Underline", defaults.underline) & 0xFF);
+    spec.strikeOut =
+        static_cast<std::uint8_t>(store.readInt(p + "StrikeOut", defaults.strikeOut) & 0xFF);
     spec.charSet = static_cast<std::uint8_t>(store.readInt(p + "CharSet", defaults.charSet) & 0xFF);
     spec.faceName = store.readText(p + "FaceName", defaults.faceName);
     if (spec.faceName.size() > kFaceNameLimit) spec.faceName.resize(kFaceNameLimit);
@@ -117,7 +121,9 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
     state.errorKeyCount = 0;
 }
 
-std::string readSavedDisplay(SettingsStore& store) { return store.readText("Display", "0"); }
+std::string readSavedDisplay(SettingsStore& store) {
+    return store.readText("Display", "0");
+}
 
 void saveState(const CalculatorState& state, const AppearanceSettings& appearance,
                std::string_view displayText, SettingsStore& store, PropertyDatabase* database) {
@@ -132,7 +138,8 @@ void saveState(const CalculatorState& state, const AppearanceSettings& appearanc
     for (int i = 0; i < depth; ++i) {
         const auto level = static_cast<std::size_t>(i);
         writeDouble(store, indexed("AccumBracket", i), state.accumBracket[level]);
-        store.writeInt(indexed("OperatorBracket", i), static_cast<int>(state.operatorBracket[level]));
+        store.writeInt(indexed("OperatorBracket", i),
+                       static_cast<int>(state.operatorBracket[level]));
     }
     writeDouble(store, "Sum", state.sum);
     writeDouble(store, "SumSq", state.sumSq);

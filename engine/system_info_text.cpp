@@ -39,17 +39,22 @@ std::string platformVersionText(std::uint32_t packedVersion) {
     return "Win32s " + version + " (Build:" + std::to_string(high & 0x7FFFu) + ")";
 }
 
-std::string linuxVersionText(std::string_view kernelName, std::string_view release,
-                             std::string_view distribution) {
-    unsigned major = 0, minor = 0;
+KernelVersion parseKernelRelease(std::string_view release) {
+    KernelVersion version;
     std::size_t i = 0;
     while (i < release.size() && release[i] >= '0' && release[i] <= '9')
-        major = major * 10 + static_cast<unsigned>(release[i++] - '0');
+        version.major = version.major * 10 + static_cast<unsigned>(release[i++] - '0');
     if (i < release.size() && release[i] == '.') {
         ++i;
         while (i < release.size() && release[i] >= '0' && release[i] <= '9')
-            minor = minor * 10 + static_cast<unsigned>(release[i++] - '0');
+            version.minor = version.minor * 10 + static_cast<unsigned>(release[i++] - '0');
     }
+    return version;
+}
+
+std::string linuxVersionText(std::string_view kernelName, std::string_view release,
+                             std::string_view distribution) {
+    const auto [major, minor] = parseKernelRelease(release);
     std::string text = std::string(kernelName.empty() ? "Linux" : kernelName) + " " +
                        std::to_string(major) + "." + std::to_string(minor) +
                        "\n(Build:" + std::string(release) + ")";

@@ -25,6 +25,13 @@ std::string platformVersionText(std::uint32_t packedVersion);
 // The operating-system lines on Linux: the kernel's name with major.minor, its
 // full release as the build, and the distribution's name when there is one:
 // "Linux 6.1\n(Build:6.1.0-18-amd64)\nDebian GNU/Linux 12".
+// Major and minor version of a kernel release text ("6.1.0-18-amd64" gives 6, 1).
+struct KernelVersion {
+    unsigned major = 0;
+    unsigned minor = 0;
+};
+KernelVersion parseKernelRelease(std::string_view release);
+
 std::string linuxVersionText(std::string_view kernelName, std::string_view release,
                              std::string_view distribution);
 

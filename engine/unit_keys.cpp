@@ -10,19 +10,6 @@
 namespace zentra {
 namespace {
 
-// Pauses the power-off countdown while a dialog of these keys runs, however the
-// key's command ends.
-class PowerOffPause {
-public:
-    explicit PowerOffPause(CalculatorView& view) : view_(view) { view_.suspendPowerOff(); }
-    ~PowerOffPause() { view_.resumePowerOff(); }
-    PowerOffPause(const PowerOffPause&) = delete;
-    PowerOffPause& operator=(const PowerOffPause&) = delete;
-
-private:
-    CalculatorView& view_;
-};
-
 PropertiesDialogRunner propertiesRunner(CalculatorView& view) {
     return [&view](PropertiesDialogModel& model) { return view.runPropertiesDialog(model); };
 }

@@ -48,7 +48,9 @@ QString fromLatin1(std::string_view text) {
 }
 
 // Dialog units of the window's template font, "Arial" 9 point.
-DialogUnits dialogUnits() { return dialogUnitsOf(templateFont(9)); }
+DialogUnits dialogUnits() {
+    return dialogUnitsOf(templateFont(9));
+}
 
 // A caption's bytes as the key shows them: with the button font loaded, a
 // byte from 0x80 up is a picture of the "Buttons" face, reached at U+E000 + byte.

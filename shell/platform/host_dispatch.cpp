@@ -1,9 +1,9 @@
 #include "shell/platform/host_dispatch.h"
 
+#include <unistd.h>
 #include <csetjmp>
 #include <csignal>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "units/runtime_problem.h"
 

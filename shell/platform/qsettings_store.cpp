@@ -6,7 +6,8 @@ namespace zentra {
 namespace {
 
 QString keyOf(std::string_view key) {
-    return QStringLiteral("Calc/") + QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    return QStringLiteral("Calc/") +
+           QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
 }  // namespace
@@ -18,7 +19,8 @@ int QSettingsStore::readInt(std::string_view key, int defaultValue) {
     const qlonglong number = value.toString().trimmed().toLongLong(&ok);
     if (!ok) return defaultValue;
     // A 32-bit store: keep the low 32 bits of whatever was written by hand.
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(number)));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(static_cast<std::uint64_t>(number)));
 }
 
 std::string QSettingsStore::readText(std::string_view key, std::string_view defaultValue) {
@@ -28,10 +30,13 @@ std::string QSettingsStore::readText(std::string_view key, std::string_view defa
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void QSettingsStore::writeInt(std::string_view key, int value) { settings_.setValue(keyOf(key), value); }
+void QSettingsStore::writeInt(std::string_view key, int value) {
+    settings_.setValue(keyOf(key), value);
+}
 
 void QSettingsStore::writeText(std::string_view key, std::string_view value) {
-    settings_.setValue(keyOf(key), QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+    settings_.setValue(keyOf(key),
+                       QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 bool QSettingsStore::sync() {

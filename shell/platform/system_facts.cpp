@@ -5,19 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/system_info_text.h"
+
 namespace zentra {
 
 double versionFromRelease(const std::string& release) {
-    unsigned major = 0, minor = 0;
-    std::size_t i = 0;
-    while (i < release.size() && release[i] >= '0' && release[i] <= '9')
-        major = major * 10 + static_cast<unsigned>(release[i++] - '0');
-    if (i < release.size() && release[i] == '.') {
-        ++i;
-        while (i < release.size() && release[i] >= '0' && release[i] <= '9')
-            minor = minor * 10 + static_cast<unsigned>(release[i++] - '0');
-    }
-    return major + minor * 0.01;
+    const KernelVersion version = parseKernelRelease(release);
+    return version.major + version.minor * 0.01;
 }
 
 double kernelVersion() {

@@ -14,7 +14,9 @@ struct KeyCase {
     CalcStatus status;
 };
 
-std::ostream& operator<<(std::ostream& out, const KeyCase& c) { return out << c.keys; }
+std::ostream& operator<<(std::ostream& out, const KeyCase& c) {
+    return out << c.keys;
+}
 
 class DecimalKeysTest : public ::testing::TestWithParam<KeyCase> {};
 
@@ -33,10 +35,9 @@ constexpr auto E = CalcStatus::Error;
 
 INSTANTIATE_TEST_SUITE_P(
     Entry, DecimalKeysTest,
-    ::testing::Values(KeyCase{"0 0 0", "0", R}, KeyCase{"0 0 0 5", "5", N},
-                      KeyCase{". 5", ".5", N}, KeyCase{"1 . . 5", "1.5", N},
-                      KeyCase{"EXP", "0.0E", N}, KeyCase{"EXP 3", "0.0E3", N},
-                      KeyCase{"1 . 5 EXP +/- 3", "1.5E-3", N},
+    ::testing::Values(KeyCase{"0 0 0", "0", R}, KeyCase{"0 0 0 5", "5", N}, KeyCase{". 5", ".5", N},
+                      KeyCase{"1 . . 5", "1.5", N}, KeyCase{"EXP", "0.0E", N},
+                      KeyCase{"EXP 3", "0.0E3", N}, KeyCase{"1 . 5 EXP +/- 3", "1.5E-3", N},
                       KeyCase{"1 . 5 EXP +/- 3 +/-", "-0.001500000000", R},
                       KeyCase{"1 . 5 EXP +/- 3 +/- 7", "7", N},
                       KeyCase{"1 . 5 EXP +/- +/-", "1.5E", N}, KeyCase{"1 EXP 2 EXP 3", "1E23", N},
@@ -49,26 +50,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Evaluation, DecimalKeysTest,
-    ::testing::Values(KeyCase{"2 + 3 X 4 =", "20.00000000", R},
-                      KeyCase{"2 + ( 3 X 4 ) =", "14.00000000", R},
-                      KeyCase{"2 X ( 3 + 4 ) =", "14.00000000", R},
-                      KeyCase{"2 X 3 ( 4 ) =", "8.000000000", R}, KeyCase{"7 =", "7", R},
-                      KeyCase{"7 = =", "7", R}, KeyCase{"2 + =", "4.000000000", R},
-                      KeyCase{"2 + + 3 =", "7.000000000", R}, KeyCase{"5 - 8 =", "-3.000000000", R},
-                      KeyCase{"8 / 2 =", "4.000000000", R}, KeyCase{"2 Pow 10 =", "1024.000000", R},
-                      KeyCase{"27 shift Pow 3 =", "3.000000000", R},
-                      KeyCase{"1 / 0 =", "Divide Zero Error", E},
-                      KeyCase{"1 / 0 +/- =", "Divide Zero Error", E},
-                      KeyCase{"5 shift Pow 0 =", "Negative Root Error", E},
-                      KeyCase{"( 2 + 3 =", "5.000000000", R}, KeyCase{") 4", "4", N},
-                      KeyCase{"1 . 5 EXP + 1 =", "2.500000000", R},
-                      KeyCase{"2 + 5 C 3 =", "5.000000000", R},
-                      KeyCase{"1E300 X 1E300 =", "Overflow Error", E},
-                      KeyCase{"2 +/- Pow 0.5 =", "Error", E},
-                      // An error inside a bracket survives the bracket.
-                      KeyCase{"2 X ( 1 / 0 ) =", "Divide Zero Error", E},
-                      KeyCase{"2 X ( 1 / 0 =", "Divide Zero Error", E},
-                      KeyCase{"1 / 0 = AC 3 + 4 =", "7.000000000", R}));
+    ::testing::Values(
+        KeyCase{"2 + 3 X 4 =", "20.00000000", R}, KeyCase{"2 + ( 3 X 4 ) =", "14.00000000", R},
+        KeyCase{"2 X ( 3 + 4 ) =", "14.00000000", R}, KeyCase{"2 X 3 ( 4 ) =", "8.000000000", R},
+        KeyCase{"7 =", "7", R}, KeyCase{"7 = =", "7", R}, KeyCase{"2 + =", "4.000000000", R},
+        KeyCase{"2 + + 3 =", "7.000000000", R}, KeyCase{"5 - 8 =", "-3.000000000", R},
+        KeyCase{"8 / 2 =", "4.000000000", R}, KeyCase{"2 Pow 10 =", "1024.000000", R},
+        KeyCase{"27 shift Pow 3 =", "3.000000000", R}, KeyCase{"1 / 0 =", "Divide Zero Error", E},
+        KeyCase{"1 / 0 +/- =", "Divide Zero Error", E},
+        KeyCase{"5 shift Pow 0 =", "Negative Root Error", E},
+        KeyCase{"( 2 + 3 =", "5.000000000", R}, KeyCase{") 4", "4", N},
+        KeyCase{"1 . 5 EXP + 1 =", "2.500000000", R}, KeyCase{"2 + 5 C 3 =", "5.000000000", R},
+        KeyCase{"1E300 X 1E300 =", "Overflow Error", E}, KeyCase{"2 +/- Pow 0.5 =", "Error", E},
+        // An error inside a bracket survives the bracket.
+        KeyCase{"2 X ( 1 / 0 ) =", "Divide Zero Error", E},
+        KeyCase{"2 X ( 1 / 0 =", "Divide Zero Error", E},
+        KeyCase{"1 / 0 = AC 3 + 4 =", "7.000000000", R}));
 
 struct FormatCase {
     double value;
@@ -214,7 +211,10 @@ TEST(ReadDisplayValue, ReadsAtMost24CharactersOfAnyText) {
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 111111111111111111111111.0);
     view.display = "12abc";
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 12.0);
-    view.display = std::string("7\0" "8", 3);
+    view.display = std::string(
+        "7\0"
+        "8",
+        3);
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 7.0);
     view.display = std::string(100000, '\xff');
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 0.0);

@@ -33,10 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{0.00001, 'G', 10, true, "1.000000000E-005"},
                       FormatCase{-0.0, 'G', 10, true, "-0.000000000"},
                       FormatCase{9999999999.5, 'G', 10, true, "1.000000000E+010"},
-                      FormatCase{5, 'G', 0, true, "5."},
-                      FormatCase{5, 'G', 1, true, "5."},
-                      FormatCase{5, 'f', 0, true, "5."},
-                      FormatCase{5, 'E', 0, true, "5.E+000"},
+                      FormatCase{5, 'G', 0, true, "5."}, FormatCase{5, 'G', 1, true, "5."},
+                      FormatCase{5, 'f', 0, true, "5."}, FormatCase{5, 'E', 0, true, "5.E+000"},
                       FormatCase{1e-300, 'e', 15, false, "1.000000000000000e-300"},
                       FormatCase{0.0174532925199433, 'e', 15, false, "1.745329251994330e-002"},
                       FormatCase{2.5, 'g', 6, false, "2.5"},
@@ -46,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{10, 'G', 18, true, "10.0000000000000000"},
                       FormatCase{-1.7976931348623157e308, 'E', 14, true, "-1.79769313486232E+308"},
                       FormatCase{12.5, 'f', 3, false, "12.500"},
-                      FormatCase{0.5, 'f', 0, false, "0"},
-                      FormatCase{1.5, 'f', 0, false, "2"}));
+                      FormatCase{0.5, 'f', 0, false, "0"}, FormatCase{1.5, 'f', 0, false, "2"}));
 
 TEST(FormatDouble, NonFiniteValuesPrintAsTheCLibraryDoes) {
     EXPECT_EQ(formatDouble(INFINITY, 'G', 10), "INF");
@@ -84,14 +81,14 @@ TEST_P(ParseDecimalTest, ReadsTheLongestDecimalPrefix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ParseDecimalTest,
-    ::testing::Values(ParseCase{"1.5E", 1.5, 3}, ParseCase{"1.5E-", 1.5, 3}, ParseCase{"0.0E7", 0, 5},
-                      ParseCase{".", 0, 0}, ParseCase{"-", 0, 0}, ParseCase{"Divide Zero Error", 0, 0},
-                      ParseCase{"12abc", 12, 2}, ParseCase{"  -3.25e2x", -325, 9},
-                      ParseCase{"+.5", 0.5, 3}, ParseCase{"1.", 1, 2},
-                      ParseCase{"1e999", INFINITY, 5}, ParseCase{"-1e999", -INFINITY, 6},
-                      ParseCase{"1e-999", 0, 6}, ParseCase{"0.00000001e-400", 0, 15},
-                      ParseCase{"nan", 0, 0}, ParseCase{"inf", 0, 0},
-                      ParseCase{"1.234567890E+011", 123456789000.0, 16}));
+    ::testing::Values(ParseCase{"1.5E", 1.5, 3}, ParseCase{"1.5E-", 1.5, 3},
+                      ParseCase{"0.0E7", 0, 5}, ParseCase{".", 0, 0}, ParseCase{"-", 0, 0},
+                      ParseCase{"Divide Zero Error", 0, 0}, ParseCase{"12abc", 12, 2},
+                      ParseCase{"  -3.25e2x", -325, 9}, ParseCase{"+.5", 0.5, 3},
+                      ParseCase{"1.", 1, 2}, ParseCase{"1e999", INFINITY, 5},
+                      ParseCase{"-1e999", -INFINITY, 6}, ParseCase{"1e-999", 0, 6},
+                      ParseCase{"0.00000001e-400", 0, 15}, ParseCase{"nan", 0, 0},
+                      ParseCase{"inf", 0, 0}, ParseCase{"1.234567890E+011", 123456789000.0, 16}));
 
 TEST(NumberText, IgnoresACommaLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);

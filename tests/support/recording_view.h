@@ -24,7 +24,9 @@ public:
 
     std::string getDisplayText() override { return display; }
     void setDisplayText(std::string_view text) override { display = std::string(text); }
-    void setKeyLabel(CommandId key, std::string_view caption) override { labels[key] = std::string(caption); }
+    void setKeyLabel(CommandId key, std::string_view caption) override {
+        labels[key] = std::string(caption);
+    }
     void setKeyFont(CommandId key, KeyFont font) override { fonts[key] = font; }
     void setTitle(std::string_view text) override { title = std::string(text); }
     void beep() override { ++beeps; }
