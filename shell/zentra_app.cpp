@@ -169,8 +169,9 @@ void ZentraApp::addFonts() {
     for (const char* file : kFontFiles) {
         int id = -1;
         for (const std::string& dir : dirs) {
-            const QString path =
-                QString::fromStdString(dir) + QLatin1Char('/') + QLatin1String(file);
+            // Installed and source trees keep the fonts in a "fonts" folder.
+            const QString path = QString::fromStdString(dir) + QLatin1String("/fonts/") +
+                                 QLatin1String(file);
             if (QFileInfo::exists(path)) {
                 id = QFontDatabase::addApplicationFont(path);
                 break;

@@ -416,7 +416,7 @@ def buttons_face():
 def main():
     global SANS, BOLD
     here = os.path.dirname(os.path.abspath(__file__))
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(here)
+    out = sys.argv[1] if len(sys.argv) > 1 else here
     SANS = Source("DejaVuSans.ttf")
     BOLD = Source("DejaVuSans-Bold.ttf")
     seven_segment_face().save(os.path.join(out, "Sevenseg.fnt"))
