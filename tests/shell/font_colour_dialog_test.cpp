@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QPushButton>
+#include <QTest>
+
+#include "shell/dialogs/mode_dialog.h"
+
+namespace zentra {
+namespace {
+
+TEST(FontColourDialog, StartsFromTheGivenFontAndColour) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    FontColourDialog dialog(font, QColor(0, 255, 255));
+    EXPECT_EQ(dialog.selectedColour(), QColor(0, 255, 255));
+    EXPECT_EQ(dialog.selectedFont().family(), font.family());
+    EXPECT_TRUE(dialog.selectedFont().bold());
+}
+
+TEST(FontColourDialog, ReportsTheFontAndColourChosenInIt) {
+    FontColourDialog dialog(QFont(QStringLiteral("DejaVu Sans")), QColor(0, 255, 255));
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setItalic(true);
+    chosen.setUnderline(true);
+    dialog.fontChooser()->setCurrentFont(chosen);
+    dialog.setSelectedColour(QColor(200, 10, 10));
+    EXPECT_TRUE(dialog.selectedFont().italic());
+    EXPECT_TRUE(dialog.selectedFont().underline());
+    EXPECT_EQ(dialog.selectedColour(), QColor(200, 10, 10));
+}
+
+TEST(FontColourDialog, OkAcceptsAndCancelRejects) {
+    for (const auto& [button, expected] :
+         {std::pair{QDialogButtonBox::Ok, QDialog::Accepted},
+          std::pair{QDialogButtonBox::Cancel, QDialog::Rejected}}) {
+        FontColourDialog dialog(QFont(), QColor(0, 0, 0));
+        auto* box = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(box, nullptr);
+        dialog.show();
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), expected);
+    }
+}
+
+}  // namespace
+}  // namespace zentra
