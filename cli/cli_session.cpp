@@ -20,24 +20,9 @@
 namespace zentra::cli {
 namespace {
 
-// The keys one token presses: a key name, "#N", or a number typed key by key.
+// The keys one token presses; any other token is a usage error.
 std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
-    if (auto key = keyByName(token.text)) return {commandWord(*key)};
-    if (token.text.size() > 1 && token.text[0] == '#') {
-        std::uint64_t word = 0;
-        bool ok = token.text.size() <= 11;
-        for (std::size_t i = 1; ok && i < token.text.size(); ++i) {
-            const char c = token.text[i];
-            ok = c >= '0' && c <= '9';
-            word = word * 10 + static_cast<std::uint64_t>(c - '0');
-        }
-        if (ok && word <= 0xFFFFFFFFu) return {static_cast<std::uint32_t>(word)};
-    }
-    if (auto keys = keysOfNumber(token.text, base)) {
-        std::vector<std::uint32_t> words;
-        for (CommandId id : *keys) words.push_back(commandWord(id));
-        return words;
-    }
+    if (auto words = commandWordsOfToken(token.text, base)) return *words;
     throw UsageError("unknown token " + std::to_string(token.position) + " \"" + token.text + "\"");
 }
 
@@ -67,7 +52,6 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     CliView view(answers);
     CalculatorState state;
     state.database = &database;
-    state.currentProperty = &standaloneDimensionless();
     AppearanceSettings appearance;
 
     // Without a state file the calculator starts as on a first start.
@@ -81,8 +65,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     }
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     restoreSavedState(state, appearance, store, &database);
-    view.display = readSavedDisplay(store);
-    applyModeLayout(state, view);
+    restoreDisplayAndLayout(state, view, store);
 
     try {
         while (auto token = tokens.next()) {

@@ -58,6 +58,11 @@ std::string formatDecimalText(double value, DisplayType type, int digits) {
     return text;
 }
 
+std::string valueText(const CalculatorState& state, double value) {
+    Formatted f = formatForState(state, value);
+    return f.error ? std::string(*f.error) : f.text;
+}
+
 void showValue(CalculatorState& state, CalculatorView& view, double value) {
     if (state.calcStatus == CalcStatus::Error) return;
     Formatted f = formatForState(state, value);

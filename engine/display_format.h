@@ -30,6 +30,10 @@ void showValue(CalculatorState& state, CalculatorView& view, double value);
 std::size_t formatValue(CalculatorState& state, CalculatorView& view, double value,
                         std::string& out);
 
+// The text a value shows in the current base and display type, or the error
+// text it would show instead. Changes nothing.
+std::string valueText(const CalculatorState& state, double value);
+
 // Shows an error text and enters Error status; ends any pending operation and
 // clears both latches.
 void showError(CalculatorState& state, CalculatorView& view, std::string_view text = "Error");

@@ -56,10 +56,4 @@ const std::array<KeyPlace, kKeyCount> kKeypad = {{
     {C::CmdMemoryAdd, "M+", 87, 111, kLargeW, kLargeH},
 }};
 
-std::string_view templateCaption(CommandId id) {
-    for (const KeyPlace& key : kKeypad)
-        if (key.id == id) return key.caption;
-    return {};
-}
-
 }  // namespace zentra

@@ -20,12 +20,12 @@ extern const std::array<KeyPlace, kKeyCount> kKeypad;
 
 // The display edit: control 400 at (5, 4), 101 x 13 dialog units, in a window
 // of 113 x 129.
+struct DialogRect {
+    int x, y, width, height;
+};
 inline constexpr int kDisplayControlId = 400;
-inline constexpr KeyPlace kDisplayPlace{CommandId::CmdPercent, "", 5, 4, 101, 13};
+inline constexpr DialogRect kDisplayPlace{5, 4, 101, 13};
 inline constexpr int kWindowWidthDu = 113;
 inline constexpr int kWindowHeightDu = 129;
-
-// The caption a key has before any relabelling, or empty for an unknown id.
-std::string_view templateCaption(CommandId id);
 
 }  // namespace zentra

@@ -89,4 +89,24 @@ std::optional<std::vector<CommandId>> keysOfNumber(std::string_view token, Numbe
     return keys;
 }
 
+std::optional<std::vector<std::uint32_t>> commandWordsOfToken(std::string_view token,
+                                                              NumberBase base) {
+    if (auto key = keyByName(token)) return std::vector<std::uint32_t>{commandWord(*key)};
+    if (token.size() > 1 && token.size() <= 11 && token[0] == '#') {
+        std::uint64_t word = 0;
+        for (char c : token.substr(1)) {
+            if (c < '0' || c > '9') return std::nullopt;
+            word = word * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (word > 0xFFFFFFFFu) return std::nullopt;
+        return std::vector<std::uint32_t>{static_cast<std::uint32_t>(word)};
+    }
+    auto keys = keysOfNumber(token, base);
+    if (!keys) return std::nullopt;
+    std::vector<std::uint32_t> words;
+    words.reserve(keys->size());
+    for (CommandId id : *keys) words.push_back(commandWord(id));
+    return words;
+}
+
 }  // namespace zentra

@@ -1,6 +1,7 @@
 #pragma once
 // Key names and typed numbers as zentra-cli and the test scripts spell them.
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -20,5 +21,11 @@ std::optional<CommandId> keyByName(std::string_view name);
 // "E" (the exponent key) in the decimal modes, "A"-"F" (const, deg, hyp, sin,
 // cos, tan) in Hexadecimal. Nothing when the token is not such a number.
 std::optional<std::vector<CommandId>> keysOfNumber(std::string_view token, NumberBase base);
+
+// The full command words one token presses: a key name, "#N" (the command word
+// N in decimal, up to 32 bits), or a number typed key by key. Nothing for any
+// other token.
+std::optional<std::vector<std::uint32_t>> commandWordsOfToken(std::string_view token,
+                                                              NumberBase base);
 
 }  // namespace zentra

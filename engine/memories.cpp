@@ -16,31 +16,12 @@ namespace {
 
 constexpr int kFirstMemoryCode = 48;  // the dialog's button of memory k ends it with 48 + k
 
-// Keeps the display text only: formatting a memory for the list must not touch
-// the calculator's display or labels.
-class ListTextView final : public CalculatorView {
-public:
-    std::string text;
-    std::string getDisplayText() override { return text; }
-    void setDisplayText(std::string_view t) override { text = std::string(t); }
-    void setKeyLabel(CommandId, std::string_view) override {}
-    void setKeyFont(CommandId, KeyFont) override {}
-    void setTitle(std::string_view) override {}
-    void beep() override {}
-    void showMessage(std::string_view, std::string_view) override {}
-};
-
 // A memory as the list shows it, in the current base and display type. A value
 // the display cannot hold (an infinity, a word too wide for Binary) shows its
 // error text in its own row instead of putting the calculator into Error
 // status, so opening the list never costs the calculation in progress.
 std::string memoryListText(const CalculatorState& state, double value) {
-    CalculatorState probe = state;
-    probe.calcStatus = CalcStatus::Ready;
-    ListTextView probeView;
-    std::string text;
-    if (formatValue(probe, probeView, value, text) == 0) text = probeView.text;
-    return text;
+    return valueText(state, value);
 }
 
 // Runs the Select Memory dialog. Returns the chosen memory, or nothing when

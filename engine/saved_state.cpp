@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/display_format.h"
+#include "engine/key_labels.h"
 #include "engine/number_text.h"
 #include "units/property_database.h"
 
@@ -123,6 +124,11 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
 
 std::string readSavedDisplay(SettingsStore& store) {
     return store.readText("Display", "0");
+}
+
+void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store) {
+    view.setDisplayText(readSavedDisplay(store));
+    applyModeLayout(state, view);
 }
 
 void saveState(const CalculatorState& state, const AppearanceSettings& appearance,

@@ -7,6 +7,7 @@
 
 #include "engine/appearance_settings.h"
 #include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
 #include "engine/settings_store.h"
 
 namespace zentra {
@@ -21,6 +22,10 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
 
 // "Display", read last and put into the display unchanged.
 std::string readSavedDisplay(SettingsStore& store);
+
+// The last step of restoring, once the host's controls are set up: the saved
+// display text, unchanged, then the captions and title of the restored mode.
+void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store);
 
 // Writes every key; the display text is cut to 24 characters.
 void saveState(const CalculatorState& state, const AppearanceSettings& appearance,

@@ -142,8 +142,7 @@ CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* datab
         showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
     });
 
-    setDisplayText(readSavedDisplay(store_));
-    dispatchGuarded([this] { applyModeLayout(state_, *this); });
+    dispatchGuarded([this] { restoreDisplayAndLayout(state_, *this, store_); });
     if (state_.alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     restoreWindowPosition();
     // Typing should reach the keypad's keyboard table, not edit the display.

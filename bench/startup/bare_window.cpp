@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("Zentra"));
     window.setFixedSize(map(0, 0, zentra::kWindowWidthDu, zentra::kWindowHeightDu).size());
-    const zentra::KeyPlace& d = zentra::kDisplayPlace;
+    const zentra::DialogRect& d = zentra::kDisplayPlace;
     (new QLineEdit(QStringLiteral("0"), &window))->setGeometry(map(d.x, d.y, d.width, d.height));
     for (const zentra::KeyPlace& key : zentra::kKeypad) {
         auto* button = new QPushButton(

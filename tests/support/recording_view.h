@@ -40,15 +40,9 @@ inline void press(CalculatorState& state, CalculatorView& view, const std::strin
     std::istringstream in(script);
     std::string token;
     while (in >> token) {
-        if (token.size() > 1 && token[0] == '#') {
-            handleCommand(state, view, static_cast<std::uint32_t>(std::stoul(token.substr(1))));
-        } else if (auto key = keyByName(token)) {
-            handleCommand(state, view, commandWord(*key));
-        } else if (auto keys = keysOfNumber(token, state.numberBase)) {
-            for (CommandId k : *keys) handleCommand(state, view, commandWord(k));
-        } else {
-            throw std::invalid_argument("unknown key token: " + token);
-        }
+        auto words = commandWordsOfToken(token, state.numberBase);
+        if (!words) throw std::invalid_argument("unknown key token: " + token);
+        for (std::uint32_t word : *words) handleCommand(state, view, word);
     }
 }
 
