@@ -20,17 +20,6 @@ CalculatorState financialState() {
     return s;
 }
 
-struct KeysCase {
-    const char* name;
-    const char* keys;
-    const char* display;
-};
-
-// Test names carry the case; gtest prints the name instead of the bytes.
-void PrintTo(const KeysCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 // In Financial the scientific keys are the financial operators: deg NPV, log
 // Mrtg, ln Inv, sqr Ann, sqrt Term, sin SLD, cos DDB, tan SYD.
 class FinancialOperator : public ::testing::TestWithParam<KeysCase> {};

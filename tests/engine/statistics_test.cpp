@@ -190,18 +190,7 @@ TEST(Statistics, NegativeCountFromADamagedStateHasNoData) {
     EXPECT_EQ(v.display, "No Data");
 }
 
-struct OperatorCase {
-    const char* name;
-    const char* keys;
-    const char* display;
-};
-
-// Test names carry the case; gtest prints the name instead of the bytes.
-void PrintTo(const OperatorCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Combinatorics : public ::testing::TestWithParam<OperatorCase> {};
+class Combinatorics : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(Combinatorics, EvaluatesAsABinaryOperator) {
     CalculatorState s = statisticsState();
@@ -213,14 +202,14 @@ TEST_P(Combinatorics, EvaluatesAsABinaryOperator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statistics, Combinatorics,
-    ::testing::Values(OperatorCase{"Permutations", "5 shift 7 2 =", "20.00000000"},
-                      OperatorCase{"Combinations", "5 shift 8 2 =", "10.00000000"},
-                      OperatorCase{"ChooseMoreThanNIsAnError", "5 shift 8 7 =", "Error"},
-                      OperatorCase{"ArrangeMoreThanNIsAnError", "5 shift 7 7 =", "Error"},
-                      OperatorCase{"NAboveHundredIsAnError", "101 shift 7 1 =", "Error"},
-                      OperatorCase{"FractionsAreFlooredInEachFactorial",
-                                   "5.5 shift 8 2.5 =", "10.00000000"},
-                      OperatorCase{"NextOperatorEvaluatesIt", "6 shift 8 3 + 1 =", "21.00000000"}),
+    ::testing::Values(KeysCase{"Permutations", "5 shift 7 2 =", "20.00000000"},
+                      KeysCase{"Combinations", "5 shift 8 2 =", "10.00000000"},
+                      KeysCase{"ChooseMoreThanNIsAnError", "5 shift 8 7 =", "Error"},
+                      KeysCase{"ArrangeMoreThanNIsAnError", "5 shift 7 7 =", "Error"},
+                      KeysCase{"NAboveHundredIsAnError", "101 shift 7 1 =", "Error"},
+                      KeysCase{"FractionsAreFlooredInEachFactorial",
+                               "5.5 shift 8 2.5 =", "10.00000000"},
+                      KeysCase{"NextOperatorEvaluatesIt", "6 shift 8 3 + 1 =", "21.00000000"}),
     [](const auto& param) { return param.param.name; });
 
 }  // namespace

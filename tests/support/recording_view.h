@@ -35,6 +35,17 @@ public:
     }
 };
 
+// A named key script and the display it must leave; gtest prints the name.
+struct KeysCase {
+    const char* name;
+    const char* keys;
+    const char* display;
+};
+
+inline void PrintTo(const KeysCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // Presses keys written as zentra-cli tokens: "2 + 3 X 4 =", "1.5E3", "#123205".
 inline void press(CalculatorState& state, CalculatorView& view, const std::string& script) {
     std::istringstream in(script);
