@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/number_text.h"
+#include "units/number_text.h"
 #include "units/property_database.h"
 
 namespace zentra::cli {

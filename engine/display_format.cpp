@@ -5,7 +5,7 @@
 
 #include "engine/key_labels.h"
 #include "engine/number_bases.h"
-#include "engine/number_text.h"
+#include "units/number_text.h"
 
 namespace zentra {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "engine/number_bases.h"
-#include "engine/number_text.h"
+#include "units/number_text.h"
 
 namespace zentra {
 namespace {

@@ -6,7 +6,7 @@
 #include "engine/display_format.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
-#include "engine/number_text.h"
+#include "units/number_text.h"
 
 namespace zentra {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "engine/display_format.h"
 #include "engine/key_labels.h"
-#include "engine/number_text.h"
+#include "units/number_text.h"
 #include "units/property_database.h"
 
 namespace zentra {

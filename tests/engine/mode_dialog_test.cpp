@@ -6,8 +6,8 @@
 
 #include "engine/appearance_rules.h"
 #include "engine/mode_answer.h"
-#include "engine/number_text.h"
 #include "support/recording_view.h"
+#include "units/number_text.h"
 #include "units/property_database.h"
 #include "units/runtime_problem.h"
 

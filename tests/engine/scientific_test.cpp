@@ -5,8 +5,8 @@
 
 #include "engine/dms_text.h"
 #include "engine/factorial.h"
-#include "engine/number_text.h"
 #include "support/recording_view.h"
+#include "units/number_text.h"
 #include "units/property_database.h"
 
 namespace zentra::testing {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/number_text.h"
+#include "units/number_text.h"
 
 namespace zentra {
 namespace {
