@@ -3,6 +3,8 @@
 // The database starts from the built-in content and is written with the
 // program's own writer, so the shipped file is exactly what a save produces.
 
+#include <cctype>
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <numbers>
@@ -34,27 +36,94 @@ std::vector<std::string_view> fields(std::string_view line) {
     }
 }
 
-// A decimal number, "pi", or a product and quotient of them, left to right.
-bool evaluate(std::string_view text, double& value) {
-    value = 1.0;
-    char op = '*';
-    std::size_t pos = 0;
-    while (true) {
-        const auto next = text.find_first_of("*/", pos);
-        const std::string_view term = trim(text.substr(pos, next - pos));
-        double number = 0;
-        if (term == "pi") {
-            number = std::numbers::pi;
-        } else {
-            std::size_t used = 0;
-            number = zentra::parseDecimalPrefix(term, &used);
-            if (used == 0 || used != term.size()) return false;
-        }
-        value = op == '*' ? value * number : value / number;
-        if (next == std::string_view::npos) return true;
-        op = text[next];
-        pos = next + 1;
+// The named numbers an expression may use: pi and the SI defining constants,
+// exact since 2019, so that constants exact by definition are computed from
+// them rather than copied as rounded decimals.
+struct NamedNumber {
+    std::string_view name;
+    double value;
+};
+constexpr NamedNumber kNamedNumbers[] = {
+    {"pi", std::numbers::pi}, {"h", 6.62607015e-34},  {"e", 1.602176634e-19},
+    {"k", 1.380649e-23},      {"N_A", 6.02214076e23}, {"c", 299792458},
+};
+
+// Evaluates FACTOR, OFFSET and VALUE fields: decimal numbers, named numbers,
+// "( )", unary "-", "^" (right-associative, binds tighter than "*" and "/"),
+// "*" and "/" (left to right), in double precision.
+class Expression {
+public:
+    explicit Expression(std::string_view text) : text_(text) {}
+
+    bool evaluate(double& value) { return product(value) && (skipBlanks(), pos_ == text_.size()); }
+
+private:
+    void skipBlanks() {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
     }
+    bool take(char op) {
+        skipBlanks();
+        if (pos_ < text_.size() && text_[pos_] == op) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    bool product(double& value) {
+        if (!power(value)) return false;
+        while (true) {
+            const bool times = take('*');
+            if (!times && !take('/')) return true;
+            double rhs = 0;
+            if (!power(rhs)) return false;
+            value = times ? value * rhs : value / rhs;
+        }
+    }
+    bool power(double& value) {
+        if (take('-')) {
+            if (!power(value)) return false;
+            value = -value;
+            return true;
+        }
+        if (!primary(value)) return false;
+        if (!take('^')) return true;
+        double exponent = 0;
+        if (!power(exponent)) return false;
+        value = std::pow(value, exponent);
+        return true;
+    }
+    bool primary(double& value) {
+        if (take('(')) return product(value) && take(')');
+        skipBlanks();
+        const std::string_view rest = text_.substr(pos_);
+        if (!rest.empty() &&
+            (std::isdigit(static_cast<unsigned char>(rest[0])) || rest[0] == '.')) {
+            std::size_t used = 0;
+            value = zentra::parseDecimalPrefix(rest, &used);
+            pos_ += used;
+            return used != 0;
+        }
+        std::size_t length = 0;
+        while (length < rest.size() &&
+               (std::isalnum(static_cast<unsigned char>(rest[length])) || rest[length] == '_')) {
+            ++length;
+        }
+        for (const NamedNumber& named : kNamedNumbers) {
+            if (length != 0 && rest.substr(0, length) == named.name) {
+                value = named.value;
+                pos_ += length;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+bool evaluate(std::string_view text, double& value) {
+    return Expression(text).evaluate(value) && std::isfinite(value);
 }
 
 }  // namespace

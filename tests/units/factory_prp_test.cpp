@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <numbers>
 #include <string>
 
+#include "units/number_text.h"
 #include "units/prp_file.h"
 #include "units_test_support.h"
 
@@ -31,13 +34,18 @@ protected:
         Property& p = *findProperty(db, property, false);
         return convertReading(*findUnit(p, from, false), *findUnit(p, to, false), x);
     }
+    double value(const char* property, const char* name) {
+        return findConstant(*findProperty(db, property, false), name, false)->value;
+    }
 
     PropertyDatabase db;
     std::string messages;
 };
 
+// The counts follow factory-units.txt, so that a record the writer leaves out
+// is noticed.
 TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
-    EXPECT_GE(db.properties.size(), 27u);
+    EXPECT_EQ(db.properties.size(), 55u);
     int constants = 0;
     for (Property& p : db.properties) {
         ASSERT_FALSE(p.units.empty()) << p.name;
@@ -48,7 +56,7 @@ TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
         }
         constants += static_cast<int>(p.constants.size());
     }
-    EXPECT_GE(constants, 20);
+    EXPECT_EQ(constants, 30 + 6);  // the list's and the dynamic ones
 }
 
 TEST_F(FactoryDatabaseTest, BuiltInAnglesKeepTheirDefinitions) {
@@ -101,15 +109,116 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"RightAngleInRevolutions", "angle", 90, "deg", "rev", 0.25}),
     testing::CaseName());
 
+INSTANTIATE_TEST_SUITE_P(
+    Engineering, FactoryConversionTest,
+    ::testing::Values(
+        ConversionCase{"CurieInBecquerel", "radioactivity", 1, "Ci", "Bq", 3.7e10},
+        ConversionCase{"MicrocurieInKilobecquerel", "radioactivity", 1, "µCi", "kBq", 37},
+        ConversionCase{"RadInGray", "absorbed dose", 1, "rad", "Gy", 0.01},
+        ConversionCase{"MilliremInMicrosievert", "dose equivalent", 1, "mrem", "µSv", 10},
+        ConversionCase{"RpmInRadiansPerSecond", "angular velocity", 1, "rpm", "rad/s",
+                       2 * std::numbers::pi / 60},
+        ConversionCase{"DegreesPerSecondInRpm", "angular velocity", 360, "deg/s", "rpm", 60},
+        ConversionCase{"MilliampereHourInCoulomb", "electric charge", 1, "mAh", "C", 3.6},
+        ConversionCase{"AmpereHourInMilliampereHours", "electric charge", 2, "Ah", "mAh", 2000},
+        ConversionCase{"MicrohenryInNanohenry", "inductance", 1, "µH", "nH", 1000},
+        ConversionCase{"MillisiemensInSiemens", "conductance", 5, "mS", "S", 0.005},
+        ConversionCase{"FootlambertInNit", "luminance", 1, "fL", "nit", 3.4262590996353905},
+        ConversionCase{"NitInCandelaPerSquareMetre", "luminance", 1, "nit", "cd/m²", 1},
+        ConversionCase{"KilolumenInLumen", "luminous flux", 1, "klm", "lm", 1000},
+        ConversionCase{"MillicandelaInCandela", "luminous intensity", 1, "mcd", "cd", 0.001},
+        ConversionCase{"BtuPerPoundFahrenheitInSI", "specific heat capacity", 1, "Btu/(lb °F)",
+                       "J/(kg K)", 4186.8},
+        ConversionCase{"BtuPerHourFootFahrenheitInSI", "thermal conductivity", 1, "Btu/(h ft °F)",
+                       "W/(m K)", 1.7307346663713911},
+        ConversionCase{"BtuInchPerHourSquareFootFahrenheitInSI", "thermal conductivity", 1,
+                       "Btu in/(h ft² °F)", "W/(m K)", 0.14422788886428259},
+        ConversionCase{"BtuPerHourSquareFootInSI", "heat flux density", 1, "Btu/(h ft²)", "W/m²",
+                       3.1545907450630488},
+        ConversionCase{"BtuPerPoundInKilojoulesPerKilogram", "specific energy", 1, "Btu/lb",
+                       "kJ/kg", 2.326}),
+    testing::CaseName());
+
 TEST_F(FactoryDatabaseTest, ExactConstantsOfTheSI) {
-    auto value = [&](const char* property, const char* name) {
-        return findConstant(*findProperty(db, property, false), name, false)->value;
-    };
     EXPECT_EQ(value("velocity", "speed of light in vacuum"), 299792458.0);
     EXPECT_EQ(value("action", "Planck constant"), 6.62607015e-34);
     EXPECT_EQ(value("electric charge", "elementary charge"), 1.602176634e-19);
     EXPECT_EQ(value("entropy", "Boltzmann constant"), 1.380649e-23);
     EXPECT_EQ(value("per amount of substance", "Avogadro constant"), 6.02214076e23);
+}
+
+struct ConstantCase {
+    const char* property;
+    const char* name;
+    double expected;
+};
+
+// Constants exact by definition come from their definitions over the SI
+// defining constants, not from rounded decimals.
+TEST_F(FactoryDatabaseTest, ConstantsExactByDefinitionAreComputedFromTheirDefinitions) {
+    constexpr double h = 6.62607015e-34, e = 1.602176634e-19, k = 1.380649e-23, NA = 6.02214076e23;
+    const ConstantCase cases[] = {
+        {"action", "reduced Planck constant", h / (2 * std::numbers::pi)},
+        {"molar heat capacity", "molar gas constant", NA * k},
+        {"charge per amount of substance", "Faraday constant", NA * e},
+        {"magnetic flux", "magnetic flux quantum", h / (2 * e)},
+        {"conductance", "conductance quantum", 2 * (e * e) / h},
+        {"resistance", "von Klitzing constant", h / (e * e)},
+    };
+    // The file keeps sixteen significant digits ("%.15e"), so a value comes back
+    // as the double nearest to its sixteen-digit text.
+    auto stored = [](double x) { return parseDecimalPrefix(formatDouble(x, 'e', 15)); };
+    for (const ConstantCase& c : cases) {
+        EXPECT_EQ(value(c.property, c.name), stored(c.expected)) << c.name;
+    }
+    // Rounded to ten digits it reads 1.054571818, where the old decimal gave ...817.
+    EXPECT_EQ(formatDouble(value("action", "reduced Planck constant"), 'E', 9), "1.054571818E-034");
+}
+
+TEST_F(FactoryDatabaseTest, MeasuredConstantsAreTheCodata2022Values) {
+    const ConstantCase cases[] = {
+        {"dimensionless", "fine-structure constant", 7.2973525643e-3},
+        {"mass", "electron mass", 9.1093837139e-31},
+        {"mass", "proton mass", 1.67262192595e-27},
+        {"mass", "neutron mass", 1.67492750056e-27},
+        {"mass", "atomic mass constant", 1.66053906892e-27},
+        {"length", "Bohr radius", 5.29177210544e-11},
+        {"length", "classical electron radius", 2.8179403205e-15},
+        {"wavenumber", "Rydberg constant", 10973731.568157},
+        {"energy", "Hartree energy", 4.3597447222060e-18},
+        {"permittivity", "vacuum electric permittivity", 8.8541878188e-12},
+        {"permeability", "vacuum magnetic permeability", 1.25663706127e-6},
+        {"gravitational constant", "Newtonian constant of gravitation", 6.67430e-11},
+    };
+    for (const ConstantCase& c : cases) EXPECT_EQ(value(c.property, c.name), c.expected) << c.name;
+    EXPECT_EQ(findUnit(*findProperty(db, "mass", false), "u", false)->factor,
+              value("mass", "atomic mass constant"));
+}
+
+// The measured values hang together through the exact constants, to the
+// digits they are given with; a mistyped digit breaks one of these.
+TEST_F(FactoryDatabaseTest, MeasuredConstantsAgreeWithEachOther) {
+    constexpr double h = 6.62607015e-34, e = 1.602176634e-19, c = 299792458;
+    const double alpha = value("dimensionless", "fine-structure constant");
+    const double me = value("mass", "electron mass");
+    const double mu0 = value("permeability", "vacuum magnetic permeability");
+    const double a0 = value("length", "Bohr radius");
+    const double rInf = value("wavenumber", "Rydberg constant");
+    const struct {
+        const char* relation;
+        double left, right;
+    } relations[] = {
+        {"mu0 = 2 alpha h / (e^2 c)", mu0, 2 * alpha * h / (e * e * c)},
+        {"eps0 = 1 / (mu0 c^2)", value("permittivity", "vacuum electric permittivity"),
+         1 / (mu0 * c * c)},
+        {"a0 = hbar / (me c alpha)", a0, h / (2 * std::numbers::pi) / (me * c * alpha)},
+        {"re = alpha^2 a0", value("length", "classical electron radius"), alpha * alpha * a0},
+        {"Rinf = alpha^2 me c / (2 h)", rInf, alpha * alpha * me * c / (2 * h)},
+        {"Eh = 2 Rinf h c", value("energy", "Hartree energy"), 2 * rInf * h * c},
+    };
+    for (const auto& r : relations) {
+        EXPECT_NEAR(r.left / r.right, 1, 5e-11) << r.relation;
+    }
 }
 
 }  // namespace
