@@ -33,7 +33,10 @@ void messageToStderr(std::string_view text, std::string_view /*caption*/) {
 }  // namespace
 
 int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    setRuntimeProblemPresenter([&err](const std::string& message) { err << message << '\n'; });
+    setRuntimeProblemPresenter([&err](const std::string& message) {
+        const HostCallScope output;  // a look-up may fail while the engine computes
+        err << message << '\n';
+    });
     installFloatingPointHook();
 
     PropertyDatabase& database = globalDatabase();
@@ -71,7 +74,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         while (auto token = tokens.next()) {
             view.beeped = false;
             for (std::uint32_t word : keysOfToken(*token, state.numberBase))
-                dispatchGuarded([&] { handleCommand(state, view, word); });
+                dispatchEngine(view,
+                               [&](CalculatorView& host) { handleCommand(state, host, word); });
             auto traceLine = [&](const Token& t) {
                 out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
                     << '\n';
@@ -99,6 +103,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         saveState(state, appearance, view.display, *fileStore, &database);
         if (!fileStore->sync()) err << "zentra-cli: could not write " << *options.statePath << '\n';
     }
+    // A signal sent during the save or while waiting for input.
+    reportPendingFloatingPointSignal();
     if (options.dump) {
         writeDump(out, state, view);
     } else if (!options.interactive) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSocketNotifier>
 #include <climits>
 
 #include "engine/dispatch.h"
@@ -142,7 +143,9 @@ CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* datab
         showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
     });
 
-    dispatchGuarded([this] { restoreDisplayAndLayout(state_, *this, store_); });
+    dispatchEngine(*this,
+                   [this](CalculatorView& view) { restoreDisplayAndLayout(state_, view, store_); });
+    watchFloatingPointSignals();
     if (state_.alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     restoreWindowPosition();
     // Typing should reach the keypad's keyboard table, not edit the display.
@@ -212,23 +215,33 @@ QPushButton* CalculatorWindow::key(CommandId id) const {
 }
 
 void CalculatorWindow::runCommand(std::uint32_t word) {
-    dispatchGuarded([this, word] {
-        if (handleCommand(state_, *this, word)) return;
-        // What passed the gate but the engine leaves to its host.
-        switch (commandOf(word)) {
-            case CommandId::CmdCopy:
-                copyDisplay();
-                break;
-            case CommandId::CmdPaste:
-                pasteDisplay();
-                break;
-            case CommandId::CmdHelp:
-                openHelp();
-                break;
-            default:
-                break;
-        }
-    });
+    bool hostsKey = false;
+    dispatchEngine(*this,
+                   [&](CalculatorView& view) { hostsKey = !handleCommand(state_, view, word); });
+    if (!hostsKey) return;
+    // What passed the gate but the engine leaves to its host.
+    switch (commandOf(word)) {
+        case CommandId::CmdCopy:
+            copyDisplay();
+            break;
+        case CommandId::CmdPaste:
+            pasteDisplay();
+            break;
+        case CommandId::CmdHelp:
+            openHelp();
+            break;
+        default:
+            break;
+    }
+}
+
+// A floating-point signal sent to the process wakes the loop through the
+// handler's pipe; it is reported here when idle, or when the command ends.
+void CalculatorWindow::watchFloatingPointSignals() {
+    const int fd = floatingPointWakeFd();
+    if (fd < 0) return;
+    auto* wake = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(wake, &QSocketNotifier::activated, this, [] { reportPendingFloatingPointSignal(); });
 }
 
 void CalculatorWindow::runSystemCommand(SystemCommand command) {
@@ -311,15 +324,18 @@ void CalculatorWindow::openHelp() {
 }
 
 void CalculatorWindow::openAbout() {
-    suspendPowerOff();
-    AboutDialog(this).exec();
-    resumePowerOff();
+    // As a command, so that a signal meanwhile is reported after the dialog.
+    dispatchGuarded([this] {
+        suspendPowerOff();
+        AboutDialog(this).exec();
+        resumePowerOff();
+    });
 }
 
 // The right click and the menu's "Mode" open the Calculator Mode dialog even
 // in Error status.
 void CalculatorWindow::openModeDirectly() {
-    dispatchGuarded([this] { keyMode(state_, *this); });
+    dispatchEngine(*this, [this](CalculatorView& view) { keyMode(state_, view); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -104,6 +104,7 @@ private:
     void openHelp();
     void openAbout();
     void openModeDirectly();
+    void watchFloatingPointSignals();
 
     CalculatorState state_;
     AppearanceSettings appearance_;

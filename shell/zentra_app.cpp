@@ -111,6 +111,7 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     QCoreApplication::processEvents();
 
     setRuntimeProblemPresenter([](const std::string& message) {
+        const HostCallScope messageBox;  // a look-up may fail while the engine computes
         QMessageBox::critical(messageOwner(), QString::fromLatin1(kApplicationTitle),
                               fromLatin1(message));
     });
@@ -170,8 +171,8 @@ void ZentraApp::addFonts() {
         int id = -1;
         for (const std::string& dir : dirs) {
             // Installed and source trees keep the fonts in a "fonts" folder.
-            const QString path = QString::fromStdString(dir) + QLatin1String("/fonts/") +
-                                 QLatin1String(file);
+            const QString path =
+                QString::fromStdString(dir) + QLatin1String("/fonts/") + QLatin1String(file);
             if (QFileInfo::exists(path)) {
                 id = QFontDatabase::addApplicationFont(path);
                 break;

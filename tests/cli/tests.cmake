@@ -6,3 +6,6 @@ add_test(NAME zentra_cli_golden
 add_test(NAME zentra_cli_prp_round_trip
   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:zentra-cli> -DWORK=${CMAKE_CURRENT_BINARY_DIR}/prp_round_trip
           -P ${CMAKE_CURRENT_LIST_DIR}/prp_round_trip.cmake)
+add_test(NAME zentra_cli_signal_during_save
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/signal_during_save.py
+          $<TARGET_FILE:zentra-cli>)

@@ -1,20 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <cfenv>
 #include <csignal>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "engine/memory_settings_store.h"
 #include "shell/platform/host_dispatch.h"
 #include "shell/platform/qsettings_store.h"
 #include "shell/platform/system_facts.h"
+#include "support/recording_view.h"
 #include "units/property_database.h"
 #include "units/runtime_problem.h"
 
 namespace zentra {
 namespace {
+
+using testing::RecordingView;
+
+// A real trap: the processor's divide-by-zero, unmasked for one division.
+void trapDivideByZero() {
+    feenableexcept(FE_DIVBYZERO);
+    volatile double zero = 0.0;
+    volatile double quotient = 1.0 / zero;
+    (void)quotient;
+    fedisableexcept(FE_DIVBYZERO);
+}
 
 class HostDispatchTest : public ::testing::Test {
 protected:
@@ -23,52 +39,141 @@ protected:
         previous_ = setRuntimeProblemPresenter(
             [this](const std::string& message) { shown_.push_back(message); });
     }
-    void TearDown() override { setRuntimeProblemPresenter(previous_); }
+    void TearDown() override {
+        fedisableexcept(FE_ALL_EXCEPT);
+        setRuntimeProblemPresenter(previous_);
+    }
+    // A signal sent to the process may land on another thread a moment later.
+    void waitForReport() {
+        for (int i = 0; i < 200 && shown_.empty(); ++i) {
+            reportPendingFloatingPointSignal();
+            if (shown_.empty()) usleep(5000);
+        }
+    }
 
+    const std::vector<std::string> arithmetic_{"Runtime Problem: Arithmetic"};
     std::vector<std::string> shown_;
     RuntimeProblemPresenter previous_;
 };
 
-TEST_F(HostDispatchTest, FloatingPointSignalIsReportedEveryTimeAndWorkGoesOn) {
-    int afterSignal = 0;
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_FALSE(dispatchGuarded([&] {
-            std::raise(SIGFPE);
-            ++afterSignal;  // abandoned: never reached
-        }));
-    }
-    EXPECT_EQ(afterSignal, 0);
-    ASSERT_EQ(shown_.size(), 2u);
-    EXPECT_EQ(shown_[0], "Runtime Problem: Arithmetic");
-    EXPECT_EQ(shown_[1], "Runtime Problem: Arithmetic");
-    int ran = 0;
-    EXPECT_TRUE(dispatchGuarded([&] { ++ran; }));
-    EXPECT_EQ(ran, 1);
+struct SentSignal {
+    const char* name;
+    void (*send)();
+};
+
+const SentSignal kSentSignals[] = {
+    {"TgkillToThisThread", [] { tgkill(getpid(), gettid(), SIGFPE); }},
+    {"KillToTheProcess", [] { kill(getpid(), SIGFPE); }},
+    {"SigqueueToTheProcess", [] { sigqueue(getpid(), SIGFPE, sigval{}); }},
+    {"RaisedOnAHelperThread", [] { std::thread([] { std::raise(SIGFPE); }).join(); }},
+};
+
+class SentSignalTest : public HostDispatchTest, public ::testing::WithParamInterface<SentSignal> {};
+
+TEST_P(SentSignalTest, FinishesTheKeyAndIsReportedOnceAfterItOrWhenIdle) {
+    RecordingView host;
+    std::size_t shownDuringKey = 99;
+    EXPECT_TRUE(dispatchEngine(host, [&](CalculatorView& view) {
+        GetParam().send();
+        view.setDisplayText("finished");
+        shownDuringKey = shown_.size();
+    }));
+    waitForReport();
+    EXPECT_EQ(shownDuringKey, 0u);
+    EXPECT_EQ(host.display, "finished");
+    EXPECT_EQ(shown_, arithmetic_);
+
+    shown_.clear();
+    GetParam().send();
+    waitForReport();
+    EXPECT_EQ(shown_, arithmetic_);
+    EXPECT_FALSE(reportPendingFloatingPointSignal());
 }
 
-TEST_F(HostDispatchTest, FailedLookUpAbandonsTheCommandKeepingEarlierWork) {
+INSTANTIATE_TEST_SUITE_P(, SentSignalTest, ::testing::ValuesIn(kSentSignals),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+struct PausingView : RecordingView {
+    int paused = 0;
+    void suspendPowerOff() override { ++paused; }
+    void resumePowerOff() override { --paused; }
+};
+
+TEST_F(HostDispatchTest, TrapAbandonsTheKeyEveryTimeKeepingEarlierWork) {
+    PausingView host;
+    int afterTrap = 0;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(dispatchEngine(host, [&](CalculatorView& view) {
+            view.setDisplayText("before");
+            const PowerOffPause dialogPause(view);
+            trapDivideByZero();
+            ++afterTrap;
+        }));
+    }
+    EXPECT_EQ(afterTrap, 0);
+    EXPECT_EQ(host.display, "before");
+    EXPECT_EQ(host.paused, 0) << "the abandoned dialog's power-off pause ended";
+    EXPECT_EQ(shown_, std::vector<std::string>(2, arithmetic_[0]));
+    EXPECT_TRUE(dispatchEngine(host, [&](CalculatorView&) { ++afterTrap; }));
+    EXPECT_EQ(afterTrap, 1);
+}
+
+// A host call that traps, as a dialog's own code might.
+struct TrappingView : RecordingView {
+    void beep() override { trapDivideByZero(); }
+};
+
+struct UnarmedTrap {
+    const char* name;
+    void (*run)();
+};
+
+const UnarmedTrap kUnarmedTraps[] = {
+    {"Idle", trapDivideByZero},
+    {"InHostCode", [] { dispatchGuarded(trapDivideByZero); }},
+    {"InAHostCallOfAKey",
+     [] {
+         TrappingView host;
+         dispatchEngine(host, [](CalculatorView& view) { view.beep(); });
+     }},
+    {"OnAnotherThreadDuringAKey",
+     [] {
+         RecordingView host;
+         dispatchEngine(host, [](CalculatorView&) { std::thread(trapDivideByZero).join(); });
+     }},
+};
+
+class UnarmedTrapTest : public HostDispatchTest,
+                        public ::testing::WithParamInterface<UnarmedTrap> {};
+
+// No frame there may be left: the fault ends the process as without the hook.
+TEST_P(UnarmedTrapTest, TakesTheDefaultAction) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto run = GetParam().run;
+    const auto withoutCore = [run] {
+        const rlimit noCore{0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+        run();
+    };
+    EXPECT_EXIT(withoutCore(), ::testing::KilledBySignal(SIGFPE), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(, UnarmedTrapTest, ::testing::ValuesIn(kUnarmedTraps),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(HostDispatchTest, FailedLookUpAbandonsTheKeyKeepingEarlierWork) {
     PropertyDatabase database;
     addBuiltInContent(database);
-    int before = 0, after = 0;
-    EXPECT_FALSE(dispatchGuarded([&] {
-        ++before;
+    RecordingView host;
+    int after = 0;
+    EXPECT_FALSE(dispatchEngine(host, [&](CalculatorView& view) {
+        view.setDisplayText("before");
         findProperty(database, "no such property", false);
         ++after;
     }));
-    EXPECT_EQ(before, 1);
+    EXPECT_EQ(host.display, "before");
     EXPECT_EQ(after, 0);
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0], "Runtime Problem: Syntax 'Property not found'");
-}
-
-TEST_F(HostDispatchTest, NestedGuardsUnwindOnlyTheInnerCommand) {
-    bool outerFinished = false;
-    EXPECT_TRUE(dispatchGuarded([&] {
-        EXPECT_FALSE(dispatchGuarded([] { std::raise(SIGFPE); }));
-        outerFinished = true;
-    }));
-    EXPECT_TRUE(outerFinished);
-    EXPECT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_, std::vector<std::string>{"Runtime Problem: Syntax 'Property not found'"});
 }
 
 TEST(SystemFacts, KernelReleaseGivesMajorPlusMinorHundredths) {
