@@ -79,6 +79,7 @@ struct CalculatorState {
     std::array<double, kMemoryCount> memory{};
     double sum = 0.0;
     double sumSq = 0.0;
+    // Start values only: the first data point (nSum 0) sets both bounds.
     double max = -1e30;
     double min = 1e30;
     double bankRate = 10.0;
@@ -94,6 +95,7 @@ struct CalculatorState {
 
     // Engine-internal, not saved.
     DmsPhase dmsPhase = DmsPhase::Degrees;
+    double dmsAngle = 0.0;                 // the angle entered so far by the deg key's steps
     bool buttonFontLoaded = false;         // given by the host at start-up
     PropertyDatabase* database = nullptr;  // the database the engine works on
 

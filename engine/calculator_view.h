@@ -25,7 +25,8 @@ class CalculatorView {
 public:
     virtual ~CalculatorView() = default;
 
-    // The display's text. The engine reads at most 24 characters of it.
+    // The display's text. The engine reads at most 25 characters of it, the
+    // longest formatted value.
     virtual std::string getDisplayText() = 0;
     virtual void setDisplayText(std::string_view text) = 0;
 

@@ -10,11 +10,13 @@
 
 namespace zentra {
 
-inline constexpr std::size_t kDisplayReadLimit = 24;  // characters read back
-inline constexpr std::size_t kFormattedLimit = 25;    // characters of a formatted value
-inline constexpr std::size_t kEntryLimit = 22;        // characters of a typed entry
+inline constexpr std::size_t kFormattedLimit = 25;  // characters of a formatted value
+inline constexpr std::size_t kEntryLimit = 22;      // characters of a typed entry
+// Characters read back: every formatted value reads back whole, so that
+// 1.000000000000000000E+020 keeps its last exponent digit.
+inline constexpr std::size_t kDisplayReadLimit = kFormattedLimit;
 
-// The display text as the engine reads it: at most 24 characters.
+// The display text as the engine reads it: at most kDisplayReadLimit characters.
 std::string readDisplayText(CalculatorView& view);
 
 // The decimal display text of a value by display type and digits, with the

@@ -37,6 +37,27 @@ const char* principalCheck(const Operands& o) {
     return o.a <= 0.0 ? "Error: P <= 0" : nullptr;
 }
 
+// nCr refuses a negative r through r!; nPr never takes r! and must refuse it
+// itself.
+const char* permutationsCheck(const Operands& o) {
+    return o.x < 0.0 ? "Error" : nullptr;
+}
+
+// A depreciation fraction after x years of a life a: never below 0 nor above 1,
+// and the whole cost once the life is over.
+double depreciated(const Operands& o, double fraction) {
+    if (o.x > o.a) return 1.0;
+    return std::clamp(fraction, 0.0, 1.0);
+}
+
+// A rate of 100% or more (a life of 2 years or less) writes the whole cost off
+// in the first year; below that the book value declines geometrically.
+double doubleDeclining(Operands& o) {
+    const double rate = 2.0 / o.a;
+    if (rate >= 1.0) return o.x > 0.0 ? 1.0 : 0.0;
+    return depreciated(o, 1.0 - std::pow(1.0 - rate, o.x));
+}
+
 double bankRate(const Operands& o) {
     return o.state.bankRate * 0.01;
 }
@@ -75,7 +96,7 @@ constexpr Operation kOperations[] = {
     {OperatorCode::OpDivide, [](Operands& o) { return o.a / o.x; }, divideCheck},
     {OperatorCode::OpPower, [](Operands& o) { return std::pow(o.a, o.x); }, nullptr},
     {OperatorCode::OpRoot, [](Operands& o) { return std::pow(o.a, 1.0 / o.x); }, rootCheck},
-    {OperatorCode::OpPermutations, permutations, nullptr},
+    {OperatorCode::OpPermutations, permutations, permutationsCheck},
     {OperatorCode::OpCombinations, combinations, nullptr},
     {OperatorCode::OpOr, [](Operands& o) { return logical(wordOf(o.a) | wordOf(o.x)); }, nullptr},
     {OperatorCode::OpAnd, [](Operands& o) { return logical(wordOf(o.a) & wordOf(o.x)); }, nullptr},
@@ -100,11 +121,13 @@ constexpr Operation kOperations[] = {
      nullptr},
     {OperatorCode::OpTerm,
      [](Operands& o) { return std::log(o.x / o.a) / std::log(1.0 + bankRate(o)); }, principalCheck},
-    {OperatorCode::OpSld, [](Operands& o) { return o.x / o.a; }, lifeCheck},
-    {OperatorCode::OpDdb, [](Operands& o) { return 1.0 - std::pow(1.0 - 2.0 / o.a, o.x); },
-     lifeCheck},
+    {OperatorCode::OpSld, [](Operands& o) { return depreciated(o, o.x / o.a); }, lifeCheck},
+    {OperatorCode::OpDdb, doubleDeclining, lifeCheck},
     {OperatorCode::OpSyd,
-     [](Operands& o) { return (2.0 * o.a - o.x + 1.0) / ((o.a + 1.0) * o.a) * o.x; }, lifeCheck},
+     [](Operands& o) {
+         return depreciated(o, (2.0 * o.a - o.x + 1.0) / ((o.a + 1.0) * o.a) * o.x);
+     },
+     lifeCheck},
     {OperatorCode::OpRecallNpv, [](Operands& o) { return o.state.sNPV; }, nullptr},
 };
 

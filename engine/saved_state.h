@@ -27,7 +27,7 @@ std::string readSavedDisplay(SettingsStore& store);
 // display text, unchanged, then the captions and title of the restored mode.
 void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store);
 
-// Writes every key; the display text is cut to 24 characters.
+// Writes every key; the display text is cut to what the engine reads back.
 void saveState(const CalculatorState& state, const AppearanceSettings& appearance,
                std::string_view displayText, SettingsStore& store, PropertyDatabase* database);
 

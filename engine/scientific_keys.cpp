@@ -205,30 +205,33 @@ void showDegreesMinutesSeconds(CalculatorState& state, CalculatorView& view) {
     showError(state, view, text ? std::string_view(*text) : std::string_view("Overflow Error"));
 }
 
-// Degrees, minutes and seconds typed in turn are summed as degrees through a
-// pending addition: 12 deg 30 min 36 sec leaves 12.51.
+// Degrees, minutes and seconds typed in turn build one angle in degrees, kept
+// aside from the evaluator: 12 deg 30 min 36 sec shows 12.51, and the next key
+// takes it as it takes any displayed number (5 + 12 deg 30 min 36 sec = is 17.51).
 void degreesKey(CalculatorState& state, CalculatorView& view) {
     if (state.shift) {
         showDegreesMinutesSeconds(state, view);
         return;
     }
+    const double x = readDisplayValue(state, view);
     DmsPhase next = DmsPhase::Degrees;
     switch (state.dmsPhase) {
         case DmsPhase::Minutes:
-            showValue(state, view, readDisplayValue(state, view) * kOneMinute);
+            state.dmsAngle += x * kOneMinute;
             next = DmsPhase::Seconds;
             break;
         case DmsPhase::Seconds:
-            showValue(state, view, readDisplayValue(state, view) * kOneSecond);
+            state.dmsAngle += x * kOneSecond;
             next = DmsPhase::Degrees;
             break;
         case DmsPhase::Degrees:
         default:
+            state.dmsAngle = x;
             next = DmsPhase::Minutes;
             break;
     }
-    applyOperator(state, view, OperatorCode::OpAdd);
-    // An error (a pending division by zero) has already restarted the steps.
+    showValue(state, view, state.dmsAngle);
+    // An angle too large to show has already restarted the steps.
     if (state.calcStatus == CalcStatus::Error) return;
     state.dmsPhase = next;
     showDmsPhaseLabel(state, view);

@@ -67,8 +67,10 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     state.sum += x;
     state.sumSq += x * x;
-    if (state.max < x) state.max = x;
-    if (state.min > x) state.min = x;
+    // The first point after a clear sets both bounds, whatever start values a
+    // clear or a first start left in them.
+    if (state.nSum <= 0 || state.max < x) state.max = x;
+    if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
 }
 

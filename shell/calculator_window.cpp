@@ -15,6 +15,7 @@
 #include <climits>
 
 #include "engine/dispatch.h"
+#include "engine/display_format.h"
 #include "engine/financial.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
@@ -380,7 +381,8 @@ void CalculatorWindow::contextMenuEvent(QContextMenuEvent* event) {
 // --- CalculatorView ---------------------------------------------------------
 
 std::string CalculatorWindow::getDisplayText() {
-    const QByteArray bytes = display_->text().left(24).toLatin1();
+    const QByteArray bytes =
+        display_->text().left(static_cast<qsizetype>(kDisplayReadLimit)).toLatin1();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -204,11 +204,11 @@ TEST(ShowValue, WordRuleAndStatusAfterFormatValue) {
     EXPECT_EQ(view.display, "Error");
 }
 
-TEST(ReadDisplayValue, ReadsAtMost24CharactersOfAnyText) {
+TEST(ReadDisplayValue, ReadsAtMost25CharactersOfAnyText) {
     CalculatorState state;
     RecordingView view;
-    view.display = std::string(24, '1') + "999";
-    EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 111111111111111111111111.0);
+    view.display = std::string(25, '1') + "999";
+    EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 1111111111111111111111111.0);
     view.display = "12abc";
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 12.0);
     view.display = std::string(
@@ -219,6 +219,42 @@ TEST(ReadDisplayValue, ReadsAtMost24CharactersOfAnyText) {
     view.display = std::string(100000, '\xff');
     EXPECT_DOUBLE_EQ(readDisplayValue(state, view), 0.0);
 }
+
+// A result formatted at the full 25 characters is the next operand whole,
+// last exponent digit included.
+struct ReadBackCase {
+    const char* name;
+    DisplayType type;
+    int digits;
+    const char* keys;
+    const char* display;
+};
+
+void PrintTo(const ReadBackCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FormattedReadBack : public ::testing::TestWithParam<ReadBackCase> {};
+
+TEST_P(FormattedReadBack, KeepsTheWholeValue) {
+    const ReadBackCase& c = GetParam();
+    CalculatorState state;
+    state.displayType = c.type;
+    state.digits = c.digits;
+    RecordingView view;
+    press(state, view, c.keys);
+    EXPECT_EQ(view.display, c.display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Display, FormattedReadBack,
+    ::testing::Values(ReadBackCase{"NormalExponent", DisplayType::Normal, 19,
+                                   "1E20 X 1 = X 1 =", "1.000000000000000000E+020"},
+                      ReadBackCase{"ScientificExponent", DisplayType::Scientific, 18,
+                                   "12345 X 1 = X 1 =", "1.234500000000000000E+004"},
+                      ReadBackCase{"ScientificNegativeExponent", DisplayType::Scientific, 18,
+                                   "0.25 X 1 = X 1 =", "2.500000000000000000E-001"}),
+    [](const auto& param) { return param.param.name; });
 
 TEST(Entry, PastedTextIsTheNextOperand) {
     CalculatorState state;

@@ -53,6 +53,34 @@ INSTANTIATE_TEST_SUITE_P(
                       KeysCase{"TermToANegativeTarget", "100 sqrt 5 +/- =", "Error"}),
     [](const auto& param) { return param.param.name; });
 
+// The depreciation fractions stay within 0..1: the whole cost once the life is
+// over, and at once for a double-declining rate of 100% or more.
+class DepreciationBounds : public ::testing::TestWithParam<KeysCase> {};
+
+TEST_P(DepreciationBounds, StaysAFraction) {
+    CalculatorState s = financialState();
+    RecordingView v;
+    press(s, v, GetParam().keys);
+    EXPECT_EQ(v.display, GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Financial, DepreciationBounds,
+    ::testing::Values(KeysCase{"StraightLinePastTheLife", "5 sin 7 =", "1.000000000"},
+                      KeysCase{"StraightLineBeforeTheStart", "5 sin 2 +/- =", "0.000000000"},
+                      KeysCase{"SumOfYearsJustPastTheLife", "5 tan 7 =", "1.000000000"},
+                      KeysCase{"SumOfYearsLongPastTheLife", "5 tan 11 =", "1.000000000"},
+                      KeysCase{"SumOfYearsBeforeTheStart", "5 tan 1 +/- =", "0.000000000"},
+                      KeysCase{"DecliningPastTheLife", "5 cos 7 =", "1.000000000"},
+                      KeysCase{"DecliningAtTheEndOfTheLife", "5 cos 5 =", "0.9222400000"},
+                      KeysCase{"DecliningBeforeTheStart", "5 cos 1 +/- =", "0.000000000"},
+                      KeysCase{"DecliningOverAYearLife", "1 cos 1 =", "1.000000000"},
+                      KeysCase{"DecliningOverAHalfYearLife", "0.5 cos 1 =", "1.000000000"},
+                      KeysCase{"DecliningPartOfTheFirstYearAtFullRate",
+                               "1.5 cos 0.5 =", "1.000000000"},
+                      KeysCase{"DecliningAtTheStartAtFullRate", "1 cos 0 =", "0.000000000"}),
+    [](const auto& param) { return param.param.name; });
+
 // A rate of 0 comes only from a damaged saved state; the formulas then divide
 // by zero, which must end in an error display and never a trap.
 class ZeroRate : public ::testing::TestWithParam<KeysCase> {};

@@ -72,7 +72,7 @@ TEST(SavedState, RoundTripKeepsTheCalculationAndItsTextForms) {
     EXPECT_EQ(store.texts["Memory0"], "0.00000000000000000");
     EXPECT_EQ(store.texts["Memory1"], "10.0000000000000000");
     EXPECT_EQ(store.texts["Accum"], "0.333333333333333315");
-    EXPECT_EQ(store.texts["Display"], "Divide Zero Error and mo");  // 24 characters
+    EXPECT_EQ(store.texts["Display"], "Divide Zero Error and mor");  // 25 characters
     EXPECT_EQ(store.texts["Angle"], "gr");
     EXPECT_EQ(store.ints["Brackets"], 3);
     EXPECT_EQ(store.ints.count("OperatorBracket2"), 1u);

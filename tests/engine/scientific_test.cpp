@@ -267,7 +267,7 @@ TEST_F(ScientificTest, HypKeyRelabelsTheTrigonometricKeys) {
 
 // --- degrees, minutes and seconds ---------------------------------------------
 
-TEST_F(ScientificTest, DegreesMinutesSecondsSumIntoAPendingAddition) {
+TEST_F(ScientificTest, DegreesMinutesSecondsStepThroughTheirLabels) {
     press(state, view, "12 deg");
     EXPECT_EQ(view.labels[CommandId::CmdDeg], "min");
     press(state, view, "30 deg");
@@ -275,12 +275,29 @@ TEST_F(ScientificTest, DegreesMinutesSecondsSumIntoAPendingAddition) {
     press(state, view, "36 deg");
     EXPECT_EQ(view.labels[CommandId::CmdDeg], "deg");
     EXPECT_EQ(view.display, "12.51000000");
-    EXPECT_EQ(state.pendingOperator, OperatorCode::OpAdd);
-    EXPECT_NEAR(state.accum, 12.51, 1e-12);
-    // The addition still waits for its right operand.
-    press(state, view, "0 =");
-    EXPECT_EQ(view.display, "12.51000000");
 }
+
+// An angle entered in degrees, minutes and seconds is one displayed number:
+// the keys after it take it as their operand, and a pending operation waits.
+class DmsEntry : public ScientificTest, public ::testing::WithParamInterface<KeysCase> {};
+
+TEST_P(DmsEntry, ActsAsOneEnteredNumber) {
+    press(state, view, GetParam().keys);
+    EXPECT_EQ(view.display, GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, DmsEntry,
+    ::testing::Values(KeysCase{"Equals", "12 deg 30 deg 36 deg =", "12.51000000"},
+                      KeysCase{"EqualsAfterMinutes", "12 deg 30 deg =", "12.50000000"},
+                      KeysCase{"PendingAddition", "5 + 12 deg 30 deg 36 deg =", "17.51000000"},
+                      KeysCase{"Multiplied", "12 deg 30 deg 36 deg X 2 =", "25.02000000"},
+                      KeysCase{"Function", "12 deg 30 deg 36 deg sqr", "156.5001000"},
+                      KeysCase{"DivisorIsTheWholeAngle", "1 / 0 deg 30 deg =", "2.000000000"},
+                      // The refresh abandons 12 degrees; 30 starts a new angle.
+                      KeysCase{"LabelRefreshRestartsTheAngle", "12 deg hyp hyp 30 deg",
+                               "30.00000000"}),
+    [](const auto& param) { return param.param.name; });
 
 TEST_F(ScientificTest, DegreesMinutesSecondsStepsShowGlyphsWithTheButtonFont) {
     state.buttonFontLoaded = true;
@@ -290,20 +307,6 @@ TEST_F(ScientificTest, DegreesMinutesSecondsStepsShowGlyphsWithTheButtonFont) {
     EXPECT_EQ(view.labels[CommandId::CmdDeg], "\xDA");
     press(state, view, "36 deg");
     EXPECT_EQ(view.labels[CommandId::CmdDeg], "\xD8");
-}
-
-TEST_F(ScientificTest, LabelRefreshRestartsDegreesMinutesSeconds) {
-    press(state, view, "12 deg hyp hyp 30 deg");
-    // 30 was taken as degrees: 12 + 30.
-    EXPECT_EQ(view.display, "42.00000000");
-    EXPECT_EQ(state.dmsPhase, DmsPhase::Minutes);
-}
-
-TEST_F(ScientificTest, DegreesStepAfterAPendingErrorKeepsTheError) {
-    press(state, view, "1 / 0 deg");
-    EXPECT_EQ(view.display, "Divide Zero Error");
-    EXPECT_EQ(state.dmsPhase, DmsPhase::Degrees);
-    EXPECT_EQ(view.labels[CommandId::CmdDeg], "deg");
 }
 
 struct DmsCase {
@@ -330,14 +333,27 @@ TEST_P(DmsTextTest, FormatsDegreesMinutesSeconds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, DmsTextTest,
-    ::testing::Values(DmsCase{12.51, "12 \xBA 30' 36.000\""}, DmsCase{1.5, "1 \xBA 30' 0.000\""},
-                      DmsCase{-12.51, "-12 \xBA -30' -36.000\""}, DmsCase{0.0, "0 \xBA 0' 0.000\""},
-                      DmsCase{2147483647.5, "2147483647 \xBA 30' 0.000\""},
-                      DmsCase{-2147483648.25, "-2147483648 \xBA -15' 0.000\""},
-                      // Beyond a 32-bit degree count the parts would wrap.
-                      DmsCase{2147483648.0, nullptr}, DmsCase{4294967296.5, nullptr},
-                      DmsCase{-3e9, nullptr},
-                      DmsCase{std::numeric_limits<double>::infinity(), nullptr}));
+    ::testing::Values(
+        DmsCase{12.51, "12 \xBA 30' 36.000\""}, DmsCase{1.5, "1 \xBA 30' 0.000\""},
+        DmsCase{-12.51, "-12 \xBA -30' -36.000\""}, DmsCase{0.0, "0 \xBA 0' 0.000\""},
+        // Seconds that round to 60 carry into the minutes and degrees.
+        DmsCase{1.2, "1 \xBA 12' 0.000\""}, DmsCase{-1.2, "-1 \xBA -12' 0.000\""},
+        DmsCase{0.99999999, "1 \xBA 0' 0.000\""}, DmsCase{-0.99999999, "-1 \xBA 0' 0.000\""},
+        // Degrees of 0 keep the sign of a negative angle.
+        DmsCase{-0.5, "-0 \xBA -30' 0.000\""}, DmsCase{2147483647.5, "2147483647 \xBA 30' 0.000\""},
+        DmsCase{-2147483648.25, "-2147483648 \xBA -15' 0.000\""},
+        // Beyond a 32-bit degree count the parts would wrap.
+        DmsCase{2147483648.0, nullptr}, DmsCase{4294967296.5, nullptr}, DmsCase{-3e9, nullptr},
+        DmsCase{std::numeric_limits<double>::infinity(), nullptr}));
+
+TEST(DmsText, SecondsNeverShowAsSixty) {
+    for (int hundredths = 0; hundredths < 2000; ++hundredths) {
+        const auto text = dmsText(hundredths / 100.0);
+        ASSERT_TRUE(text.has_value());
+        EXPECT_EQ(text->find(" 60.000"), std::string::npos) << *text;
+        EXPECT_EQ(text->find(" 60'"), std::string::npos) << *text;
+    }
+}
 
 TEST_F(ScientificTest, ShiftedDegShowsDegreesMinutesSecondsUntilAllClear) {
     press(state, view, "12.51 shift deg");
@@ -424,11 +440,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeKeyCase{B::Financial, "hyp", "1", OperatorCode::OpRecallNpv},
                       ModeKeyCase{B::Financial, "1/X", "1", Eq}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Statistics, ModeDispatchTest,
-    ::testing::Values(ModeKeyCase{B::Statistics, "sqr", "1.000000000", Eq},
-                      ModeKeyCase{B::Statistics, "shift ln", "2.718281828", Eq},
-                      ModeKeyCase{B::Statistics, "deg", "1", OperatorCode::OpAdd}));
+INSTANTIATE_TEST_SUITE_P(Statistics, ModeDispatchTest,
+                         ::testing::Values(ModeKeyCase{B::Statistics, "sqr", "1.000000000", Eq},
+                                           ModeKeyCase{B::Statistics, "shift ln", "2.718281828",
+                                                       Eq},
+                                           ModeKeyCase{B::Statistics, "deg", "1.000000000", Eq}));
 
 }  // namespace
 }  // namespace zentra::testing

@@ -190,6 +190,25 @@ TEST(Statistics, NegativeCountFromADamagedStateHasNoData) {
     EXPECT_EQ(v.display, "No Data");
 }
 
+// On a first start the bounds hold 1e30 and -1e30; the first point replaces
+// both, and later points compare.
+class FirstPoint : public ::testing::TestWithParam<KeysCase> {};
+
+TEST_P(FirstPoint, SetsMinimumAndMaximum) {
+    CalculatorState s = statisticsState();
+    RecordingView v;
+    press(s, v, GetParam().keys);
+    EXPECT_EQ(v.display, GetParam().display);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statistics, FirstPoint,
+    ::testing::Values(KeysCase{"MinimumAboveTheStartValue", "1E31 M+ shift 0", "1.000000000E+031"},
+                      KeysCase{"MaximumBelowTheStartValue", "1E31 +/- M+ shift 9",
+                               "-1.000000000E+031"},
+                      KeysCase{"LaterPointsCompare", "1E31 M+ 5 M+ shift 0", "5.000000000"}),
+    [](const auto& param) { return param.param.name; });
+
 class Combinatorics : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(Combinatorics, EvaluatesAsABinaryOperator) {
@@ -207,6 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeysCase{"ChooseMoreThanNIsAnError", "5 shift 8 7 =", "Error"},
                       KeysCase{"ArrangeMoreThanNIsAnError", "5 shift 7 7 =", "Error"},
                       KeysCase{"NAboveHundredIsAnError", "101 shift 7 1 =", "Error"},
+                      KeysCase{"ArrangeANegativeNumberIsAnError", "5 shift 7 1 +/- =", "Error"},
+                      KeysCase{"ChooseANegativeNumberIsAnError", "5 shift 8 1 +/- =", "Error"},
                       KeysCase{"FractionsAreFlooredInEachFactorial",
                                "5.5 shift 8 2.5 =", "10.00000000"},
                       KeysCase{"NextOperatorEvaluatesIt", "6 shift 8 3 + 1 =", "21.00000000"}),

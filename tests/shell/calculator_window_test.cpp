@@ -259,9 +259,9 @@ TEST_F(WindowTest, DisplayTextIsLatin1) {
               "30");
 }
 
-TEST_F(WindowTest, DisplayIsReadBackAsAtMost24Characters) {
+TEST_F(WindowTest, DisplayIsReadBackAsAtMost25Characters) {
     window_->display()->setText(QString(30, QLatin1Char('1')));
-    EXPECT_EQ(window_->getDisplayText().size(), 24u);
+    EXPECT_EQ(window_->getDisplayText().size(), 25u);
 }
 
 TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenName) {
