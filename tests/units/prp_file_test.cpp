@@ -360,15 +360,17 @@ int refuseCreation(const std::filesystem::path&) {
     errno = ENOSPC;
     return -1;
 }
-int openFullDisk(const std::filesystem::path&) {
-    return ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+// The temporary file is made, but every write to it fails.
+int openUnwritable(const std::filesystem::path& path) {
+    ::close(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600));
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
 }
 constexpr auto kReadWrite = std::filesystem::perms(0644);
 
 INSTANTIATE_TEST_SUITE_P(
     Saves, FailedSaveTest,
     ::testing::Values(FailedSaveCase{"TemporaryFileCannotBeCreated", refuseCreation, kReadWrite},
-                      FailedSaveCase{"DiskFullWhileWriting", openFullDisk, kReadWrite},
+                      FailedSaveCase{"WritingFails", openUnwritable, kReadWrite},
                       // Root may write it too: the missing write bits decide.
                       FailedSaveCase{"WriteProtectedFile", {}, std::filesystem::perms(0444)}),
     CaseName());
