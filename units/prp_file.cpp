@@ -454,7 +454,7 @@ bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
 std::string cannotWriteMessage(const std::vector<std::string>& problems) {
     std::string message(kCannotWriteText);
     if (problems.empty()) return message;
-    message += ":\n" + problems.front();
+    message += "\n" + problems.front();
     if (problems.size() > 1) message += "\n(and " + std::to_string(problems.size() - 1) + " more)";
     return message;
 }

@@ -102,7 +102,8 @@ bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
                   std::vector<std::string>* problems = nullptr,
                   const TemporaryFileOpener& openTemporary = {});
 
-// "Sorry, couldn't write properties", and what went wrong first when known.
+// "Sorry, couldn't write properties", then on a line of its own what went
+// wrong first, when known.
 std::string cannotWriteMessage(const std::vector<std::string>& problems);
 
 // Start-up: clears db.modified, creates the built-in content, then loads the
