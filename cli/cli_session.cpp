@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
@@ -95,8 +97,9 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     }
 
     int status = kExitOk;
-    if (options.savePrpPath && !saveDatabase(database, *options.savePrpPath)) {
-        err << "Sorry, couldn't write properties\n";
+    std::vector<std::string> saveProblems;
+    if (options.savePrpPath && !saveDatabase(database, *options.savePrpPath, &saveProblems)) {
+        err << cannotWriteMessage(saveProblems) << '\n';
         status = kExitSaveFailed;
     }
     if (fileStore) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -145,19 +146,22 @@ void show(const MessageSink& sink, std::string_view text, std::string_view capti
 }
 
 // Does line scramble into bytes that the reader would take for a line end or
-// the end of the text?
+// the end of the text? The walk stops where scrambleLine stops; bytes after a
+// carriage return stay as they are, and the reader's walk stops there too.
 bool scramblesCleanly(std::uint32_t state, std::string_view line) {
-    for (char c : line) {
+    for (std::size_t i = 0; i < line.size() && i < kMaxScrambled && !endsWalk(line[i]); ++i) {
         const auto key = static_cast<unsigned>(nextScrambleKey(state));
-        const auto out = static_cast<unsigned char>(static_cast<unsigned char>(c) + key);
+        const auto out = static_cast<unsigned char>(static_cast<unsigned char>(line[i]) + key);
         if (endsWalk(static_cast<char>(out))) return false;
     }
     return true;
 }
 
+// Produces the whole file in memory, so that nothing is written unless every
+// record can be stored.
 class RecordWriter {
 public:
-    explicit RecordWriter(std::ostream& out, std::uint32_t& state) : out_(out), state_(state) {}
+    explicit RecordWriter(std::string& out, std::uint32_t& state) : out_(out), state_(state) {}
 
     void writeHeader() { writeRaw(kHeaderLine); }
 
@@ -191,90 +195,112 @@ private:
         writeRaw(line);
     }
     void writeRaw(std::string_view line) {
-        out_.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out_.write("\r\n", 2);
+        out_ += line;
+        out_ += "\r\n";
     }
 
-    std::ostream& out_;
+    std::string& out_;
     std::uint32_t& state_;
 };
 
-// Why a finished record line cannot be written, or nullopt.
-std::optional<std::string> lineProblem(std::string_view line) {
-    if (line.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
-        return "it contains a line break or NUL character";
-    }
-    if (line.size() > kMaxWrittenLine) return "its record line is too long";
+// Why a record with this name cannot be read back as itself, or nullopt. A
+// carriage return is no problem: without a line feed after it, it is no line end.
+std::optional<std::string> nameProblem(RecordKind kind, std::string_view name) {
+    if (name.find_first_of(std::string_view("\0\n", 2)) != std::string_view::npos)
+        return "its name contains a line feed or NUL character";
+    if (kind != RecordKind::Property && name.find_first_of(":\\") != std::string_view::npos)
+        return "its name contains ':' or '\\'";
     return std::nullopt;
+}
+
+// The shortest text the reader turns back into exactly value: the shortest
+// digits, then whichever of the plain form (".5", "120") and the form with an
+// integer mantissa ("12e-6", "1e5") is shorter.
+std::string compactNumber(double value) {
+    if (!std::isfinite(value) || value == 0.0) return formatShortestDouble(value);
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    std::string sign;
+    if (text.front() == '-') {
+        sign = "-";
+        text.remove_prefix(1);
+    }
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, e)) {
+        if (c != '.') digits += c;
+    }
+    int exponent = 0;  // of the first digit
+    std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
+    if (text[e + 1] == '-') exponent = -exponent;
+    const int last = static_cast<int>(digits.size()) - 1;
+    const int scaled = exponent - last;  // of the last digit
+    const std::string integer = scaled == 0 ? digits : digits + "e" + std::to_string(scaled);
+    std::string plain;
+    if (scaled >= 0) {
+        plain = digits + std::string(static_cast<std::size_t>(scaled), '0');
+    } else if (exponent >= 0) {
+        plain = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+                digits.substr(static_cast<std::size_t>(exponent) + 1);
+    } else {
+        plain = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    }
+    return sign + (integer.size() < plain.size() ? integer : plain);
 }
 
 // The unit's record, with numbers in their shortest exact form when the usual
 // form would make the line too long (a name read from a file may be longer
-// than the New commands allow).
+// than the New commands allow). Never longer than the line it was read from.
 std::string fittingUnitRecord(const Unit& unit) {
     std::string line = unitRecord(unit);
     if (line.size() <= kMaxWrittenLine) return line;
     line = "U:" + unit.name;
-    if (!(unit.factor == 1.0 && unit.offset == 0.0))
-        line += '\\' + formatShortestDouble(unit.factor);
-    if (unit.offset != 0.0) line += '\\' + formatShortestDouble(unit.offset);
+    if (!(unit.factor == 1.0 && unit.offset == 0.0)) line += '\\' + compactNumber(unit.factor);
+    if (unit.offset != 0.0) line += '\\' + compactNumber(unit.offset);
     return line;
 }
 
 std::string fittingConstantRecord(const Constant& constant) {
     std::string line = constantRecord(constant);
     if (line.size() <= kMaxWrittenLine) return line;
-    return "C:" + constant.name + '\\' + formatShortestDouble(constant.value);
+    // A missing value reads as zero.
+    if (constant.value == 0.0 && !std::signbit(constant.value)) return "C:" + constant.name;
+    return "C:" + constant.name + '\\' + compactNumber(constant.value);
 }
 
-// Writes every property that has units; records that cannot be stored are left
-// out and described in unstorable.
+// Writes every property that has units; describes in problems each record that
+// cannot be stored.
 void writeProperties(RecordWriter& writer, const PropertyDatabase& db,
-                     std::vector<std::string>& unstorable) {
+                     std::vector<std::string>& problems) {
     for (const Property& property : db.properties) {
         if (property.units.empty()) continue;
-        const std::string propertyLine = "P:" + property.name;
-        if (auto problem = lineProblem(propertyLine)) {
-            unstorable.push_back("property \"" + property.name + "\": " + *problem);
-            continue;
-        }
-        if (!writer.writeRecord(propertyLine)) {
-            unstorable.push_back("property \"" + property.name + "\": cannot be scrambled");
-            continue;
-        }
-        auto writeUnit = [&](const Unit& unit) {
-            const std::string line = fittingUnitRecord(unit);
-            auto problem = lineProblem(line);
-            if (!problem && !writer.writeRecord(line)) problem = "cannot be scrambled";
-            if (problem) {
-                unstorable.push_back("unit \"" + unit.name + "\" of \"" + property.name +
-                                     "\": " + *problem);
-            }
+        auto write = [&](RecordKind kind, const std::string& name, const std::string& line) {
+            auto problem = nameProblem(kind, name);
+            if (!problem && line.size() > kMaxWrittenLine) problem = "its record line is too long";
+            if (!problem && !writer.writeRecord(line)) problem = "it cannot be scrambled";
+            if (!problem) return;
+            const char* what = kind == RecordKind::Property ? "property \""
+                               : kind == RecordKind::Unit   ? "unit \""
+                                                            : "constant \"";
+            problems.push_back(
+                what + name + "\"" +
+                (kind == RecordKind::Property ? "" : " of \"" + property.name + "\"") + ": " +
+                *problem);
         };
+        write(RecordKind::Property, property.name, "P:" + property.name);
         const Unit* current = nullptr;
         for (const Unit& unit : property.units) {
             if (&unit == property.currentUnit) current = &unit;
         }
-        if (current) writeUnit(*current);
+        if (current) write(RecordKind::Unit, current->name, fittingUnitRecord(*current));
         for (const Unit& unit : property.units) {
-            if (&unit != current) writeUnit(unit);
+            if (&unit != current) write(RecordKind::Unit, unit.name, fittingUnitRecord(unit));
         }
         for (const Constant& constant : property.constants) {
-            const std::string line = fittingConstantRecord(constant);
-            auto problem = lineProblem(line);
-            if (!problem && !writer.writeRecord(line)) problem = "cannot be scrambled";
-            if (problem) {
-                unstorable.push_back("constant \"" + constant.name + "\" of \"" + property.name +
-                                     "\": " + *problem);
-            }
+            write(RecordKind::Constant, constant.name, fittingConstantRecord(constant));
         }
     }
-}
-
-std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
-    std::filesystem::path temp = target;
-    temp += ".saving~";
-    return temp;
 }
 
 }  // namespace
@@ -403,46 +429,34 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const
 }
 
 bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* unstorable) {
-    std::error_code ec;
-    // Replace the file a link points to, not the link.
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, ec)) {
-        auto resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) target = resolved;
-    }
-    if (std::filesystem::is_directory(target, ec)) return false;
-    if (db.properties.empty()) return false;
-
-    const std::filesystem::path temp = temporaryBeside(target);
-    std::vector<std::string> leftOut;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        db.scrambleState = kScrambleSeed;
-        RecordWriter writer(out, db.scrambleState);
-        writer.writeHeader();
-        writeProperties(writer, db, leftOut);
-        out.flush();
-        out.close();
-        if (out.fail()) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    // Keep the permissions of the file being replaced.
-    const auto old = std::filesystem::status(target, ec);
-    if (!ec && std::filesystem::exists(old)) {
-        std::filesystem::permissions(temp, old.permissions(), ec);
-    }
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+                  std::vector<std::string>* problems, const TemporaryFileOpener& openTemporary) {
+    std::vector<std::string> found;
+    auto fail = [&] {
+        if (problems) *problems = std::move(found);
         return false;
+    };
+    if (db.properties.empty()) return fail();
+    std::string text;
+    db.scrambleState = kScrambleSeed;
+    RecordWriter writer(text, db.scrambleState);
+    writer.writeHeader();
+    writeProperties(writer, db, found);
+    if (!found.empty()) return fail();
+    if (auto problem = replaceFileContent(path, text, openTemporary)) {
+        found.push_back(std::move(*problem));
+        return fail();
     }
-    if (unstorable) *unstorable = std::move(leftOut);
+    if (problems) problems->clear();
     db.modified = false;
     return true;
+}
+
+std::string cannotWriteMessage(const std::vector<std::string>& problems) {
+    std::string message(kCannotWriteText);
+    if (problems.empty()) return message;
+    message += "\n" + problems.front();
+    if (problems.size() > 1) message += "\n(and " + std::to_string(problems.size() - 1) + " more)";
+    return message;
 }
 
 std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,

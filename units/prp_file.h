@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "units/property_database.h"
+#include "units/safe_file_write.h"
 
 namespace zentra {
 
@@ -45,11 +46,11 @@ void unscrambleLine(std::uint32_t& state, std::string& line);
 
 enum class RecordKind { Property, Unit, Constant };
 
-// Longest record line the writer produces (without its line end). Readers take
-// up to 99 characters per line; one less keeps files readable by readers that
-// also need room for the line feed in a 100-byte buffer.
-inline constexpr std::size_t kMaxWrittenLine = 98;
-// Longest names that always fit, with numbers in their longest form.
+// Longest record line (without its line end): the reader takes this many
+// characters in one read, so the writer may use every one of them.
+inline constexpr std::size_t kMaxWrittenLine = 99;
+// Longest names the New commands accept: they always fit, with numbers in
+// their longest form and a character to spare.
 inline constexpr std::size_t kMaxPropertyName = 96;
 inline constexpr std::size_t kMaxUnitName = 48;
 inline constexpr std::size_t kMaxConstantName = 72;
@@ -90,14 +91,20 @@ MessageSink setDatabaseMessageSink(MessageSink sink);
 bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path,
                   const MessageSink& sink = {}, std::optional<double> osVersion = std::nullopt);
 
-// Writes the whole database to a temporary file beside path and renames it over
-// path only when everything was written, so a failed save leaves the old file
-// as it was. Returns false (and leaves db.modified) when nothing could be
-// written or the database is empty; clears db.modified on success. Records that
-// the format cannot hold (a line end or NUL in a name, a line too long) are
-// left out; their descriptions go to *unstorable when given.
+// Writes the whole database as replaceFileContent does: the old file stays as
+// it was unless the new one is complete. Every record a load accepts can be
+// stored (a long one with its numbers in their shortest form); when one cannot
+// (a line end or NUL in a name, ':' or '\\' in a unit's or constant's name, a
+// line too long) nothing is written. Returns false, leaving db.modified and
+// describing each record or file problem in *problems, when nothing could be
+// written or the database is empty; clears db.modified and *problems on success.
 bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* unstorable = nullptr);
+                  std::vector<std::string>* problems = nullptr,
+                  const TemporaryFileOpener& openTemporary = {});
+
+// "Sorry, couldn't write properties", then on a line of its own what went
+// wrong first, when known.
+std::string cannotWriteMessage(const std::vector<std::string>& problems);
 
 // Start-up: clears db.modified, creates the built-in content, then loads the
 // first of "default.prp", "factory.prp" that loads, from the current directory

@@ -28,3 +28,14 @@ execute_process(COMMAND ${CLI} --save-prp ${WORK}/no/such/dir/x.prp
 if(NOT rc3 EQUAL 1 OR NOT err MATCHES "Sorry, couldn't write properties")
   message(FATAL_ERROR "a failed save must exit 1 with the message: ${rc3} ${err}")
 endif()
+# A write-protected file is refused, even for root, and stays as it was.
+file(REMOVE ${WORK}/protected.prp)
+file(WRITE ${WORK}/protected.prp "P:mine\nU:u\n")
+file(CHMOD ${WORK}/protected.prp PERMISSIONS OWNER_READ GROUP_READ WORLD_READ)
+execute_process(COMMAND ${CLI} --save-prp ${WORK}/protected.prp
+                WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc4 ERROR_VARIABLE err OUTPUT_QUIET)
+file(READ ${WORK}/protected.prp kept)
+if(NOT rc4 EQUAL 1 OR NOT err MATCHES "Sorry, couldn't write properties\n.*protected.prp.*write-protected"
+   OR NOT kept STREQUAL "P:mine\nU:u\n")
+  message(FATAL_ERROR "a write-protected file must be refused and kept: ${rc4} ${err}")
+endif()

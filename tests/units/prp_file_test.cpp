@@ -1,7 +1,13 @@
 #include "units/prp_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -325,22 +331,110 @@ TEST_F(PrpFileTest, MissingFileOrDirectoryLoadsNothingSilently) {
     EXPECT_TRUE(prop("dimensionless")->constants.empty());
 }
 
-TEST_F(PrpFileTest, FailedSaveLeavesTheOldFileUntouched) {
+// Each way a save can fail leaves the old file and the modified flag alone.
+struct FailedSaveCase {
+    const char* name;
+    TemporaryFileOpener opener;  // empty: the real one
+    std::filesystem::perms mode;
+};
+
+class FailedSaveTest : public PrpFileTest, public ::testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModifiedFlag) {
     const std::string old = "P:mine\nU:precious\n";
     writeBytes(dir / "out.prp", old);
-    // The temporary file cannot be created: a directory is in its way.
-    std::filesystem::create_directory(dir / "out.prp.saving~");
-    EXPECT_FALSE(saveDatabase(db, dir / "out.prp"));
+    std::filesystem::permissions(dir / "out.prp", GetParam().mode);
+    db.modified = true;
+    std::vector<std::string> problems;
+    EXPECT_FALSE(saveDatabase(db, dir / "out.prp", &problems, GetParam().opener));
     EXPECT_EQ(readBytes(dir / "out.prp"), old);
-    std::filesystem::remove(dir / "out.prp.saving~");
+    EXPECT_EQ(std::filesystem::status(dir / "out.prp").permissions(), GetParam().mode);
+    EXPECT_TRUE(db.modified);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("out.prp"), std::string::npos) << problems[0];
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+        << "no temporary file is left behind";
+}
 
+int refuseCreation(const std::filesystem::path&) {
+    errno = ENOSPC;
+    return -1;
+}
+// The temporary file is made, but every write to it fails.
+int openUnwritable(const std::filesystem::path& path) {
+    ::close(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600));
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+constexpr auto kReadWrite = std::filesystem::perms(0644);
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, FailedSaveTest,
+    ::testing::Values(FailedSaveCase{"TemporaryFileCannotBeCreated", refuseCreation, kReadWrite},
+                      FailedSaveCase{"WritingFails", openUnwritable, kReadWrite},
+                      // Root may write it too: the missing write bits decide.
+                      FailedSaveCase{"WriteProtectedFile", {}, std::filesystem::perms(0444)}),
+    CaseName());
+
+TEST_F(PrpFileTest, EmptyDatabaseIsNotSaved) {
+    writeBytes(dir / "out.prp", "old");
     PropertyDatabase empty;
-    EXPECT_FALSE(saveDatabase(empty, dir / "out.prp")) << "an empty database is not saved";
-    EXPECT_EQ(readBytes(dir / "out.prp"), old);
+    EXPECT_FALSE(saveDatabase(empty, dir / "out.prp"));
+    EXPECT_EQ(readBytes(dir / "out.prp"), "old");
+}
 
+TEST_F(PrpFileTest, LinkPlantedAtAGuessableTemporaryNameIsLeftAlone) {
+    writeBytes(dir / "victim", "secret");
+    std::filesystem::permissions(dir / "victim", std::filesystem::perms(0600));
+    writeBytes(dir / "out.prp", "old");
+    std::filesystem::create_symlink(dir / "victim", dir / "out.prp.saving~");
     ASSERT_TRUE(saveDatabase(db, dir / "out.prp"));
-    EXPECT_NE(readBytes(dir / "out.prp"), old);
-    EXPECT_FALSE(std::filesystem::exists(dir / "out.prp.saving~"));
+    EXPECT_EQ(readBytes(dir / "victim"), "secret");
+    EXPECT_EQ(std::filesystem::status(dir / "victim").permissions(), std::filesystem::perms(0600));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "out.prp"));
+    EXPECT_EQ(readBytes(dir / "out.prp").substr(0, 4), "o:10");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
+TEST_F(PrpFileTest, ReplacedFileKeepsModeOwnerAndGroup) {
+    writeBytes(dir / "out.prp", "old");
+    ASSERT_EQ(::chmod((dir / "out.prp").c_str(), 02640), 0);
+    // Only root can give the file to someone else; others keep their own.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown((dir / "out.prp").c_str(), 4242, 4343), 0);
+    }
+    struct stat before {};
+    ASSERT_EQ(::stat((dir / "out.prp").c_str(), &before), 0);
+    ASSERT_TRUE(saveDatabase(db, dir / "out.prp"));
+    struct stat after {};
+    ASSERT_EQ(::stat((dir / "out.prp").c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "replaced, not overwritten";
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+}
+
+TEST_F(PrpFileTest, WritableFileInReadOnlyDirectoryIsWrittenInPlace) {
+    std::filesystem::create_directory(dir / "ro");
+    const std::string old(4000, 'x');  // longer than the new text: the rest is cut
+    writeBytes(dir / "ro/out.prp", old);
+    std::filesystem::permissions(dir / "ro", std::filesystem::perms(0555));
+    struct stat before {};
+    ASSERT_EQ(::stat((dir / "ro/out.prp").c_str(), &before), 0);
+    // Root may create files in any directory: let the directory refuse it.
+    const TemporaryFileOpener opener = ::geteuid() == 0
+                                           ? TemporaryFileOpener([](const std::filesystem::path&) {
+                                                 errno = EACCES;
+                                                 return -1;
+                                             })
+                                           : TemporaryFileOpener();
+    EXPECT_TRUE(saveDatabase(db, dir / "ro/out.prp", nullptr, opener));
+    struct stat after {};
+    ASSERT_EQ(::stat((dir / "ro/out.prp").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(plainLines(readBytes(dir / "ro/out.prp")).back(), "U:gr\\1.570796326794897e-002");
+    EXPECT_EQ(static_cast<std::size_t>(after.st_size), readBytes(dir / "ro/out.prp").size());
+    EXPECT_LT(after.st_size, 4000);
+    std::filesystem::permissions(dir / "ro", std::filesystem::perms(0755));
 }
 
 TEST_F(PrpFileTest, SaveThroughLinkReplacesTheLinkedFile) {
@@ -349,6 +443,9 @@ TEST_F(PrpFileTest, SaveThroughLinkReplacesTheLinkedFile) {
     ASSERT_TRUE(saveDatabase(db, dir / "link.prp"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.prp"));
     EXPECT_EQ(readBytes(dir / "real.prp").substr(0, 4), "o:10");
+    std::filesystem::create_symlink(dir / "missing.prp", dir / "broken.prp");
+    EXPECT_FALSE(saveDatabase(db, dir / "broken.prp")) << "a broken link is not followed";
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.prp"));
 }
 
 TEST_F(PrpFileTest, NamesBeyondAsciiSurviveSaveAndLoad) {
@@ -402,7 +499,7 @@ TEST_F(PrpFileTest, LongNameFromAFileIsSavedWithShortNumbersAndReadsBack) {
     const std::string name(85, 'w');
     ASSERT_TRUE(load("P:p\nU:" + name + "\\0.125\\1\n"));
     const auto lines = saveLines();
-    EXPECT_EQ(lines.back(), "U:" + name + "\\0.125\\1");
+    EXPECT_EQ(lines.back(), "U:" + name + "\\.125\\1");
     PropertyDatabase back;
     ASSERT_TRUE(loadDatabase(back, dir / "out.prp", messages.sink(), 0));
     Unit* unit = findUnit(*findProperty(back, "p", true), name, true);
@@ -411,20 +508,100 @@ TEST_F(PrpFileTest, LongNameFromAFileIsSavedWithShortNumbersAndReadsBack) {
     EXPECT_EQ(unit->offset, 1);
 }
 
-TEST_F(PrpFileTest, UnstorableRecordsAreLeftOutAndListed) {
-    Property& p = addProperty(db, "p");
-    setUnit(p, "good", 1, 0);
-    setUnit(p, "bad\rname", 2, 0);
-    setUnit(p, std::string(120, 'x'), 3.1234567890123456, 2.2);
-    setUnit(addProperty(db, "line\nbreak"), "u", 1, 0);
-    std::vector<std::string> left;
-    ASSERT_TRUE(saveDatabase(db, dir / "out.prp", &left));
-    EXPECT_EQ(left.size(), 3u);
-    PropertyDatabase back;
-    ASSERT_TRUE(loadDatabase(back, dir / "out.prp", messages.sink(), 0));
-    EXPECT_TRUE(messages.texts.empty());
-    EXPECT_EQ(findProperty(back, "p", true)->units.size(), 1u);
-    EXPECT_EQ(back.properties.size(), 3u);
+struct UnstorableCase {
+    const char* name;
+    std::string property;
+    std::string unit;
+    double factor;
+};
+
+class UnstorableRecordTest : public PrpFileTest,
+                             public ::testing::WithParamInterface<UnstorableCase> {};
+
+TEST_P(UnstorableRecordTest, FailsTheSaveAndNamesTheRecord) {
+    writeBytes(dir / "out.prp", "old");
+    const UnstorableCase& c = GetParam();
+    setUnit(addProperty(db, c.property), c.unit, c.factor, 0);
+    db.modified = true;
+    std::vector<std::string> problems;
+    EXPECT_FALSE(saveDatabase(db, dir / "out.prp", &problems));
+    EXPECT_EQ(readBytes(dir / "out.prp"), "old");
+    EXPECT_TRUE(db.modified);
+    ASSERT_EQ(problems.size(), 1u);
+    const std::string message = cannotWriteMessage(problems);
+    EXPECT_EQ(message.rfind(kCannotWriteText, 0), 0u);
+    const std::string& named = c.unit == "u" ? c.property : c.unit;
+    EXPECT_NE(message.find("\"" + named + "\""), std::string::npos) << message;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, UnstorableRecordTest,
+    ::testing::Values(UnstorableCase{"LineFeedInProperty", "line\nbreak", "u", 1},
+                      UnstorableCase{"PropertyOf98", std::string(98, 'p'), "u", 1},
+                      UnstorableCase{"NulInUnit", "p", std::string("a\0b", 3), 1},
+                      UnstorableCase{"SeparatorInUnit", "p", "m:s", 1},
+                      UnstorableCase{"UnitBeyondTheLine", "p", std::string(96, 'x'), 3.125}),
+    CaseName());
+
+// Whatever a load accepts, up to the longest line, a save stores: random
+// records at the reader's limits come back the same after saving and loading.
+TEST(PrpRoundTrip, RecordsAtTheReadersLimitsSurviveSaveAndLoad) {
+    TempDir dir;
+    std::minstd_rand random(20261209);
+    const std::vector<std::string> numbers{"2",  ".5",  "-.25", "12e-6", "1e5",    "6.02214076e23",
+                                           "-0", "inf", "-inf", "nan",   "4e-320", "1.5e-300"};
+    auto number = [&] { return numbers[random() % numbers.size()]; };
+    // Names of printable, control and high bytes, a lone carriage return among them.
+    auto name = [&](std::size_t length, bool separators) {
+        std::string text;
+        while (text.size() < length) {
+            const char c = static_cast<char>(1 + random() % 255);
+            if (c == '\n' || (!separators && (c == ':' || c == '\\'))) continue;
+            text += c;
+        }
+        return text;
+    };
+    std::string file;
+    for (int p = 0; p < 40; ++p) {
+        file += "P:" + name(97 - random() % 3, true) + "\r\n";
+        for (int r = 0; r < 6; ++r) {
+            const std::size_t length = 99 - random() % 3;
+            std::string fields = r % 3 == 0 ? "" : "\\" + number();
+            if (r % 3 == 2) fields += "\\" + number();
+            const std::string prefix = r < 3 ? "U:" : "C:";
+            file += prefix + name(length - prefix.size() - fields.size(), false) + fields + "\r\n";
+        }
+    }
+    writeBytes(dir / "plain.prp", file);
+    PropertyDatabase loaded, back;
+    ASSERT_TRUE(loadDatabase(loaded, dir / "plain.prp", {}, 0));
+    std::vector<std::string> problems;
+    ASSERT_TRUE(saveDatabase(loaded, dir / "saved.prp", &problems)) << cannotWriteMessage(problems);
+    ASSERT_TRUE(loadDatabase(back, dir / "saved.prp", {}, 0));
+    const auto lines = plainLines(readBytes(dir / "saved.prp"));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.size() == kMaxWrittenLine;
+    }));
+
+    auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+    ASSERT_EQ(back.properties.size(), loaded.properties.size());
+    for (std::size_t i = 0; i < loaded.properties.size(); ++i) {
+        const Property& a = loaded.properties[i];
+        const Property& b = back.properties[i];
+        EXPECT_EQ(b.name, a.name);
+        EXPECT_EQ(b.currentUnit->name, a.currentUnit->name);
+        ASSERT_EQ(b.units.size(), a.units.size()) << a.name;
+        ASSERT_EQ(b.constants.size(), a.constants.size()) << a.name;
+        for (std::size_t u = 0; u < a.units.size(); ++u) {
+            EXPECT_EQ(b.units[u].name, a.units[u].name);
+            EXPECT_TRUE(same(b.units[u].factor, a.units[u].factor)) << a.units[u].name;
+            EXPECT_TRUE(same(b.units[u].offset, a.units[u].offset)) << a.units[u].name;
+        }
+        for (std::size_t k = 0; k < a.constants.size(); ++k) {
+            EXPECT_EQ(b.constants[k].name, a.constants[k].name);
+            EXPECT_TRUE(same(b.constants[k].value, a.constants[k].value));
+        }
+    }
 }
 
 struct NameCase {
@@ -463,9 +640,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RecordNames, LongestAllowedNamesFitWithLongestNumbers) {
     Unit unit{std::string(kMaxUnitName, 'u'), -1.2345678901234567e-300, -9.87654321e-300};
-    EXPECT_EQ(unitRecord(unit).size(), kMaxWrittenLine);
+    EXPECT_EQ(unitRecord(unit).size(), kMaxWrittenLine - 1);
     Constant constant{std::string(kMaxConstantName, 'c'), -1.2345678901234567e-300};
-    EXPECT_EQ(constantRecord(constant).size(), kMaxWrittenLine);
+    EXPECT_EQ(constantRecord(constant).size(), kMaxWrittenLine - 1);
 }
 
 // Start-up looks in the current directory, then in each given directory.
@@ -515,6 +692,16 @@ TEST_F(InitDatabaseTest, CorruptDefaultIsReportedAndFactoryLoadedOnTop) {
     EXPECT_EQ(messages.texts, std::vector<std::string>{kCorrupt});
     EXPECT_NE(findProperty(db, "mine", true), nullptr);
     EXPECT_NE(findProperty(db, "factory", true), nullptr);
+}
+
+TEST_F(InitDatabaseTest, LeftoverOfAKilledSaveIsNeverLoadedNorBlocksTheNextSave) {
+    const std::string valid = "P:leftover\nU:u\n";
+    writeBytes(dir / "cwd/default.prp.saving~", valid);
+    writeBytes(dir / "cwd/default.prp.saving-Ab3dEf6hIj9k~", valid);
+    EXPECT_EQ(init(), std::nullopt);
+    EXPECT_EQ(findProperty(db, "leftover", true), nullptr);
+    ASSERT_TRUE(saveDatabase(db, "default.prp"));
+    EXPECT_EQ(readBytes(dir / "cwd/default.prp.saving-Ab3dEf6hIj9k~"), valid);
 }
 
 TEST_F(InitDatabaseTest, NothingToLoadLeavesBuiltInsAndWarns) {
