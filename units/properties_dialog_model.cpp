@@ -9,6 +9,9 @@ namespace zentra {
 namespace {
 
 constexpr const char* kEnterNumber = "Please enter a number.";
+// Every reading would convert to 0 or overflow, and the file reader turns a
+// stored 0 into 1, so a 0 would not even survive a save.
+constexpr const char* kFactorNotZero = "The factor must not be 0.";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -222,8 +225,11 @@ bool PropertiesDialogModel::readFields() {
     const ControlId edits[3] = {kFactorEdit, kOffsetEdit, kValueEdit};
     for (int i = 0; i < 3; ++i) {
         auto value = parseNumberField(view().text(edits[i]));
-        if (!value) {
-            view().showMessage(kEnterNumber);
+        const char* refusal = !value                                     ? kEnterNumber
+                              : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZero
+                                                                         : nullptr;
+        if (refusal) {
+            view().showMessage(refusal);
             view().setFocus(edits[i]);
             return false;
         }
