@@ -139,14 +139,14 @@ void PropertiesDialogModel::propertyChanged() {
     view().clearList(kConstantList);
     if (property) {
         if (constantsMode && !property->constants.empty()) {
-            for (const Constant& c : property->constants) view().addListItem(kConstantList, c.name);
+            view().addListItems(kConstantList, namesOf(property->constants));
             view().selectFirstListItem(kConstantList);
         }
         // A property without units still goes through the unit step, which
         // resets and disables Factor and Offset and shows its constant: the
         // fields must not keep the previous property's numbers.
         if (!property->units.empty()) {
-            for (const Unit& u : property->units) view().addListItem(kUnitList, u.name);
+            view().addListItems(kUnitList, namesOf(property->units));
             view().selectListString(kUnitList, property->currentUnit->name);
         }
     }
@@ -210,7 +210,7 @@ void PropertiesDialogModel::constantChanged() {
 
 void PropertiesDialogModel::fillPropertyList() {
     view().clearList(kPropertyList);
-    for (const Property& p : db_.properties) view().addListItem(kPropertyList, p.name);
+    view().addListItems(kPropertyList, namesOf(db_.properties));
 }
 
 void PropertiesDialogModel::refreshFields() {
