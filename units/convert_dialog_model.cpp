@@ -16,7 +16,7 @@ bool ownsUnit(const Property& property, const Unit* unit) {
 
 void ConvertDialogModel::onInitialise() {
     view().setTitle(kTitle);
-    for (const Property& p : db_.properties) view().addListItem(kPropertyList, p.name);
+    view().addListItems(kPropertyList, namesOf(db_.properties));
     if (!property) return;
     // Selecting by name maps the stand-alone "dimensionless" to the database's.
     view().selectListString(kPropertyList, property->name);
@@ -75,10 +75,9 @@ void ConvertDialogModel::propertyChanged() {
     view().clearList(kToList);
     if (property && property->units.empty()) return;
     if (property) {
-        for (const Unit& u : property->units) {
-            view().addListItem(kFromList, u.name);
-            view().addListItem(kToList, u.name);
-        }
+        const auto names = namesOf(property->units);
+        view().addListItems(kFromList, names);
+        view().addListItems(kToList, names);
         view().selectListString(kFromList, property->currentUnit->name);
         view().selectListString(kToList, property->currentUnit->name);
     }

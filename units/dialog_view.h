@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "units/select_string.h"
 
@@ -31,6 +32,9 @@ public:
     // Drop-down lists, kept sorted (lessIgnoringCase, sortedInsertIndex).
     virtual void clearList(ControlId list) = 0;
     virtual void addListItem(ControlId list, std::string_view text) = 0;
+    // The same as adding each name in turn, for filling a list with a whole
+    // database list: a property may have many thousands of units.
+    virtual void addListItems(ControlId list, const std::vector<std::string_view>& names) = 0;
     // Selects the entry selectStringIndex picks; no match leaves the selection.
     virtual void selectListString(ControlId list, std::string_view text) = 0;
     virtual void selectFirstListItem(ControlId list) = 0;
@@ -57,6 +61,16 @@ public:
     virtual std::optional<std::string> chooseSaveFile() = 0;
     virtual std::optional<std::string> chooseLoadFile() = 0;
 };
+
+// The names of a database list (properties, units or constants), in its order,
+// for addListItems.
+template <class Records>
+std::vector<std::string_view> namesOf(const Records& records) {
+    std::vector<std::string_view> names;
+    names.reserve(records.size());
+    for (const auto& record : records) names.emplace_back(record.name);
+    return names;
+}
 
 // The handlers a host calls. Changes the model makes itself (selecting a name,
 // writing a field) must not come back as user actions: hosts report only what
@@ -107,6 +121,9 @@ public:
     void setTitle(std::string_view text) override { title = std::string(text); }
     void clearList(ControlId list) override { lists[list].clear(); }
     void addListItem(ControlId list, std::string_view text) override { lists[list].add(text); }
+    void addListItems(ControlId list, const std::vector<std::string_view>& names) override {
+        lists[list].addAll(names);
+    }
     void selectListString(ControlId list, std::string_view text) override {
         lists[list].selectString(text);
     }

@@ -9,6 +9,9 @@ namespace zentra {
 namespace {
 
 constexpr const char* kEnterNumber = "Please enter a number.";
+// Every reading would convert to 0 or overflow, and the file reader turns a
+// stored 0 into 1, so a 0 would not even survive a save.
+constexpr const char* kFactorNotZero = "The factor must not be 0.";
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -136,14 +139,14 @@ void PropertiesDialogModel::propertyChanged() {
     view().clearList(kConstantList);
     if (property) {
         if (constantsMode && !property->constants.empty()) {
-            for (const Constant& c : property->constants) view().addListItem(kConstantList, c.name);
+            view().addListItems(kConstantList, namesOf(property->constants));
             view().selectFirstListItem(kConstantList);
         }
         // A property without units still goes through the unit step, which
         // resets and disables Factor and Offset and shows its constant: the
         // fields must not keep the previous property's numbers.
         if (!property->units.empty()) {
-            for (const Unit& u : property->units) view().addListItem(kUnitList, u.name);
+            view().addListItems(kUnitList, namesOf(property->units));
             view().selectListString(kUnitList, property->currentUnit->name);
         }
     }
@@ -207,7 +210,7 @@ void PropertiesDialogModel::constantChanged() {
 
 void PropertiesDialogModel::fillPropertyList() {
     view().clearList(kPropertyList);
-    for (const Property& p : db_.properties) view().addListItem(kPropertyList, p.name);
+    view().addListItems(kPropertyList, namesOf(db_.properties));
 }
 
 void PropertiesDialogModel::refreshFields() {
@@ -222,8 +225,11 @@ bool PropertiesDialogModel::readFields() {
     const ControlId edits[3] = {kFactorEdit, kOffsetEdit, kValueEdit};
     for (int i = 0; i < 3; ++i) {
         auto value = parseNumberField(view().text(edits[i]));
-        if (!value) {
-            view().showMessage(kEnterNumber);
+        const char* refusal = !value                                     ? kEnterNumber
+                              : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZero
+                                                                         : nullptr;
+        if (refusal) {
+            view().showMessage(refusal);
             view().setFocus(edits[i]);
             return false;
         }

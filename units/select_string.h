@@ -19,6 +19,10 @@ bool lessIgnoringCase(std::string_view a, std::string_view b);
 // sort after it, so entries equal but for case keep the order of insertion.
 std::size_t sortedInsertIndex(const std::vector<std::string>& items, std::string_view text);
 
+// The texts in the order that adding them one by one to an empty list gives,
+// in O(n log n): a stable sort.
+std::vector<std::string> sortedForList(const std::vector<std::string_view>& texts);
+
 // The entry that selecting text picks: an entry equal to text byte for byte if
 // the list has one, otherwise the first entry that begins with text, ignoring
 // case. The exact match comes first so that "mm" never selects "Mm" (the two
@@ -31,7 +35,11 @@ std::optional<std::size_t> selectStringIndex(const std::vector<std::string>& ite
 class SortedList {
 public:
     void clear();
-    void add(std::string_view text);
+    // Returns where the text went.
+    std::size_t add(std::string_view text);
+    // The same order and selection as adding each text in turn, without the
+    // quadratic cost of inserting one by one into a long list.
+    void addAll(const std::vector<std::string_view>& texts);
     // Select-string; false when nothing matched (selection unchanged).
     bool selectString(std::string_view text);
     // The user's choice of an entry by its full text; false when there is none.

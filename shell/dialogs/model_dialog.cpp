@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStringList>
 #include <vector>
 
 #include "shell/dialogs/name_find_dialogs.h"
@@ -22,13 +23,6 @@ QString fromUtf8(std::string_view text) {
 
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
-}
-
-std::vector<std::string> itemsOf(const QComboBox* box) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(box->count()));
-    for (int i = 0; i < box->count(); ++i) items.push_back(toUtf8(box->itemText(i)));
-    return items;
 }
 
 QString fileDialogFilter() {
@@ -117,23 +111,43 @@ void ModelDialog::setTitle(std::string_view title) {
 
 void ModelDialog::clearList(ControlId id) {
     if (QComboBox* box = list(id)) box->clear();
+    listItems_[id].clear();
 }
 
 void ModelDialog::addListItem(ControlId id, std::string_view text) {
     QComboBox* box = list(id);
     if (!box) return;
     const bool hadSelection = box->currentIndex() >= 0;
-    const std::size_t at = sortedInsertIndex(itemsOf(box), text);
+    const std::size_t at = listItems_[id].add(text);
     box->insertItem(static_cast<int>(at), fromUtf8(text));
     // A combo box selects its first entry by itself; the list's selection
     // changes only when the model says so.
     if (!hadSelection) box->setCurrentIndex(-1);
 }
 
+void ModelDialog::addListItems(ControlId id, const std::vector<std::string_view>& names) {
+    QComboBox* box = list(id);
+    if (!box) return;
+    SortedList& items = listItems_[id];
+    const int current = box->currentIndex();
+    items.selectIndex(current >= 0 ? std::optional(static_cast<std::size_t>(current))
+                                   : std::nullopt);
+    items.addAll(names);
+    QStringList all;
+    all.reserve(static_cast<qsizetype>(items.items().size()));
+    for (const std::string& item : items.items()) all.push_back(fromUtf8(item));
+    // One insertion of the sorted whole: item by item would move the entries
+    // behind each one again.
+    box->clear();
+    box->addItems(all);
+    const auto selected = items.selectedIndex();
+    box->setCurrentIndex(selected ? static_cast<int>(*selected) : -1);
+}
+
 void ModelDialog::selectListString(ControlId id, std::string_view text) {
     QComboBox* box = list(id);
     if (!box) return;
-    if (auto index = selectStringIndex(itemsOf(box), text))
+    if (auto index = selectStringIndex(listItems_[id].items(), text))
         box->setCurrentIndex(static_cast<int>(*index));
 }
 

@@ -29,6 +29,7 @@ public:
     void setTitle(std::string_view title) override;
     void clearList(ControlId list) override;
     void addListItem(ControlId list, std::string_view text) override;
+    void addListItems(ControlId list, const std::vector<std::string_view>& names) override;
     void selectListString(ControlId list, std::string_view text) override;
     void selectFirstListItem(ControlId list) override;
     std::optional<std::string> selectedListText(ControlId list) override;
@@ -55,6 +56,9 @@ private:
 
     DialogModel& model_;
     std::map<int, QWidget*> controls_;
+    // The lists' texts as the model gave them, so that sorting and selecting
+    // need not read them back from the combo boxes.
+    std::map<ControlId, SortedList> listItems_;
     bool ending_ = false;  // no field-left reports once the dialog is ending
 };
 

@@ -279,6 +279,22 @@ TEST_F(UnitsDialogWidget, ConvertListsSortedNamesAndReturnsTheChoice) {
     EXPECT_EQ(model.toUnit->name, "K");
 }
 
+// The combo boxes show the models' order, not an order of their own: case
+// ignored, ties in the order added, other bytes by value.
+TEST_F(UnitsDialogWidget, ListsKeepTheModelsOrderWhateverTheFillingOrder) {
+    Property& mixed = addProperty(db, "mixed");
+    for (const char* name : {"mm", "Kelvin", "", "deg", "Mm", "[x", "b", "angle", "B"})
+        setUnit(mixed, name, 1, 0);
+    mixed.currentUnit = findUnit(mixed, "Mm", true);
+    ConvertDialogModel model(db);
+    model.property = &mixed;
+    ConvertDialog dialog(model);
+    const QStringList sorted{"", "[x", "angle", "b", "B", "deg", "Kelvin", "mm", "Mm"};
+    EXPECT_EQ(items(dialog.list(ConvertDialogModel::kFromList)), sorted);
+    EXPECT_EQ(items(dialog.list(ConvertDialogModel::kToList)), sorted);
+    EXPECT_EQ(dialog.list(ConvertDialogModel::kToList)->currentText(), QStringLiteral("Mm"));
+}
+
 TEST_F(UnitsDialogWidget, ConvertFindWithoutMatchSaysSoAndKeepsTheSelection) {
     ConvertDialogModel model(db);
     model.property = angle;

@@ -108,7 +108,8 @@ struct FactorCase {
     std::optional<bool> answer;  // none: no question expected
     double factor;               // the unit's afterwards
     double offset;
-    std::string shown;  // the edit's text afterwards
+    std::string shown;         // the edit's text afterwards
+    std::string refusal = {};  // the message that refuses the text, with the focus kept
 };
 
 class FactorFieldTest : public PropertiesDialogTest,
@@ -134,6 +135,11 @@ TEST_P(FactorFieldTest, ChangesTheUnitOnlyAfterYes) {
     EXPECT_EQ(km->factor, c.factor);
     EXPECT_EQ(km->offset, c.offset);
     EXPECT_EQ(view.texts[c.edit], c.shown);
+    EXPECT_EQ(view.messages,
+              c.refusal.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.refusal});
+    if (!c.refusal.empty()) {
+        EXPECT_EQ(view.focus, c.edit);
+    }
     EXPECT_FALSE(db.modified);
 }
 
@@ -148,7 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FactorCase{"NewOffsetAfterYes", Model::kOffsetEdit, "-273.15", true, 1000,
                                  -273.15, "-273.15"},
                       FactorCase{"NotANumberIsRefusedWithoutQuestion", Model::kFactorEdit, "12abc",
-                                 std::nullopt, 1000, 0, "12abc"}),
+                                 std::nullopt, 1000, 0, "12abc", "Please enter a number."},
+                      FactorCase{"ZeroFactorIsRefusedWithoutQuestion", Model::kFactorEdit, "-0.0",
+                                 std::nullopt, 1000, 0, "-0.0", "The factor must not be 0."}),
     testing::CaseName());
 
 TEST_F(PropertiesDialogTest, NotANumberKeepsTheDialogOpenAndFocusesTheField) {

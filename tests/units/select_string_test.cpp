@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace zentra {
 namespace {
 
@@ -12,8 +15,32 @@ SortedList listOf(std::initializer_list<const char*> texts) {
 }
 
 TEST(SortedList, KeepsCaseInsensitiveOrderAndInsertionOrderOfEquals) {
-    SortedList list = listOf({"mm", "Kelvin", "", "deg", "Mm", "angle"});
-    EXPECT_EQ(list.items(), (std::vector<std::string>{"", "angle", "deg", "Kelvin", "mm", "Mm"}));
+    const std::vector<std::string> sorted{"", "[x", "angle", "deg", "Kelvin", "mm", "Mm"};
+    EXPECT_EQ(listOf({"mm", "Kelvin", "", "deg", "Mm", "[x", "angle"}).items(), sorted);
+    SortedList filled;
+    filled.addAll({"mm", "Kelvin", "", "deg", "Mm", "[x", "angle"});
+    EXPECT_EQ(filled.items(), sorted);
+}
+
+// Whatever the order of the texts and whatever the list holds already, filling
+// in one go gives the entries and the selection that adding one by one gives.
+TEST(SortedList, FillingInOneGoMatchesAddingOneByOne) {
+    std::vector<std::string> names{"mm", "Kelvin", "",         "deg", "Mm", "angle", "MM", "b",
+                                   "B",  "a",      "\xc3\xa9", "Z",   "_x", "[",     "deg"};
+    std::mt19937 random(7);
+    for (std::size_t round = 0; round < 60; ++round) {
+        std::shuffle(names.begin(), names.end(), random);
+        const std::size_t present = round % names.size();
+        SortedList oneByOne;
+        for (std::size_t i = 0; i < present; ++i) oneByOne.add(names[i]);
+        if (present > 0) oneByOne.selectIndex(round % present);
+        SortedList inOneGo = oneByOne;
+        for (std::size_t i = present; i < names.size(); ++i) oneByOne.add(names[i]);
+        inOneGo.addAll(
+            std::vector<std::string_view>(names.begin() + static_cast<long>(present), names.end()));
+        ASSERT_EQ(inOneGo.items(), oneByOne.items()) << round;
+        ASSERT_EQ(inOneGo.selectedIndex(), oneByOne.selectedIndex()) << round;
+    }
 }
 
 struct SelectCase {
