@@ -205,5 +205,22 @@ TEST(StateFile, EveryValueReadsBackAsItselfAndDamageSettlesAtOnce) {
     }
 }
 
+// A file QSettings cannot parse still takes a new state, and that counts as
+// written (zentra-cli's exit status, the window's "could not be saved").
+TEST(StateFile, ADamagedFileThatWasRewrittenCountsAsWritten) {
+    StateFiles files(1);
+    const QString path = files.path("damaged.ini");
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("[Calc\nMemory0=5\n");
+    damaged.close();
+    QSettings settings(path, QSettings::IniFormat);
+    ASSERT_EQ(settings.status(), QSettings::FormatError);
+    QSettingsStore store(settings);
+    store.writeText("Display", "12");
+    EXPECT_TRUE(store.sync());
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Calc/Display"), "12");
+}
+
 }  // namespace
 }  // namespace zentra::testing
