@@ -1,6 +1,8 @@
 #include "cli/cli_session.h"
 
 #include <QSettings>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -28,6 +30,13 @@ std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
     throw UsageError("unknown token " + std::to_string(token.position) + " \"" + token.text + "\"");
 }
 
+// A directory opens but reads nothing, so it is refused first.
+bool canRead(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    return std::ifstream(path, std::ios::binary).is_open();
+}
+
 void messageToStderr(std::string_view text, std::string_view /*caption*/) {
     std::cerr << latin1ToUtf8(text) << '\n';
 }
@@ -41,6 +50,10 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     });
     installFloatingPointHook();
 
+    if (options.prpPath && !canRead(*options.prpPath)) {
+        err << kCannotReadText << ": " << *options.prpPath << '\n';
+        return kExitFileError;
+    }
     PropertyDatabase& database = globalDatabase();
     dispatchGuarded([&] {
         if (options.prpPath) {
@@ -100,11 +113,14 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     std::vector<std::string> saveProblems;
     if (options.savePrpPath && !saveDatabase(database, *options.savePrpPath, &saveProblems)) {
         err << cannotWriteMessage(saveProblems) << '\n';
-        status = kExitSaveFailed;
+        status = kExitFileError;
     }
     if (fileStore) {
         saveState(state, appearance, view.display, *fileStore, &database);
-        if (!fileStore->sync()) err << "zentra-cli: could not write " << *options.statePath << '\n';
+        if (!fileStore->sync()) {
+            err << "zentra-cli: could not write " << *options.statePath << '\n';
+            status = kExitFileError;
+        }
     }
     // A signal sent during the save or while waiting for input.
     reportPendingFloatingPointSignal();

@@ -18,8 +18,11 @@ struct Options {
     std::vector<std::string> tokens;  // empty: read standard input
 };
 
+// The exit status: 0 after the last token; 1 when a file could not be read
+// (--prp, before any token) or written (--save-prp, --state); 2 for a usage
+// error, and then the --state file is left as it was.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitSaveFailed = 1;
+inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
 
 int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err);

@@ -19,7 +19,14 @@ constexpr const char* kUsage =
     "  --trace          print each token with the display after it\n"
     "  --dump           print the whole state as KEY=VALUE lines\n"
     "  --help           show this help\n"
-    "  --version        show the version\n";
+    "  --version        show the version\n\n"
+    "Exit status:\n"
+    "  0  after the last token\n"
+    "  1  a file could not be read or written: the --prp file cannot be read\n"
+    "     (nothing is pressed), the --save-prp save fails, or the --state file\n"
+    "     cannot be written\n"
+    "  2  usage error: an unknown option or token, or an answer that does not fit\n"
+    "     its dialog (the --state file is not written)\n";
 
 }  // namespace
 

@@ -12,7 +12,7 @@ namespace zentra {
 namespace {
 
 double readDouble(SettingsStore& store, const std::string& key, std::string_view defaultText) {
-    return parseDecimalPrefix(store.readText(key, defaultText));
+    return parseStoredDouble(store.readText(key, defaultText));
 }
 
 void writeDouble(SettingsStore& store, const std::string& key, double value) {

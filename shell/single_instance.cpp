@@ -1,9 +1,12 @@
 #include "shell/single_instance.h"
 
-#include <QDir>
+#include <unistd.h>
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+
+#include "shell/socket_place.h"
 
 namespace zentra {
 namespace {
@@ -19,13 +22,17 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultServerName() {
-    // The runtime directory belongs to the user alone (mode 0700).
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty()) dir = QDir::tempPath();
+    // A shared place such as /tmp would let anyone take the name first.
+    const QString dir = privateSocketDirectory(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    if (dir.isEmpty()) return {};
     return dir + QLatin1Char('/') + QLatin1String(kWindowClass);
 }
 
 bool SingleInstance::askRunningInstance(int timeoutMs) {
+    if (name_.isEmpty()) return false;
+    if (socketStep(inspectPath(name_), ::geteuid()) != SocketStep::Ask) return false;
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs)) return false;
@@ -37,6 +44,7 @@ bool SingleInstance::askRunningInstance(int timeoutMs) {
 }
 
 bool SingleInstance::listen() {
+    if (name_.isEmpty()) return false;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name_)) {

@@ -1,7 +1,7 @@
 #pragma once
 // One calculator per user: the first start listens on a local socket named
-// after the window class; a later start finds it there, asks it to come to the
-// front and ends.
+// after the window class, in a directory private to the user; a later start
+// finds it there, asks it to come to the front and ends.
 
 #include <QObject>
 #include <QString>
@@ -15,14 +15,17 @@ class SingleInstance : public QObject {
 
 public:
     // serverName: a socket path, or empty for the user's own (defaultServerName).
+    // With no name at all, askRunningInstance and listen do nothing.
     explicit SingleInstance(QString serverName = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The socket in the user's runtime directory, named after "ZENTRACLASS".
+    // "ZENTRACLASS" in the user's private socket directory (socket_place.h);
+    // empty when there is none, so the calculator starts without the check.
     static QString defaultServerName();
 
     // True when a running calculator answered; it has been asked to come to
-    // the front, and this process should end.
+    // the front, and this process should end. A socket that is not the user's
+    // own is not asked.
     bool askRunningInstance(int timeoutMs = 1000);
     // Takes the name for this process; a socket left by a crashed run is
     // replaced. False when it cannot listen (the calculator runs anyway).

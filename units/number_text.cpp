@@ -185,4 +185,22 @@ double parseDecimalPrefix(std::string_view text, std::size_t* consumed) {
     return negative ? -value : value;
 }
 
+double parseStoredDouble(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const char lead = i < text.size()
+                          ? static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])))
+                          : '\0';
+    if (lead != 'i' && lead != 'n') return parseDecimalPrefix(text);
+    // from_chars takes "inf", "infinity", "nan" and "nan(chars)" in any case;
+    // the sign is put on here, so that a NaN keeps it too.
+    double value = 0.0;
+    const auto res = std::from_chars(text.data() + i, text.data() + text.size(), value,
+                                     std::chars_format::general);
+    if (res.ec != std::errc()) return 0.0;
+    return std::copysign(value, negative ? -1.0 : 1.0);
+}
+
 }  // namespace zentra

@@ -30,4 +30,10 @@ std::string formatStoredDouble(double value);
 // given, receives the number of characters used (0 when there was no number).
 double parseDecimalPrefix(std::string_view text, std::size_t* consumed = nullptr);
 
+// Reads a double of the settings store: what parseDecimalPrefix reads, and
+// also an infinity or NaN ("INF", "-INF", "NAN", "-NAN", "infinity", "nan(...)"
+// in any case), so that every text formatStoredDouble writes reads back as the
+// value it came from, sign included.
+double parseStoredDouble(std::string_view text);
+
 }  // namespace zentra

@@ -41,7 +41,19 @@ void QSettingsStore::writeText(std::string_view key, std::string_view value) {
 
 bool QSettingsStore::sync() {
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    switch (settings_.status()) {
+        case QSettings::NoError:
+            return true;
+        case QSettings::FormatError: {
+            // A damaged file read at the start keeps this status even after a
+            // good write, so ask the file on the disk: a failed write would
+            // have left the damaged one in place.
+            const QSettings written(settings_.fileName(), settings_.format());
+            return written.status() == QSettings::NoError && !written.allKeys().isEmpty();
+        }
+        default:
+            return false;
+    }
 }
 
 }  // namespace zentra

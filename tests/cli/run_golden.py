@@ -3,8 +3,10 @@
 
 Each line of a .keys file is one run: `ARGUMENTS => EXPECTED`. ARGUMENTS are
 split as a shell would (so "(" can be quoted); `@state` stands for one state file
-shared by the lines of the file, so a calculation can go on across runs.
-EXPECTED is the exact output line, or `exit N` for the exit status alone.
+shared by the lines of the file, so a calculation can go on across runs (also
+inside an argument: `@state/x` is a path below a plain file). EXPECTED is the
+exact output line, or `exit N` for the exit status alone, or `exit N: TEXT`
+for the status and a message that standard error must contain.
 Blank lines and lines starting with # are skipped.
 """
 import pathlib
@@ -22,11 +24,13 @@ def run_file(cli: str, path: pathlib.Path) -> int:
             if not line.strip() or line.lstrip().startswith("#"):
                 continue
             arguments, _, expected = line.partition(" => ")
-            args = [state if a == "@state" else a for a in shlex.split(arguments)]
+            args = [a.replace("@state", state) for a in shlex.split(arguments)]
             result = subprocess.run([cli, *args], cwd=work, capture_output=True, text=True,
                                     timeout=60)
             if expected.startswith("exit "):
-                ok = result.returncode == int(expected[5:])
+                code, _, message = expected[5:].partition(": ")
+                message = message.replace("@state", state)
+                ok = result.returncode == int(code) and message in result.stderr
                 actual = f"exit {result.returncode}"
             else:
                 actual = result.stdout.rstrip("\n")

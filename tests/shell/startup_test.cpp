@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <csignal>
 
 #include "shell/single_instance.h"
@@ -42,6 +46,24 @@ TEST(SingleInstance, ASocketLeftByACrashIsTakenOver) {
     stale.close();
     SingleInstance instance(name);
     EXPECT_FALSE(instance.askRunningInstance(200));
+    EXPECT_TRUE(instance.listen());
+}
+
+// Root stands in for the user here; nobody (65534) for another user.
+bool giveToNobody(const QString& path) {
+    return ::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
+}
+
+TEST(SingleInstance, AnotherUsersSocketIsNeverAskedAndIsReplaced) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a socket to another user needs root";
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));
+    QLocalServer squatter;
+    ASSERT_TRUE(squatter.listen(name));
+    ASSERT_TRUE(giveToNobody(name));
+    SingleInstance instance(name);
+    EXPECT_FALSE(instance.askRunningInstance(200));
+    EXPECT_FALSE(squatter.waitForNewConnection(200));
     EXPECT_TRUE(instance.listen());
 }
 
@@ -91,6 +113,36 @@ TEST(Program, SecondStartRaisesTheFirstAndEndsAtOnceWithoutTouchingSettings) {
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isMinimized(); }, 2000));
     EXPECT_TRUE(QDir(second.config.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
+TEST(Program, ASquatterOnTheSharedNameDoesNotStopTheStart) {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a directory to another user needs root";
+    ProgramRun run;
+    QTemporaryDir tmp, cache;
+    // The runtime directory, and the one Qt would put in its place, are another
+    // user's; someone listens at the old shared name.
+    const QString fallback =
+        tmp.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(0)->pw_name));
+    ASSERT_TRUE(QDir().mkdir(fallback));
+    ASSERT_TRUE(giveToNobody(fallback));
+    ASSERT_TRUE(giveToNobody(run.runtime.path()));
+    QLocalServer squatter;
+    ASSERT_TRUE(squatter.listen(tmp.filePath(QStringLiteral("ZENTRACLASS"))));
+    QProcessEnvironment env = run.process.processEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), tmp.path());
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+    run.process.setProcessEnvironment(env);
+
+    run.process.start();
+    const QString socket = cache.filePath(QStringLiteral("zentra-instance/ZENTRACLASS"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QFile::exists(socket) || run.process.state() == QProcess::NotRunning; },
+        10000));
+    ASSERT_EQ(run.process.state(), QProcess::Running) << "the start was stopped";
+    EXPECT_TRUE(QFile::exists(socket));
+    EXPECT_FALSE(squatter.hasPendingConnections());
+    run.process.kill();
+    run.process.waitForFinished(10000);
 }
 
 TEST(Program, TerminationSignalEndsTheRunAndSavesTheState) {

@@ -90,6 +90,36 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"0.00000001e-400", 0, 15}, ParseCase{"nan", 0, 0},
                       ParseCase{"inf", 0, 0}, ParseCase{"1.234567890E+011", 123456789000.0, 16}));
 
+// The store's reader takes every form the store's writer gives, and what the
+// display reader takes; the sign of a NaN survives.
+TEST(ParseStoredDouble, ReadsInfinitiesAndNaNsBesideDecimals) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Row {
+        const char* text;
+        double expected;
+    };
+    const Row rows[] = {{"INF", INFINITY},
+                        {"-INF", -INFINITY},
+                        {" +infinity", INFINITY},
+                        {"NAN", nan},
+                        {"-NAN", -nan},
+                        {"nan(123)x", nan},
+                        {"in", 0},
+                        {"-n", 0},
+                        {"-0.00000000000000000", -0.0},
+                        {"  2.5E+003x", 2500},
+                        {"1e999", INFINITY},
+                        {"junk", 0}};
+    for (const Row& row : rows) {
+        const double value = parseStoredDouble(row.text);
+        EXPECT_EQ(std::isnan(value), std::isnan(row.expected)) << row.text;
+        EXPECT_EQ(std::signbit(value), std::signbit(row.expected)) << row.text;
+        if (!std::isnan(row.expected)) {
+            EXPECT_EQ(value, row.expected) << row.text;
+        }
+    }
+}
+
 TEST(NumberText, IgnoresACommaLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     const std::string saved = previous ? previous : "C";
