@@ -361,7 +361,8 @@ void PropertiesDialogModel::find() {
 
 void PropertiesDialogModel::save() {
     auto path = view().chooseSaveFile();
-    if (path && !saveDatabase(db_, *path)) view().showMessage(kCannotWriteText);
+    std::vector<std::string> problems;
+    if (path && !saveDatabase(db_, *path, &problems)) view().showMessage(cannotWriteMessage(problems));
 }
 
 void PropertiesDialogModel::load() {

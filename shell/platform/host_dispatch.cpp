@@ -217,8 +217,9 @@ bool reportPendingFloatingPointSignal() {
     if (commandDepth > 0 || reporting) return false;
     bool reported = false;
     reporting = true;
-    // A signal that arrives while the message is up is a new one.
-    while (signalPending.exchange(false)) {
+    // One message for whatever arrived; a signal that lands while it is up is
+    // reported at the next command's end.
+    if (signalPending.exchange(false)) {
         showArithmeticProblem();
         reported = true;
     }

@@ -12,5 +12,5 @@ if(_shell_test_srcs AND TARGET zentra_shell)
     target_compile_definitions(zentra_shell_tests PRIVATE ZENTRA_PROGRAM="$<TARGET_FILE:zentra>")
   endif()
   gtest_discover_tests(zentra_shell_tests DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZENTRA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endif()

