@@ -362,7 +362,8 @@ void PropertiesDialogModel::find() {
 void PropertiesDialogModel::save() {
     auto path = view().chooseSaveFile();
     std::vector<std::string> problems;
-    if (path && !saveDatabase(db_, *path, &problems)) view().showMessage(cannotWriteMessage(problems));
+    if (path && !saveDatabase(db_, *path, &problems))
+        view().showMessage(cannotWriteMessage(problems));
 }
 
 void PropertiesDialogModel::load() {
