@@ -64,11 +64,9 @@ struct CalculatorState {
     bool shift = false;
     bool hyp = false;
     bool autoPowerOff = false;
-    bool powerOffSuspended = false;  // held by the window
     bool alwaysOnTop = false;
     bool errorBeep = true;
     int apoTime = 120;
-    int powerOffTimer = 0;  // held by the window
     DisplayType displayType = DisplayType::Normal;
     NumberBase numberBase = NumberBase::Decimal;
     double accum = 0.0;

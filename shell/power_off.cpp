@@ -13,8 +13,6 @@ PowerOff::PowerOff(QWidget* window, CalculatorState& state)
     connect(&timer_, &QTimer::timeout, this, &PowerOff::expire);
     watch(window_);
     for (QWidget* child : window_->findChildren<QWidget*>()) watch(child);
-    state_.powerOffSuspended = false;
-    state_.powerOffTimer = 0;
 }
 
 void PowerOff::watch(QWidget* widget) {
@@ -25,31 +23,25 @@ void PowerOff::watch(QWidget* widget) {
 
 void PowerOff::restart() {
     timer_.stop();
-    state_.powerOffTimer = 0;
     if (!state_.autoPowerOff) return;
     timer_.start(powerOffMilliseconds(state_.apoTime));
-    state_.powerOffTimer = 1;
 }
 
 void PowerOff::suspend() {
     suspended_ = true;
-    state_.powerOffSuspended = true;
 }
 
 void PowerOff::resume() {
     restart();
     suspended_ = false;
-    state_.powerOffSuspended = false;
 }
 
 void PowerOff::stop() {
     timer_.stop();
-    state_.powerOffTimer = 0;
 }
 
 void PowerOff::expire() {
     timer_.stop();
-    state_.powerOffTimer = 0;
     if (!suspended_ && state_.autoPowerOff && !window_->isMinimized()) window_->showMinimized();
 }
 
