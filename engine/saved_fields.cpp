@@ -147,7 +147,7 @@ void forEachKey(FieldWalk walk, const SavedRecord& record, const FieldVisit& vis
         }
         std::size_t end = p + 1;
         while (end < rows.size() && rows[end]->count == first.count) ++end;
-        // Counted as the walk reaches them: a restore has read "Brackets" by then.
+        // Counted as the walk reaches them: a restore has read the depth by then.
         const auto levels = static_cast<std::size_t>(std::max(first.count(record), 0));
         for (std::size_t i = 0; i < levels; ++i)
             for (std::size_t k = p; k < end; ++k)
