@@ -9,6 +9,7 @@
 
 #include "cli/token_stream.h"
 #include "engine/calculator_view.h"
+#include "engine/key_labels.h"
 
 namespace zentra::cli {
 
@@ -42,7 +43,7 @@ public:
 
     std::string display = "0";
     std::map<CommandId, std::string> labels;
-    std::string title = "Zentra";
+    std::string title = kTitleBase;
     bool beeped = false;
 
     std::string getDisplayText() override { return display; }

@@ -6,6 +6,7 @@
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "units/message_texts.h"
 
 namespace zentra {
 namespace {
@@ -106,7 +107,7 @@ void refuse(CalculatorState& state, CalculatorView& view) {
     if (state.errorBeep) view.beep();
     const int before = state.errorKeyCount++;
     if (before > 4) {
-        view.showMessage(kNeedAllClearText, "Warning");
+        view.showMessage(kNeedAllClearText, kWarningCaption);
         allClear(state, view);
     }
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/display_errors.h"
 #include "engine/key_labels.h"
 #include "engine/number_bases.h"
 #include "units/number_text.h"
@@ -19,11 +20,11 @@ struct Formatted {
 Formatted formatForState(const CalculatorState& state, double value) {
     if (isIntegerBase(state.numberBase)) {
         auto text = formatWordText(value, state.numberBase, state.digits);
-        if (!text) return {{}, "Overflow Error"};
+        if (!text) return {{}, kOverflowErrorText};
         return {*text, std::nullopt};
     }
-    if (std::isinf(value)) return {{}, "Overflow Error"};
-    if (std::isnan(value)) return {{}, "Error"};
+    if (std::isinf(value)) return {{}, kOverflowErrorText};
+    if (std::isnan(value)) return {{}, kErrorText};
     return {formatDecimalText(value, state.displayType, state.digits), std::nullopt};
 }
 

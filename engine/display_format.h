@@ -7,6 +7,7 @@
 
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
+#include "engine/display_errors.h"
 
 namespace zentra {
 
@@ -24,7 +25,7 @@ std::string readDisplayText(CalculatorView& view);
 std::string formatDecimalText(double value, DisplayType type, int digits);
 
 // Formats and shows a value; calcStatus becomes Ready. Infinity shows
-// "Overflow Error", not-a-number "Error". Does nothing in Error status.
+// kOverflowErrorText, not-a-number kErrorText. Does nothing in Error status.
 void showValue(CalculatorState& state, CalculatorView& view, double value);
 
 // The same formatting into out instead of the display; returns the length, or 0
@@ -38,7 +39,7 @@ std::string valueText(const CalculatorState& state, double value);
 
 // Shows an error text and enters Error status; ends any pending operation and
 // clears both latches.
-void showError(CalculatorState& state, CalculatorView& view, std::string_view text = "Error");
+void showError(CalculatorState& state, CalculatorView& view, std::string_view text = kErrorText);
 
 // The display text read as a value in the current base.
 double readDisplayValue(CalculatorState& state, CalculatorView& view);

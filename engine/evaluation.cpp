@@ -6,6 +6,7 @@
 
 #include "engine/command_id.h"
 #include "engine/dispatch.h"
+#include "engine/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/factorial.h"
 #include "engine/key_labels.h"
@@ -25,22 +26,22 @@ using Compute = double (*)(Operands&);
 using Check = const char* (*)(const Operands&);  // an error text, or nullptr
 
 const char* divideCheck(const Operands& o) {
-    return o.x == 0.0 ? "Divide Zero Error" : nullptr;
+    return o.x == 0.0 ? kDivideZeroErrorText : nullptr;
 }
 const char* rootCheck(const Operands& o) {
-    return o.x == 0.0 ? "Negative Root Error" : nullptr;
+    return o.x == 0.0 ? kNegativeRootErrorText : nullptr;
 }
 const char* lifeCheck(const Operands& o) {
-    return o.a <= 0.0 ? "Error: life <= 0" : nullptr;
+    return o.a <= 0.0 ? kLifeErrorText : nullptr;
 }
 const char* principalCheck(const Operands& o) {
-    return o.a <= 0.0 ? "Error: P <= 0" : nullptr;
+    return o.a <= 0.0 ? kPrincipalErrorText : nullptr;
 }
 
 // nCr refuses a negative r through r!; nPr never takes r! and must refuse it
 // itself.
 const char* permutationsCheck(const Operands& o) {
-    return o.x < 0.0 ? "Error" : nullptr;
+    return o.x < 0.0 ? kErrorText : nullptr;
 }
 
 // A depreciation fraction after x years of a life a: never below 0 nor above 1,

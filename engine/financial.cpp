@@ -6,6 +6,7 @@
 #include "engine/display_format.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "units/message_texts.h"
 #include "units/number_text.h"
 
 namespace zentra {

@@ -25,7 +25,6 @@ inline constexpr double kMaxBankRate = 1000000.0;
 inline constexpr double kMinDiscRate = 1e-7;
 inline constexpr double kMaxDiscRate = 10000000.0;
 
-inline constexpr const char* kEnterNumberText = "Please enter a number.";
 // %1 and %2 are the bounds, written by financialRateText.
 inline constexpr const char* kEnterNumberBetweenText = "Please enter a number between %1 and %2.";
 

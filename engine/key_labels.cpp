@@ -9,6 +9,7 @@
 
 #include "engine/command_id.h"
 #include "engine/evaluation.h"
+#include "engine/key_glyphs.h"
 
 namespace zentra {
 namespace {
@@ -45,24 +46,28 @@ constexpr PerMode kNoGlyph{};
 constexpr PerMode scientificGlyph(const char* glyph) {
     return {glyph, kKeep, kKeep, kKeep, glyph, kKeep};
 }
+// Every mode but Binary, Octal and Hexadecimal.
+constexpr PerMode exceptBasesGlyph(const char* glyph) {
+    return {glyph, kKeep, kKeep, kKeep, glyph, glyph};
+}
 
 // clang-format off
 const ModeCaption kModeCaptions[] = {
     //                   Decimal  Binary Octal  Hex    Stats    Financial
     {Id::CmdConst,      {"const", "",    "",    "A",   "const", "const"}, kNoGlyph},
     {Id::CmdUnit,       {"conv",  "",    "",    "",    "conv",  "conv"},  kNoGlyph},
-    {Id::CmdDeg,        {"deg",   "",    "",    "B",   "deg",   "NPV"},   scientificGlyph("\xD8")},
+    {Id::CmdDeg,        {"deg",   "",    "",    "B",   "deg",   "NPV"},   scientificGlyph(kDegreesGlyph.glyph)},
     {Id::CmdHyp,        {"hyp",   "",    "",    "C",   "hyp",   kKeep},   kNoGlyph},  // V:n later
     {Id::CmdSin,        {"sin",   "",    "",    "D",   "sin",   "SLD"},   kNoGlyph},
     {Id::CmdCos,        {"cos",   "",    "",    "E",   "cos",   "DDB"},   kNoGlyph},
     {Id::CmdTan,        {"tan",   "",    "",    "F",   "tan",   "SYD"},   kNoGlyph},
-    {Id::CmdReciprocal, {"1/x",   "",    "NOT", "NOT", "1/x",   "Rate"},  scientificGlyph("\xD4")},
-    {Id::CmdLog,        {"log",   "XOR", "XOR", "XOR", "log",   "Mrtg"},  scientificGlyph("\xC7")},
-    {Id::CmdLn,         {"ln",    "XNR", "XNR", "XNR", "ln",    "Inv"},   scientificGlyph("\xC5")},
-    {Id::CmdSqrt,       {"sqrt",  "AND", "AND", "AND", "sqrt",  "Term"},  scientificGlyph("\xC1")},
-    {Id::CmdSqr,        {"x^2",   "OR",  "OR",  "OR",  "x^2",   "Ann"},   scientificGlyph("\xC0")},
+    {Id::CmdReciprocal, {"1/x",   "",    "NOT", "NOT", "1/x",   "Rate"},  scientificGlyph(kReciprocalGlyph.glyph)},
+    {Id::CmdLog,        {"log",   "XOR", "XOR", "XOR", "log",   "Mrtg"},  scientificGlyph(kLogGlyph.glyph)},
+    {Id::CmdLn,         {"ln",    "XNR", "XNR", "XNR", "ln",    "Inv"},   scientificGlyph(kLnGlyph.glyph)},
+    {Id::CmdSqrt,       {"sqrt",  "AND", "AND", "AND", "sqrt",  "Term"},  scientificGlyph(kSqrtGlyph.glyph)},
+    {Id::CmdSqr,        {"x^2",   "OR",  "OR",  "OR",  "x^2",   "Ann"},   scientificGlyph(kSquareGlyph.glyph)},
     {Id::CmdExp,        {"EXP",   "",    "",    "",    "EXP",   "EXP"},   kNoGlyph},
-    {Id::CmdChangeSign, {"+/-",   "",    "NEG", "NEG", "+/-",   "+/-"},   {"\xD5", kKeep, kKeep, kKeep, "\xD5", "\xD5"}},
+    {Id::CmdChangeSign, {"+/-",   "",    "NEG", "NEG", "+/-",   "+/-"},   exceptBasesGlyph(kChangeSignGlyph.glyph)},
     {Id::Cmd2,          {"2",     "",    "2",   "2",   "2",     "2"},     kNoGlyph},
     {Id::Cmd3,          {"3",     "",    "3",   "3",   "3",     "3"},     kNoGlyph},
     {Id::Cmd4,          {"4",     "",    "4",   "4",   "4",     "4"},     kNoGlyph},
@@ -85,33 +90,32 @@ constexpr Id kDigitKeys[] = {Id::Cmd0, Id::Cmd1, Id::Cmd2, Id::Cmd3, Id::Cmd4,
 
 struct StatisticCaption {
     Id key;
-    const char* text;
-    const char* glyph;
+    GlyphCaption caption;
 };
 
 const StatisticCaption kStatisticCaptions[] = {
-    {Id::Cmd0, "min", "min"},
-    {Id::Cmd1, "avg", "\xE3"},
-    {Id::Cmd2, "sdv", "\xDF\xE0"},
-    {Id::Cmd3, "ssd", "\xDF\xE0\xE1\xE2"},
-    {Id::Cmd4, "n", "n"},
-    {Id::Cmd5, "sum",
-     "\xE5"
-     "x"},
-    {Id::Cmd6, "ssq",
-     "\xE5"
-     "x"
-     "\xE4"},
-    {Id::Cmd7, "nPr", "nPr"},
-    {Id::Cmd8, "nCr", "nCr"},
-    {Id::Cmd9, "max", "max"},
-    {Id::CmdAllClear, "SAC", "SAC"},
+    {Id::Cmd0, {"min", "min"}},
+    {Id::Cmd1, kMeanGlyph},
+    {Id::Cmd2, kDeviationGlyph},
+    {Id::Cmd3, kSampleDeviationGlyph},
+    {Id::Cmd4, {"n", "n"}},
+    {Id::Cmd5, kSumGlyph},
+    {Id::Cmd6, kSumSquaresGlyph},
+    {Id::Cmd7, {"nPr", "nPr"}},
+    {Id::Cmd8, {"nCr", "nCr"}},
+    {Id::Cmd9, {"max", "max"}},
+    {Id::CmdAllClear, {"SAC", "SAC"}},
 };
 
 // Text or glyph, by whether the button font is there.
 void setCaption(const CalculatorState& state, CalculatorView& view, Id key, const char* text,
                 const char* glyph) {
     view.setKeyLabel(key, state.buttonFontLoaded && glyph ? glyph : text);
+}
+
+void setCaption(const CalculatorState& state, CalculatorView& view, Id key,
+                const GlyphCaption& caption) {
+    setCaption(state, view, key, caption.words, caption.glyph);
 }
 
 void setPlainDigitKeys(CalculatorView& view) {
@@ -126,25 +130,25 @@ void setPlainDigitKeys(CalculatorView& view) {
 void setStatisticKeys(const CalculatorState& state, CalculatorView& view) {
     for (const StatisticCaption& c : kStatisticCaptions) {
         view.setKeyFont(c.key, KeyFont::Glyph);
-        setCaption(state, view, c.key, c.text, c.glyph);
+        setCaption(state, view, c.key, c.caption);
     }
 }
 
 void setPowCaption(const CalculatorState& state, CalculatorView& view) {
     if (state.shift)
-        setCaption(state, view, Id::CmdPow, "x^1/y", "\xD3");
+        setCaption(state, view, Id::CmdPow, kRootGlyph);
     else
-        setCaption(state, view, Id::CmdPow, "x^y", "\xC2");
+        setCaption(state, view, Id::CmdPow, kPowerGlyph);
 }
 
 // sin, cos, tan: the function's name by the latches; under shift the glyph
-// caption is the name with the inverse mark 0xDE after it.
+// caption is the name with the inverse mark after it.
 void setTrigCaption(const CalculatorState& state, CalculatorView& view, Id key, const char* name) {
     const std::string function = std::string(name) + (state.hyp ? "h" : "");
     if (!state.shift)
         view.setKeyLabel(key, function);
     else if (state.buttonFontLoaded)
-        view.setKeyLabel(key, function + "\xDE");
+        view.setKeyLabel(key, function + kInverseMark);
     else
         view.setKeyLabel(key, "a" + function);
 }
@@ -155,18 +159,18 @@ void setScientificCaptions(CalculatorState& state, CalculatorView& view) {
     setTrigCaption(state, view, Id::CmdCos, "cos");
     setTrigCaption(state, view, Id::CmdTan, "tan");
     if (state.shift) {
-        setCaption(state, view, Id::CmdLog, "10^x", "\xC6");
-        setCaption(state, view, Id::CmdLn, "e^x", "\xC4");
-        setCaption(state, view, Id::CmdExp, "pi", "\xD2");
-        setCaption(state, view, Id::CmdDeg, ">deg", "\xDB");
+        setCaption(state, view, Id::CmdLog, kTenPowerGlyph);
+        setCaption(state, view, Id::CmdLn, kExpGlyph);
+        setCaption(state, view, Id::CmdExp, kPiGlyph);
+        setCaption(state, view, Id::CmdDeg, kToDegreesGlyph);
         setCaption(state, view, Id::CmdReciprocal, "X!", nullptr);
         setCaption(state, view, Id::CmdUnit, "units", nullptr);
     } else {
-        setCaption(state, view, Id::CmdLog, "log", "\xC7");
-        setCaption(state, view, Id::CmdLn, "ln", "\xC5");
+        setCaption(state, view, Id::CmdLog, kLogGlyph);
+        setCaption(state, view, Id::CmdLn, kLnGlyph);
         setCaption(state, view, Id::CmdExp, "EXP", nullptr);
         showDmsPhaseLabel(state, view);  // "deg": the phase was just reset
-        setCaption(state, view, Id::CmdReciprocal, "1/x", "\xD4");
+        setCaption(state, view, Id::CmdReciprocal, kReciprocalGlyph);
         setCaption(state, view, Id::CmdUnit, "conv", nullptr);
     }
 }
@@ -177,8 +181,8 @@ void applyModeLayout(CalculatorState& state, CalculatorView& view) {
     state.shift = false;
     state.hyp = false;
     setPlainDigitKeys(view);
-    setCaption(state, view, Id::CmdPow, "x^y", "\xC2");
-    setCaption(state, view, Id::CmdPoint, ".", "\x80");
+    setCaption(state, view, Id::CmdPow, kPowerGlyph);
+    setCaption(state, view, Id::CmdPoint, kPointGlyph);
 
     const auto column = static_cast<std::size_t>(effectiveMode(state.numberBase));
     for (const ModeCaption& c : kModeCaptions) {
@@ -225,14 +229,14 @@ void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view) {
     if (!isScientificMode(state.numberBase)) return;
     switch (state.dmsPhase) {
         case DmsPhase::Minutes:
-            setCaption(state, view, Id::CmdDeg, "min", "\xD9");
+            setCaption(state, view, Id::CmdDeg, kMinutesGlyph);
             return;
         case DmsPhase::Seconds:
-            setCaption(state, view, Id::CmdDeg, "sec", "\xDA");
+            setCaption(state, view, Id::CmdDeg, kSecondsGlyph);
             return;
         case DmsPhase::Degrees:
         default:
-            setCaption(state, view, Id::CmdDeg, "deg", "\xD8");
+            setCaption(state, view, Id::CmdDeg, kDegreesGlyph);
             return;
     }
 }

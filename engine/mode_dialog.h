@@ -52,7 +52,7 @@ enum class ModeField { Digits, ApoTime };
 
 struct ModeFieldProblem {
     ModeField field;
-    std::string message;  // "Please enter an integer." or the range text
+    std::string message;  // kEnterIntegerText or the range text
 };
 
 inline constexpr const char* kEnterIntegerText = "Please enter an integer.";

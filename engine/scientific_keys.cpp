@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "engine/angle_units.h"
+#include "engine/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/dms_text.h"
 #include "engine/entry.h"
@@ -38,7 +39,7 @@ struct Outcome {
 };
 
 constexpr Outcome rangeError() {
-    return {0.0, "Range Error"};
+    return {0.0, kRangeErrorText};
 }
 
 // Shows the outcome; then clears the latches the function used and refreshes
@@ -180,19 +181,19 @@ void square(CalculatorState& state, CalculatorView& view) {
 void squareRoot(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     // -0 passes and shows as -0.
-    finish(state, view, x < 0.0 ? Outcome{0.0, "Negative Root Error"} : Outcome{std::sqrt(x)},
+    finish(state, view, x < 0.0 ? Outcome{0.0, kNegativeRootErrorText} : Outcome{std::sqrt(x)},
            false, false);
 }
 
 void reciprocal(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     if (state.shift) {
-        // Out of range factorial shows "Error" itself; showValue then leaves it.
+        // Out of range factorial shows its error itself; showValue then leaves it.
         const double result = factorial(state, view, x);
         finish(state, view, {result}, true, false);
         return;
     }
-    finish(state, view, x == 0.0 ? Outcome{0.0, "Divide Zero Error"} : Outcome{1.0 / x}, false,
+    finish(state, view, x == 0.0 ? Outcome{0.0, kDivideZeroErrorText} : Outcome{1.0 / x}, false,
            false);
 }
 
@@ -202,7 +203,7 @@ void showDegreesMinutesSeconds(CalculatorState& state, CalculatorView& view) {
     const auto text = dmsText(readDisplayValue(state, view));
     // The text goes out as an error display: it stays until AC and no key
     // reads it back as a number.
-    showError(state, view, text ? std::string_view(*text) : std::string_view("Overflow Error"));
+    showError(state, view, text ? std::string_view(*text) : std::string_view(kOverflowErrorText));
 }
 
 // Degrees, minutes and seconds typed in turn build one angle in degrees, kept

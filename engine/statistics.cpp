@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
@@ -12,8 +13,6 @@
 
 namespace zentra {
 namespace {
-
-constexpr const char* kNoDataText = "No Data";
 
 // The one-pass variance numerator, sum of squares less sum squared over n.
 // Rounding can take it a little below zero when the data are all equal; the
@@ -61,7 +60,7 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     // The count cannot grow further; refusing the point keeps the sums and
     // the count in step.
     if (state.nSum == INT_MAX) {
-        showError(state, view, "Overflow Error");
+        showError(state, view, kOverflowErrorText);
         return;
     }
     const double x = readDisplayValue(state, view);

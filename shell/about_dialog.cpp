@@ -14,6 +14,7 @@
 #include <QSysInfo>
 #include <optional>
 
+#include "engine/key_labels.h"
 #include "engine/system_info_text.h"
 #include "shell/dialogs/dialog_layout.h"
 
@@ -85,7 +86,7 @@ QString operatingSystemText() {
 VersionTexts versionTextsFrom(const QString& productVersion, const QString& copyright,
                               const QString& trademarks, const QString& comments) {
     VersionTexts t;
-    t.programName = QStringLiteral("Zentra");
+    t.programName = QString::fromLatin1(kTitleBase);
     t.versionText = QStringLiteral("(Version unknown");
     t.rightsText = QString::fromUtf8(kMakerRights);
     if (!productVersion.isEmpty()) t.versionText = QStringLiteral("Version ") + productVersion;

@@ -17,6 +17,7 @@
 #include "engine/dispatch.h"
 #include "engine/display_format.h"
 #include "engine/financial.h"
+#include "engine/key_glyphs.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
 #include "engine/mode_dialog.h"
@@ -32,6 +33,7 @@
 #include "shell/help_window.h"
 #include "shell/platform/host_dispatch.h"
 #include "shell/power_off.h"
+#include "units/message_texts.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -70,45 +72,11 @@ QString captionText(std::string_view bytes, bool glyphs) {
     return text;
 }
 
-// What a glyph caption says in words, for screen readers.
-struct GlyphName {
-    std::string_view glyphs;
-    const char* name;
-};
-
-constexpr GlyphName kGlyphNames[] = {
-    {"\x80", "."},
-    {"\x81", "+"},
-    {"\x82", "-"},
-    {"\x83", "X"},
-    {"\x84", "/"},
-    {"\xC0", "x^2"},
-    {"\xC1", "sqrt"},
-    {"\xC2", "x^y"},
-    {"\xC4", "e^x"},
-    {"\xC5", "ln"},
-    {"\xC6", "10^x"},
-    {"\xC7", "log"},
-    {"\xD2", "pi"},
-    {"\xD3", "x^1/y"},
-    {"\xD4", "1/x"},
-    {"\xD5", "+/-"},
-    {"\xD8", "deg"},
-    {"\xD9", "min"},
-    {"\xDA", "sec"},
-    {"\xDB", ">deg"},
-    {"\xE3", "avg"},
-    {"\xDF\xE0", "sdv"},
-    {"\xDF\xE0\xE1\xE2", "ssd"},
-    {"\xE5x", "sum"},
-    {"\xE5x\xE4", "ssq"},
-};
-
 QString spokenCaption(std::string_view bytes) {
-    for (const GlyphName& entry : kGlyphNames)
-        if (entry.glyphs == bytes) return QString::fromLatin1(entry.name);
+    for (const GlyphCaption& entry : kGlyphCaptions)
+        if (std::string_view(entry.glyph) == bytes) return QString::fromLatin1(entry.words);
     // "sin" followed by the inverse mark reads "asin".
-    if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) == 0xDE)
+    if (!bytes.empty() && bytes.back() == kInverseMark)
         return QStringLiteral("a") + fromLatin1(bytes.substr(0, bytes.size() - 1));
     return fromLatin1(bytes);
 }
@@ -354,7 +322,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     powerOff_->stop();
     if (database_ && database_->modified &&
-        QMessageBox::warning(this, QStringLiteral("Warning"),
+        QMessageBox::warning(this, fromLatin1(kWarningCaption),
                              QString::fromLatin1(kUnsavedDatabaseText),
                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
         event->ignore();
@@ -414,8 +382,8 @@ void CalculatorWindow::beep() {
 
 void CalculatorWindow::showMessage(std::string_view text, std::string_view caption) {
     const QString title = fromLatin1(caption);
-    QMessageBox box(title == QLatin1String("Warning") ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title, fromLatin1(text), QMessageBox::Ok, this);
+    QMessageBox box(caption == kWarningCaption ? QMessageBox::Warning : QMessageBox::NoIcon, title,
+                    fromLatin1(text), QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -440,11 +408,11 @@ void CalculatorWindow::applyControlFonts() {
     const struct {
         CommandId id;
         const char* glyph;
-    } operators[] = {{CommandId::CmdPoint, "\x80"},
-                     {CommandId::CmdAdd, "\x81"},
-                     {CommandId::CmdSubtract, "\x82"},
-                     {CommandId::CmdMultiply, "\x83"},
-                     {CommandId::CmdDivide, "\x84"}};
+    } operators[] = {{CommandId::CmdPoint, kPointGlyph.glyph},
+                     {CommandId::CmdAdd, kAddGlyph.glyph},
+                     {CommandId::CmdSubtract, kSubtractGlyph.glyph},
+                     {CommandId::CmdMultiply, kMultiplyGlyph.glyph},
+                     {CommandId::CmdDivide, kDivideGlyph.glyph}};
     for (const auto& op : operators) {
         if (state_.buttonFontLoaded) {
             setKeyLabel(op.id, op.glyph);

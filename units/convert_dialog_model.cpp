@@ -1,6 +1,7 @@
 #include "units/convert_dialog_model.h"
 
 #include "units/find_dialog_model.h"
+#include "units/message_texts.h"
 
 namespace zentra {
 namespace {
@@ -104,7 +105,7 @@ void ConvertDialogModel::find() {
     FindDialogModel dialog(db_, false);
     if (!view().runFindDialog(dialog)) return;
     if (!dialog.foundProperty) {
-        view().showMessage("Couldn't find Property or Unit");
+        view().showMessage(kNoPropertyOrUnitText);
         return;
     }
     property = dialog.foundProperty;

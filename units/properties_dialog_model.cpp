@@ -1,6 +1,7 @@
 #include "units/properties_dialog_model.h"
 
 #include "units/find_dialog_model.h"
+#include "units/message_texts.h"
 #include "units/name_dialog_model.h"
 #include "units/number_text.h"
 #include "units/prp_file.h"
@@ -8,7 +9,6 @@
 namespace zentra {
 namespace {
 
-constexpr const char* kEnterNumber = "Please enter a number.";
 // Every reading would convert to 0 or overflow, and the file reader turns a
 // stored 0 into 1, so a 0 would not even survive a save.
 constexpr const char* kFactorNotZero = "The factor must not be 0.";
@@ -61,7 +61,7 @@ void PropertiesDialogModel::onInitialise() {
         for (ControlId id : {kFactorEdit, kOffsetEdit, kFactorLabel, kOffsetLabel}) {
             view().setVisible(id, false);
         }
-        view().setText(kConstantsGroup, "Constants");
+        view().setText(kConstantsGroup, kConstantsCaption);
     }
 }
 
@@ -225,7 +225,7 @@ bool PropertiesDialogModel::readFields() {
     const ControlId edits[3] = {kFactorEdit, kOffsetEdit, kValueEdit};
     for (int i = 0; i < 3; ++i) {
         auto value = parseNumberField(view().text(edits[i]));
-        const char* refusal = !value                                     ? kEnterNumber
+        const char* refusal = !value                                     ? kEnterNumberText
                               : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZero
                                                                          : nullptr;
         if (refusal) {
@@ -251,7 +251,7 @@ void PropertiesDialogModel::unitFieldLeft(double Unit::*field, double Properties
     const double old = unit.*field;
     if (!readFields()) return;
     if (this->*shown == old) return;
-    if (view().askYesNo(question, "Warning")) {
+    if (view().askYesNo(question, kWarningCaption)) {
         unit.*field = this->*shown;
     } else {
         this->*shown = old;
@@ -355,8 +355,7 @@ void PropertiesDialogModel::find() {
         }
         return;
     }
-    view().showMessage(constantsMode ? "Couldn't find Property, Unit or Constant"
-                                     : "Couldn't find Property or Unit");
+    view().showMessage(constantsMode ? kNoPropertyUnitOrConstantText : kNoPropertyOrUnitText);
 }
 
 void PropertiesDialogModel::save() {
@@ -391,7 +390,7 @@ Property* chooseProperty(PropertyDatabase& db, Property* property,
 double chooseConstant(PropertyDatabase& db, Property* property, double value,
                       const PropertiesDialogRunner& run) {
     PropertiesDialogModel dialog(db);
-    dialog.title = "Constants";
+    dialog.title = PropertiesDialogModel::kConstantsCaption;
     dialog.property = property;
     dialog.allowPropertyChoice = true;
     dialog.allowUnitEdit = true;

@@ -43,6 +43,8 @@ public:
     bool allowUnitEdit = false;        // the Units list, SI, New, Factor and Offset
     bool allowConstantEdit = false;    // the constant list, its New and the value
     bool constantsMode = false;        // constants shown instead of Factor and Offset
+    // The Constants group's caption and the title of chooseConstant's dialog.
+    static constexpr const char* kConstantsCaption = "Constants";
     std::string title = "Properties";
 
     // The three edits' values; shownValue is in the property's current unit.

@@ -106,22 +106,28 @@ Constant& setConstant(Property& property, std::string_view name, double value) {
     return *constant;
 }
 
+// The constants computed when read; addDynamicConstants creates them.
+constexpr const char* kCurrentTimeName = "Current Time";
+constexpr const char* kDateName = "Date";
+constexpr const char* kCpuTimeName = "CPU Time";
+constexpr const char* kRandomNumberName = "Random Number";
+
 double constantValue(PropertyDatabase& db, const Constant& constant) {
-    if (constant.name == "Current Time") {
+    if (constant.name == kCurrentTimeName) {
         const std::tm* now = localNow();
         if (!now) return 0.0;
         return now->tm_hour * 3600.0 + now->tm_min * 60.0 + now->tm_sec;
     }
-    if (constant.name == "Date") {
+    if (constant.name == kDateName) {
         const std::tm* now = localNow();
         if (!now) return 0.0;
         return now->tm_yday + 1.0;
     }
-    if (constant.name == "CPU Time") {
+    if (constant.name == kCpuTimeName) {
         const auto start = static_cast<std::int64_t>(db.startSeconds * 1000.0 + 0.5);
         return static_cast<double>(steadyMilliseconds() - start) * 0.001;
     }
-    if (constant.name == "Random Number") {
+    if (constant.name == kRandomNumberName) {
         // The classic C library generator, so the sequence is the same everywhere.
         db.randomState = db.randomState * 214013u + 2531011u;
         const std::uint32_t r = (db.randomState >> 16) & 0x7FFFu;
@@ -161,12 +167,12 @@ void addDynamicConstants(PropertyDatabase& db, double osVersion) {
     if (Property* dimensionless = findProperty(db, "dimensionless", true)) {
         setConstant(*dimensionless, "Windows Version", osVersion);
         setConstant(*dimensionless, "Zentra Version", 3.31);
-        setConstant(*dimensionless, "Random Number", 0.0);
+        setConstant(*dimensionless, kRandomNumberName, 0.0);
     }
     if (Property* time = findProperty(db, "time", true)) {
-        setConstant(*time, "Current Time", 0.0);
-        setConstant(*time, "Date", 0.0);
-        setConstant(*time, "CPU Time", 0.0);
+        setConstant(*time, kCurrentTimeName, 0.0);
+        setConstant(*time, kDateName, 0.0);
+        setConstant(*time, kCpuTimeName, 0.0);
     }
 }
 

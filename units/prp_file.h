@@ -14,17 +14,11 @@
 #include <string_view>
 #include <vector>
 
+#include "units/message_texts.h"
 #include "units/property_database.h"
 #include "units/safe_file_write.h"
 
 namespace zentra {
-
-// Texts of the file operations, shown by the hosts and the Properties dialog.
-inline constexpr std::string_view kCorruptDatabaseText = "Corrupt properties database";
-inline constexpr std::string_view kNoDatabaseText = "Unable to open properties database";
-inline constexpr std::string_view kWarningCaption = "Warning";
-inline constexpr std::string_view kCannotWriteText = "Sorry, couldn't write properties";
-inline constexpr std::string_view kCannotReadText = "Sorry, couldn't read properties";
 
 // ---- Keystream -------------------------------------------------------------
 
@@ -75,7 +69,7 @@ std::string constantRecord(const Constant& constant);
 
 // ---- Files -----------------------------------------------------------------
 
-// How the file operations show a message box: text and caption ("Warning").
+// How the file operations show a message box: text and caption (kWarningCaption).
 using MessageSink = std::function<void(std::string_view text, std::string_view caption)>;
 
 // The sink used when a call passes none. The default writes
@@ -85,7 +79,7 @@ MessageSink setDatabaseMessageSink(MessageSink sink);
 // Reads one file into the database, merging (existing names are updated in
 // place, new ones appended), then sets the dynamic constants. Returns false,
 // with no message, when the file cannot be opened; on a corrupt line shows
-// "Corrupt properties database", keeps what was read before it and returns
+// kCorruptDatabaseText, keeps what was read before it and returns
 // false. Leaves db.modified alone. osVersion, when given, replaces
 // db.osVersion for the "Windows Version" constant.
 bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path,
@@ -102,14 +96,14 @@ bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
                   std::vector<std::string>* problems = nullptr,
                   const TemporaryFileOpener& openTemporary = {});
 
-// "Sorry, couldn't write properties", then on a line of its own what went
+// kCannotWriteText, then on a line of its own what went
 // wrong first, when known.
 std::string cannotWriteMessage(const std::vector<std::string>& problems);
 
 // Start-up: clears db.modified, creates the built-in content, then loads the
 // first of "default.prp", "factory.prp" that loads, from the current directory
 // and then from each of searchDirectories in turn. When none loads, shows
-// "Unable to open properties database". Returns the file loaded.
+// kNoDatabaseText. Returns the file loaded.
 std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,
                                                   const std::vector<std::string>& searchDirectories,
                                                   const MessageSink& sink, double osVersion);

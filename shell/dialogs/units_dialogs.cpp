@@ -34,7 +34,7 @@ PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent
     b.list(M::kUnitList, 14, 48, 130, 13);
     b.button(M::kUnitSI, QStringLiteral("SI"), 150, 47, 34, 14);
     b.button(M::kNewUnit, QStringLiteral("New"), 190, 47, 46, 14);
-    b.group(M::kConstantsGroup, QStringLiteral("Constants"), 7, 70, 236, 30);
+    b.group(M::kConstantsGroup, QString::fromLatin1(M::kConstantsCaption), 7, 70, 236, 30);
     b.label(M::kFactorLabel, QStringLiteral("Factor"), 14, 83, 25, 8);
     b.edit(M::kFactorEdit, 40, 81, 82, 12);
     b.label(M::kOffsetLabel, QStringLiteral("Offset"), 128, 83, 25, 8);
