@@ -106,7 +106,8 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
     const std::string angle = store.readText("Angle", "deg");
     if (database) {
         if (Property* property = findProperty(*database, "angle", true)) {
-            if (Unit* unit = findUnit(*property, angle, true)) property->currentUnit = unit;
+            if (Unit* unit = findUnit(*database, *property, angle, true))
+                property->currentUnit = unit;
         }
     }
 
