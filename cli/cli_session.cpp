@@ -44,18 +44,19 @@ void messageToStderr(std::string_view text, std::string_view /*caption*/) {
 }  // namespace
 
 int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
-    setRuntimeProblemPresenter([&err](const std::string& message) {
+    PropertyDatabase database;
+    database.presentProblem = [&err](const std::string& message) {
         const HostCallScope output;  // a look-up may fail while the engine computes
         err << message << '\n';
-    });
+    };
+    const RuntimeProblemPresenter& presenter = database.presentProblem;
     installFloatingPointHook();
 
     if (options.prpPath && !canRead(*options.prpPath)) {
         err << kCannotReadText << ": " << *options.prpPath << '\n';
         return kExitFileError;
     }
-    PropertyDatabase& database = globalDatabase();
-    dispatchGuarded([&] {
+    dispatchGuarded(presenter, [&] {
         if (options.prpPath) {
             addBuiltInContent(database);
             loadDatabase(database, *options.prpPath, messageToStderr, kernelVersion());
@@ -89,7 +90,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         while (auto token = tokens.next()) {
             view.beeped = false;
             for (std::uint32_t word : keysOfToken(*token, state.numberBase))
-                dispatchEngine(view,
+                dispatchEngine(view, presenter,
                                [&](CalculatorView& host) { handleCommand(state, host, word); });
             auto traceLine = [&](const Token& t) {
                 out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
@@ -123,7 +124,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         }
     }
     // A signal sent during the save or while waiting for input.
-    reportPendingFloatingPointSignal();
+    reportPendingFloatingPointSignal(presenter);
     if (options.dump) {
         writeDump(out, state, view);
     } else if (!options.interactive) {

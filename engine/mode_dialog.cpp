@@ -69,8 +69,8 @@ AngleChoice currentAngleChoice(PropertyDatabase* database) {
     if (!database) return AngleChoice::Deg;
     Property* angle = findProperty(*database, "angle", true);
     if (!angle) return AngleChoice::Deg;
-    if (angle->currentUnit == findUnit(*angle, "radians", true)) return AngleChoice::Rad;
-    if (angle->currentUnit == findUnit(*angle, "gr", true)) return AngleChoice::Grad;
+    if (angle->currentUnit == findUnit(*database, *angle, "radians", true)) return AngleChoice::Rad;
+    if (angle->currentUnit == findUnit(*database, *angle, "gr", true)) return AngleChoice::Grad;
     return AngleChoice::Deg;
 }
 
@@ -118,7 +118,7 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
         if (Property* angle = findProperty(*state.database, "angle", true)) {
             const int choice = static_cast<int>(settings.angle);
             const char* name = kAngleUnitNames[choice >= 0 && choice <= 2 ? choice : 0];
-            angle->currentUnit = findUnit(*angle, name, false);
+            angle->currentUnit = findUnit(*state.database, *angle, name, false);
         }
     }
     applyModeLayout(state, view);

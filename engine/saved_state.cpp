@@ -70,7 +70,7 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
     state = record.state;
     appearance = record.appearance;
     if (Property* property = angleProperty(database)) {
-        if (Unit* unit = findUnit(*property, *record.angle, true)) property->currentUnit = unit;
+        if (Unit* unit = findUnit(*database, *property, *record.angle, true)) property->currentUnit = unit;
     }
 
     // Not saved: every start begins with these.

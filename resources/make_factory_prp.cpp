@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
             if (!f[3].empty() && !evaluate(f[3], offset)) fail("bad offset");
             if (f[4].empty()) fail("no source given");
             // Units already present (the built-in angles) must keep their definition.
-            if (const zentra::Unit* old = zentra::findUnit(*property, f[1], true)) {
+            if (const zentra::Unit* old = zentra::findUnit(db, *property, f[1], true)) {
                 if (old->factor != factor || old->offset != offset) fail("redefines a unit");
             }
             zentra::setUnit(*property, f[1], factor, offset);
@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
             double value = 0;
             if (!evaluate(f[2], value)) fail("bad value");
             if (f[3].empty()) fail("no source given");
-            if (zentra::findConstant(*property, f[1], true)) fail("constant given twice");
+            if (zentra::findConstant(db, *property, f[1], true)) fail("constant given twice");
             zentra::setConstant(*property, f[1], value);
         } else {
             fail("not a property, unit or constant line");

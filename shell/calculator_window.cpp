@@ -112,7 +112,7 @@ CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* datab
         showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
     });
 
-    dispatchEngine(*this,
+    dispatchEngine(*this, problemPresenter(),
                    [this](CalculatorView& view) { restoreDisplayAndLayout(state_, view, store_); });
     watchFloatingPointSignals();
     if (state_.alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -185,7 +185,7 @@ QPushButton* CalculatorWindow::key(CommandId id) const {
 
 void CalculatorWindow::runCommand(std::uint32_t word) {
     bool hostsKey = false;
-    dispatchEngine(*this,
+    dispatchEngine(*this, problemPresenter(),
                    [&](CalculatorView& view) { hostsKey = !handleCommand(state_, view, word); });
     if (!hostsKey) return;
     // What passed the gate but the engine leaves to its host.
@@ -210,7 +210,13 @@ void CalculatorWindow::watchFloatingPointSignals() {
     const int fd = floatingPointWakeFd();
     if (fd < 0) return;
     auto* wake = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-    connect(wake, &QSocketNotifier::activated, this, [] { reportPendingFloatingPointSignal(); });
+    connect(wake, &QSocketNotifier::activated, this,
+            [this] { reportPendingFloatingPointSignal(problemPresenter()); });
+}
+
+const RuntimeProblemPresenter& CalculatorWindow::problemPresenter() const {
+    static const RuntimeProblemPresenter standardError;
+    return database_ ? database_->presentProblem : standardError;
 }
 
 void CalculatorWindow::runSystemCommand(SystemCommand command) {
@@ -225,10 +231,10 @@ void CalculatorWindow::runSystemCommand(SystemCommand command) {
             openModeDirectly();
             break;
         case SystemCommand::Copy:
-            dispatchGuarded([this] { copyDisplay(); });
+            dispatchGuarded(problemPresenter(), [this] { copyDisplay(); });
             break;
         case SystemCommand::Paste:
-            dispatchGuarded([this] { pasteDisplay(); });
+            dispatchGuarded(problemPresenter(), [this] { pasteDisplay(); });
             break;
     }
 }
@@ -294,7 +300,7 @@ void CalculatorWindow::openHelp() {
 
 void CalculatorWindow::openAbout() {
     // As a command, so that a signal meanwhile is reported after the dialog.
-    dispatchGuarded([this] {
+    dispatchGuarded(problemPresenter(), [this] {
         suspendPowerOff();
         AboutDialog(this).exec();
         resumePowerOff();
@@ -304,7 +310,8 @@ void CalculatorWindow::openAbout() {
 // The right click and the menu's "Mode" open the Calculator Mode dialog even
 // in Error status.
 void CalculatorWindow::openModeDirectly() {
-    dispatchEngine(*this, [this](CalculatorView& view) { keyMode(state_, view); });
+    dispatchEngine(*this, problemPresenter(),
+                   [this](CalculatorView& view) { keyMode(state_, view); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 #include "engine/calculator_view.h"
 #include "engine/key_layout.h"
 #include "shell/help_window.h"
+#include "units/runtime_problem.h"
 
 class QLineEdit;
 class QMenu;
@@ -105,6 +106,8 @@ private:
     void openAbout();
     void openModeDirectly();
     void watchFloatingPointSignals();
+    // The host's presenter, which the application gave the database.
+    const RuntimeProblemPresenter& problemPresenter() const;
 
     CalculatorState state_;
     AppearanceSettings appearance_;

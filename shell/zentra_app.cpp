@@ -110,24 +110,24 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     splash->show();
     QCoreApplication::processEvents();
 
-    setRuntimeProblemPresenter([](const std::string& message) {
+    database_.presentProblem = [](const std::string& message) {
         const HostCallScope messageBox;  // a look-up may fail while the engine computes
         QMessageBox::critical(messageOwner(), QString::fromLatin1(kApplicationTitle),
                               fromLatin1(message));
-    });
+    };
     installFloatingPointHook();
 
-    PropertyDatabase& database = globalDatabase();
     const auto showDatabaseMessage = [](std::string_view text, std::string_view caption) {
         QMessageBox::warning(messageOwner(), fromLatin1(caption), fromLatin1(text));
     };
-    dispatchGuarded(
-        [&] { initDatabase(database, dataDirectories(), showDatabaseMessage, kernelVersion()); });
+    dispatchGuarded(database_.presentProblem, [&] {
+        initDatabase(database_, dataDirectories(), showDatabaseMessage, kernelVersion());
+    });
 
     addFonts();
     const bool buttonFontLoaded = fontIds_[kButtonsFont] >= 0;
 
-    window_ = std::make_unique<CalculatorWindow>(*store_, &database, buttonFontLoaded);
+    window_ = std::make_unique<CalculatorWindow>(*store_, &database_, buttonFontLoaded);
     connect(window_.get(), &CalculatorWindow::closeAccepted, this,
             [] { QCoreApplication::exit(0); });
     connect(instance_.get(), &SingleInstance::activationRequested, window_.get(),
@@ -160,7 +160,7 @@ int ZentraApp::exitInstance(int loopExitCode) {
     if (!store_->sync())
         std::fprintf(stderr, "zentra: the calculator state could not be saved to %s\n",
                      qPrintable(settings_->fileName()));
-    clearDatabase(globalDatabase());
+    clearDatabase(database_);
     removeFonts();
     return loopExitCode;
 }

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "units/property_database.h"
+
 class QSettings;
 
 namespace zentra {
@@ -53,6 +55,9 @@ private:
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<QSettingsStore> store_;
+    // Before the window, which works on it and outlives no part of it; its
+    // presenter shows the run's runtime problems.
+    PropertyDatabase database_;
     std::unique_ptr<CalculatorWindow> window_;
     std::vector<int> fontIds_;
     bool quitRequested_ =

@@ -23,7 +23,7 @@ void ConvertDialogModel::onInitialise() {
     view().selectListString(kPropertyList, property->name);
     // The remembered From unit carries over by name, and only within the
     // property passed in.
-    Unit* remembered = fromUnit ? findUnit(*property, fromUnit->name, true) : nullptr;
+    Unit* remembered = fromUnit ? findUnit(db_, *property, fromUnit->name, true) : nullptr;
     propertyChanged();
     if (remembered) {
         fromUnit = remembered;
@@ -92,7 +92,7 @@ void ConvertDialogModel::unitChanged(ControlId list, ControlId siButton, Unit*& 
     if (!property) return;
     auto selected = view().selectedListText(list);
     if (!selected) return;
-    unit = findUnit(*property, *selected, false);
+    unit = findUnit(db_, *property, *selected, false);
 }
 
 void ConvertDialogModel::selectSI(ControlId list, ControlId siButton, Unit*& unit) {

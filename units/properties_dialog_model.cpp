@@ -169,7 +169,7 @@ void PropertiesDialogModel::unitChanged() {
         view().setEnabled(kUnitSI, true);
     }
     auto selected = view().selectedListText(kUnitList);
-    Unit* unit = selected ? findUnit(*property, *selected, false) : nullptr;
+    Unit* unit = selected ? findUnit(db_, *property, *selected, false) : nullptr;
     if (unit) {
         property->currentUnit = unit;  // at once: Cancel keeps it
         factor = unit->factor;
@@ -197,7 +197,7 @@ void PropertiesDialogModel::constantChanged() {
     }
     if (allowConstantEdit) view().setEnabled(kNewConstant, true);
     auto selected = view().selectedListText(kConstantList);
-    Constant* constant = selected ? findConstant(*property, *selected, false) : nullptr;
+    Constant* constant = selected ? findConstant(db_, *property, *selected, false) : nullptr;
     if (constant) {
         shownValue = fromSI(*property->currentUnit, constantValue(db_, *constant));
         if (allowConstantEdit) view().setEnabled(kValueEdit, true);
@@ -267,7 +267,7 @@ void PropertiesDialogModel::valueFieldLeft() {
         refreshFields();
         return;
     }
-    if (Constant* constant = findConstant(*property, *selected, false)) {
+    if (Constant* constant = findConstant(db_, *property, *selected, false)) {
         constant->value = toSI(*property->currentUnit, shownValue);
     }
 }

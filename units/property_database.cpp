@@ -48,29 +48,27 @@ Property& standaloneDimensionless() {
     return dimensionless;
 }
 
-PropertyDatabase& globalDatabase() {
-    static PropertyDatabase database;
-    return database;
-}
-
 Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet) {
     if (db.properties.empty()) return nullptr;
     Property* found = findByName<Property>(db.properties, db.propertyIndex, name);
-    if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Property not found");
+    if (!found && !quiet)
+        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Property not found");
     return found;
 }
 
-Unit* findUnit(Property& property, std::string_view name, bool quiet) {
+Unit* findUnit(const PropertyDatabase& db, Property& property, std::string_view name, bool quiet) {
     if (property.units.empty()) return nullptr;
     Unit* found = findByName<Unit>(property.units, property.unitIndex, name);
-    if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Unit not found");
+    if (!found && !quiet) reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Unit not found");
     return found;
 }
 
-Constant* findConstant(Property& property, std::string_view name, bool quiet) {
+Constant* findConstant(const PropertyDatabase& db, Property& property, std::string_view name,
+                       bool quiet) {
     if (property.constants.empty()) return nullptr;
     Constant* found = findByName<Constant>(property.constants, property.constantIndex, name);
-    if (!found && !quiet) reportRuntimeProblem(kSyntaxProblem, "Constant not found");
+    if (!found && !quiet)
+        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Constant not found");
     return found;
 }
 
@@ -83,7 +81,7 @@ Property& addProperty(PropertyDatabase& db, std::string_view name) {
 }
 
 Unit& setUnit(Property& property, std::string_view name, double factor, double offset) {
-    Unit* unit = findUnit(property, name, true);
+    Unit* unit = findByName<Unit>(property.units, property.unitIndex, name);
     if (unit) {
         unit->factor = factor;
         unit->offset = offset;
@@ -96,7 +94,7 @@ Unit& setUnit(Property& property, std::string_view name, double factor, double o
 }
 
 Constant& setConstant(Property& property, std::string_view name, double value) {
-    Constant* constant = findConstant(property, name, true);
+    Constant* constant = findByName<Constant>(property.constants, property.constantIndex, name);
     if (constant) {
         constant->value = value;
     } else {

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "units/runtime_problem.h"
+
 namespace zentra {
 
 // Hash for the name indexes that also takes string_view, so look-ups build no string.
@@ -64,18 +66,19 @@ struct PropertyDatabase {
     std::uint32_t randomState = 1;  // C-library style generator, never re-seeded
     double startSeconds = 0;        // steady clock at start-up (set by addBuiltInContent)
     double osVersion = 0;           // "Windows Version" after each load (set by initDatabase)
+    // How a failed look-up is shown (empty: on standard error). Kept by
+    // clearDatabase: it belongs to the host, not to the content.
+    RuntimeProblemPresenter presentProblem;
 };
 
-// The one database of a running program. Hosts pass it to the functions below;
-// tests build their own.
-PropertyDatabase& globalDatabase();
-
 // Look-ups return the first match in list order, comparing names byte for byte.
-// Without quiet, a miss reports a runtime problem (code 0) and does not return.
-// Looking up in an empty list gives nullptr without a report.
+// Without quiet, a miss reports a runtime problem (code 0) through
+// db.presentProblem and does not return. Looking up in an empty list gives
+// nullptr without a report.
 Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet);
-Unit* findUnit(Property& property, std::string_view name, bool quiet);
-Constant* findConstant(Property& property, std::string_view name, bool quiet);
+Unit* findUnit(const PropertyDatabase& db, Property& property, std::string_view name, bool quiet);
+Constant* findConstant(const PropertyDatabase& db, Property& property, std::string_view name,
+                       bool quiet);
 
 // Find-or-create. setUnit overwrites factor and offset of an existing unit in
 // place; a property's first unit becomes its current unit.

@@ -130,18 +130,12 @@ void cutAtNul(std::string& line) {
     if (nul != std::string::npos) line.resize(nul);
 }
 
-MessageSink& installedSink() {
-    static MessageSink sink = [](std::string_view text, std::string_view caption) {
-        std::cerr << caption << ": " << text << '\n';
-    };
-    return sink;
-}
-
+// A call without a sink writes "caption: text" to standard error.
 void show(const MessageSink& sink, std::string_view text, std::string_view caption) {
     if (sink) {
         sink(text, caption);
-    } else if (installedSink()) {
-        installedSink()(text, caption);
+    } else {
+        std::cerr << caption << ": " << text << '\n';
     }
 }
 
@@ -365,12 +359,6 @@ std::string unitRecord(const Unit& unit) {
 
 std::string constantRecord(const Constant& constant) {
     return "C:" + constant.name + '\\' + formatDouble(constant.value, 'e', 15);
-}
-
-MessageSink setDatabaseMessageSink(MessageSink sink) {
-    static const MessageSink standard = installedSink();
-    if (!sink) sink = standard;
-    return std::exchange(installedSink(), std::move(sink));
 }
 
 bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const MessageSink& sink,

@@ -70,11 +70,8 @@ std::string constantRecord(const Constant& constant);
 // ---- Files -----------------------------------------------------------------
 
 // How the file operations show a message box: text and caption (kWarningCaption).
+// A call that passes none writes "caption: text" to std::cerr.
 using MessageSink = std::function<void(std::string_view text, std::string_view caption)>;
-
-// The sink used when a call passes none. The default writes
-// "caption: text" to std::cerr. An empty sink restores it. Returns the previous.
-MessageSink setDatabaseMessageSink(MessageSink sink);
 
 // Reads one file into the database, merging (existing names are updated in
 // place, new ones appended), then sets the dynamic constants. Returns false,

@@ -164,19 +164,6 @@ const std::array<RuntimeProblemEntry, kRuntimeProblemCount> RuntimeProblemTable{
     {154, " Error message failure!"},  // closing entry: matched by its blank
 }};
 
-namespace {
-
-void presentOnStandardError(const std::string& message) {
-    std::cerr << message << '\n';
-}
-
-RuntimeProblemPresenter& presenter() {
-    static RuntimeProblemPresenter current = presentOnStandardError;
-    return current;
-}
-
-}  // namespace
-
 std::string_view runtimeProblemText(int code) {
     for (const RuntimeProblemEntry& entry : RuntimeProblemTable) {
         if (entry.text[0] == ' ' || entry.code == code) return entry.text;
@@ -195,14 +182,18 @@ std::string runtimeProblemMessage(int code, std::optional<std::string_view> deta
     return message;
 }
 
-RuntimeProblemPresenter setRuntimeProblemPresenter(RuntimeProblemPresenter next) {
-    if (!next) next = presentOnStandardError;
-    return std::exchange(presenter(), std::move(next));
+void presentRuntimeProblem(const RuntimeProblemPresenter& presenter, const std::string& message) {
+    if (presenter) {
+        presenter(message);
+    } else {
+        std::cerr << message << '\n';
+    }
 }
 
-void reportRuntimeProblem(int code, std::optional<std::string_view> detail) {
+void reportRuntimeProblem(const RuntimeProblemPresenter& presenter, int code,
+                          std::optional<std::string_view> detail) {
     std::string message = runtimeProblemMessage(code, detail);
-    presenter()(message);
+    presentRuntimeProblem(presenter, message);
     throw RuntimeProblem(code, std::move(message));
 }
 

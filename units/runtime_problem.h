@@ -1,8 +1,9 @@
 #pragma once
 // Runtime problems: failures that abandon the command in progress (a database
 // look-up that finds nothing, a floating-point exception). The report shows a
-// message through the host's presenter, then throws RuntimeProblem, which the
-// host's command dispatch catches and discards. Nothing else in Zentra throws.
+// message through the presenter it is given (the database's, or the one a host
+// passes to its dispatch), then throws RuntimeProblem, which the host's command
+// dispatch catches and discards. Nothing else in Zentra throws.
 
 #include <array>
 #include <cstdint>
@@ -50,15 +51,16 @@ private:
     std::string message_;
 };
 
+// A host's way of showing a problem (the window: a stop-icon message box; the
+// terminal: standard error).
 using RuntimeProblemPresenter = std::function<void(const std::string& message)>;
 
-// Installs the host's way of showing a problem (the window: a stop-icon message
-// box; the terminal: standard error). An empty presenter restores the default,
-// which writes the message and a line end to std::cerr. Returns the previous one.
-RuntimeProblemPresenter setRuntimeProblemPresenter(RuntimeProblemPresenter presenter);
+// Shows the message through presenter, or writes it and a line end to
+// std::cerr when presenter is empty.
+void presentRuntimeProblem(const RuntimeProblemPresenter& presenter, const std::string& message);
 
 // Shows the message, then abandons the command by throwing RuntimeProblem.
-[[noreturn]] void reportRuntimeProblem(int code,
+[[noreturn]] void reportRuntimeProblem(const RuntimeProblemPresenter& presenter, int code,
                                        std::optional<std::string_view> detail = std::nullopt);
 
 }  // namespace zentra

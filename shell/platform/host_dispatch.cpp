@@ -58,23 +58,25 @@ void drainWakePipe() {
     }
 }
 
-void showArithmeticProblem() {
-    try {
-        reportRuntimeProblem(kArithmeticProblem);
-    } catch (const RuntimeProblem&) {
-    }
+void showArithmeticProblem(const RuntimeProblemPresenter& presenter) {
+    presentRuntimeProblem(presenter, runtimeProblemMessage(kArithmeticProblem));
 }
 
 // A command in progress; when the outermost ends, a signal that arrived
-// meanwhile is reported.
+// meanwhile is reported through its host's presenter.
 class CommandScope {
 public:
-    CommandScope() { ++commandDepth; }
+    explicit CommandScope(const RuntimeProblemPresenter& presenter) : presenter_(presenter) {
+        ++commandDepth;
+    }
     ~CommandScope() {
-        if (--commandDepth == 0) reportPendingFloatingPointSignal();
+        if (--commandDepth == 0) reportPendingFloatingPointSignal(presenter_);
     }
     CommandScope(const CommandScope&) = delete;
     CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    const RuntimeProblemPresenter& presenter_;
 };
 
 // The engine's host as the engine sees it while it computes: every call out
@@ -178,8 +180,9 @@ int floatingPointWakeFd() {
     return wakePipe[0];
 }
 
-bool dispatchGuarded(const std::function<void()>& command) {
-    const CommandScope running;
+bool dispatchGuarded(const RuntimeProblemPresenter& presenter,
+                     const std::function<void()>& command) {
+    const CommandScope running(presenter);
     const HostCallScope disarmed;
     try {
         command();
@@ -189,8 +192,9 @@ bool dispatchGuarded(const std::function<void()>& command) {
     return true;
 }
 
-bool dispatchEngine(CalculatorView& host, const std::function<void(CalculatorView&)>& compute) {
-    const CommandScope running;
+bool dispatchEngine(CalculatorView& host, const RuntimeProblemPresenter& presenter,
+                    const std::function<void(CalculatorView&)>& compute) {
+    const CommandScope running(presenter);
     DisarmingView view(host);
     const HostCallScope restore;  // the target as it was found, however this ends
     sigjmp_buf jump;
@@ -200,7 +204,7 @@ bool dispatchEngine(CalculatorView& host, const std::function<void(CalculatorVie
         armedJump = nullptr;
         std::feclearexcept(FE_ALL_EXCEPT);
         view.resumeAbandonedPauses();
-        showArithmeticProblem();
+        showArithmeticProblem(presenter);
         return false;
     }
     armedJump = &jump;
@@ -212,7 +216,7 @@ bool dispatchEngine(CalculatorView& host, const std::function<void(CalculatorVie
     return true;
 }
 
-bool reportPendingFloatingPointSignal() {
+bool reportPendingFloatingPointSignal(const RuntimeProblemPresenter& presenter) {
     if (wakePipe[0] >= 0) drainWakePipe();
     if (commandDepth > 0 || reporting) return false;
     bool reported = false;
@@ -220,7 +224,7 @@ bool reportPendingFloatingPointSignal() {
     // One message for whatever arrived; a signal that lands while it is up is
     // reported at the next command's end.
     if (signalPending.exchange(false)) {
-        showArithmeticProblem();
+        showArithmeticProblem(presenter);
         reported = true;
     }
     reporting = false;

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "engine/calculator_view.h"
+#include "units/runtime_problem.h"
 
 namespace zentra {
 
@@ -29,20 +30,27 @@ void installFloatingPointHook();
 // before the hook is installed.
 int floatingPointWakeFd();
 
+// Each dispatch shows "Runtime Problem: Arithmetic" through the host's
+// presenter it is given (a trap in the engine, or a signal reported when the
+// outermost command ends); a failed look-up shows its own problem through the
+// database's presenter before it throws.
+
 // Runs host code (start-up, a host's own dialogs) catching runtime problems;
 // no jump target is armed. Returns false when a runtime problem abandoned it.
 // Other exceptions pass through unchanged.
-bool dispatchGuarded(const std::function<void()>& command);
+bool dispatchGuarded(const RuntimeProblemPresenter& presenter,
+                     const std::function<void()>& command);
 
 // Runs the engine's computation of one key against host. compute must reach
 // the host only through the view it is given, which disarms the jump target
 // around every call. Returns false when the key was abandoned.
-bool dispatchEngine(CalculatorView& host, const std::function<void(CalculatorView&)>& compute);
+bool dispatchEngine(CalculatorView& host, const RuntimeProblemPresenter& presenter,
+                    const std::function<void(CalculatorView&)>& compute);
 
-// Reports a signal sent by another process since the last report, once
-// however many arrived. While a command runs nothing is reported: its end
-// does it. Returns whether a report was made.
-bool reportPendingFloatingPointSignal();
+// Reports a signal sent by another process since the last report through
+// presenter, once however many arrived. While a command runs nothing is
+// reported: its end does it. Returns whether a report was made.
+bool reportPendingFloatingPointSignal(const RuntimeProblemPresenter& presenter);
 
 // Host code that runs on behalf of the engine while it computes (the runtime
 // problem presenter): no jump target while it runs.

@@ -46,11 +46,9 @@ protected:
         addBuiltInContent(db);
         state.database = &db;
         angle = findProperty(db, "angle", true);
-        angle->currentUnit = findUnit(*angle, "deg", true);
-        previousPresenter =
-            setRuntimeProblemPresenter([this](const std::string& m) { problems.push_back(m); });
+        angle->currentUnit = findUnit(db, *angle, "deg", true);
+        db.presentProblem = [this](const std::string& m) { problems.push_back(m); };
     }
-    void TearDown() override { setRuntimeProblemPresenter(previousPresenter); }
 
     // Runs the mode key with a dialog that edits the settings and presses OK.
     void okWith(const std::function<void(ModeSettings&)>& edit) {
@@ -66,7 +64,6 @@ protected:
     CalculatorState state;
     ModeView view;
     std::vector<std::string> problems;
-    RuntimeProblemPresenter previousPresenter;
 };
 
 TEST_F(ModeDialogTest, HexadecimalShowsTheWholeValueAndDecimalReadsItBack) {
@@ -119,7 +116,7 @@ TEST_F(ModeDialogTest, DialogStartsFromTheStateAndTheWindowAppearance) {
     state.apoTime = 300;
     state.displayType = DisplayType::Scientific;
     view.appearance.backColour = Rgb{9, 8, 7};
-    angle->currentUnit = findUnit(*angle, "gr", true);
+    angle->currentUnit = findUnit(db, *angle, "gr", true);
     ModeSettings seen;
     view.dialog = [&](ModeSettings& s) {
         seen = s;
@@ -172,6 +169,7 @@ TEST_F(ModeDialogTest, AnAngleUnitOfTheUsersOwnShowsDegAndOkSetsDeg) {
 
 TEST_F(ModeDialogTest, MissingAngleUnitAbandonsTheRestButResumesPowerOff) {
     PropertyDatabase bare;
+    bare.presentProblem = db.presentProblem;
     Property& onlyRadians = addProperty(bare, "angle");
     setUnit(onlyRadians, "radians", 1.0, 0.0);
     state.database = &bare;

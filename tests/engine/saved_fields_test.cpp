@@ -43,7 +43,7 @@ TEST(SavedFields, EveryKeyComesBackFromASave) {
     PropertyDatabase database;
     addBuiltInContent(database);
     Property* angle = findProperty(database, "angle", true);
-    angle->currentUnit = findUnit(*angle, "gr", true);
+    angle->currentUnit = findUnit(database, *angle, "gr", true);
 
     SavedRecord before;
     before.state.bracketDepth = 2;

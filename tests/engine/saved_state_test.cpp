@@ -64,7 +64,7 @@ TEST(SavedState, RoundTripKeepsTheCalculationAndItsTextForms) {
     before.state.numberBase = NumberBase::Hexadecimal;
     before.appearance.bodyBevel = true;
     findProperty(before.database, "angle", true)->currentUnit =
-        findUnit(*findProperty(before.database, "angle", true), "gr", true);
+        findUnit(before.database, *findProperty(before.database, "angle", true), "gr", true);
 
     MemorySettingsStore store;
     saveState(before.state, before.appearance, "Divide Zero Error and more text", store,

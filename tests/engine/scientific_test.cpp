@@ -26,7 +26,7 @@ protected:
     void useAngleUnit(const char* name) {
         Property* angle = findProperty(db, "angle", true);
         ASSERT_NE(angle, nullptr);
-        Unit* unit = findUnit(*angle, name, true);
+        Unit* unit = findUnit(db, *angle, name, true);
         ASSERT_NE(unit, nullptr);
         angle->currentUnit = unit;
     }

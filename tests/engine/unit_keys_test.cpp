@@ -77,7 +77,7 @@ protected:
         setConstant(length, "step", 5);
         addProperty(db, "time");
         angle = findProperty(db, "angle", true);
-        angle->currentUnit = findUnit(*angle, "deg", true);
+        angle->currentUnit = findUnit(db, *angle, "deg", true);
         state.database = &db;
         state.currentProperty = &standaloneDimensionless();
     }
@@ -140,7 +140,7 @@ TEST_F(UnitKeysTest, DegreesToRadiansSetsTheAngleModeAndIsRememberedNextTime) {
     press(state, view, "180 unit");
     EXPECT_EQ(view.display.substr(0, 10), "3.14159265");
     EXPECT_EQ(angle->currentUnit->name, "radians");
-    EXPECT_EQ(state.convertFromUnit, findUnit(*angle, "deg", true));
+    EXPECT_EQ(state.convertFromUnit, findUnit(db, *angle, "deg", true));
     view.convertScript = [](FakeDialogView& dialog, Convert&) {
         EXPECT_EQ(dialog.selected(Convert::kPropertyList), "angle");
         EXPECT_EQ(dialog.selected(Convert::kFromList), "deg");

@@ -285,7 +285,7 @@ TEST_F(UnitsDialogWidget, ListsKeepTheModelsOrderWhateverTheFillingOrder) {
     Property& mixed = addProperty(db, "mixed");
     for (const char* name : {"mm", "Kelvin", "", "deg", "Mm", "[x", "b", "angle", "B"})
         setUnit(mixed, name, 1, 0);
-    mixed.currentUnit = findUnit(mixed, "Mm", true);
+    mixed.currentUnit = findUnit(db, mixed, "Mm", true);
     ConvertDialogModel model(db);
     model.property = &mixed;
     ConvertDialog dialog(model);
@@ -334,7 +334,7 @@ TEST_F(UnitsDialogWidget, PropertiesModeHidesConstantsAndRefusesAFactorThatIsNoN
 
 TEST_F(UnitsDialogWidget, ConstantsModeShowsTheValueInTheCurrentUnit) {
     Property* temperature = findProperty(db, "temperature", true);
-    temperature->currentUnit = findUnit(*temperature, "C", true);
+    temperature->currentUnit = findUnit(db, *temperature, "C", true);
     PropertiesDialogModel model(db);
     model.property = temperature;
     model.allowPropertyChoice = model.allowUnitEdit = model.allowConstantEdit = true;
@@ -362,7 +362,7 @@ TEST_F(UnitsDialogWidget, NewUnitNameIsTakenExactlyAsTyped) {
         buttonOf(name, kIdOk)->click();
     });
     buttonOf(&dialog, PropertiesDialogModel::kNewUnit)->click();
-    EXPECT_NE(findUnit(*angle, " turn ", true), nullptr);
+    EXPECT_NE(findUnit(db, *angle, " turn ", true), nullptr);
     EXPECT_EQ(dialog.list(PropertiesDialogModel::kUnitList)->currentText(),
               QStringLiteral(" turn "));
     EXPECT_TRUE(db.modified);

@@ -34,26 +34,21 @@ void trapDivideByZero() {
 
 class HostDispatchTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        installFloatingPointHook();
-        previous_ = setRuntimeProblemPresenter(
-            [this](const std::string& message) { shown_.push_back(message); });
-    }
-    void TearDown() override {
-        fedisableexcept(FE_ALL_EXCEPT);
-        setRuntimeProblemPresenter(previous_);
-    }
+    void SetUp() override { installFloatingPointHook(); }
+    void TearDown() override { fedisableexcept(FE_ALL_EXCEPT); }
     // A signal sent to the process may land on another thread a moment later.
     void waitForReport() {
         for (int i = 0; i < 200 && shown_.empty(); ++i) {
-            reportPendingFloatingPointSignal();
+            reportPendingFloatingPointSignal(presenter_);
             if (shown_.empty()) usleep(5000);
         }
     }
 
     const std::vector<std::string> arithmetic_{"Runtime Problem: Arithmetic"};
     std::vector<std::string> shown_;
-    RuntimeProblemPresenter previous_;
+    const RuntimeProblemPresenter presenter_ = [this](const std::string& message) {
+        shown_.push_back(message);
+    };
 };
 
 struct SentSignal {
@@ -73,7 +68,7 @@ class SentSignalTest : public HostDispatchTest, public ::testing::WithParamInter
 TEST_P(SentSignalTest, FinishesTheKeyAndIsReportedOnceAfterItOrWhenIdle) {
     RecordingView host;
     std::size_t shownDuringKey = 99;
-    EXPECT_TRUE(dispatchEngine(host, [&](CalculatorView& view) {
+    EXPECT_TRUE(dispatchEngine(host, presenter_, [&](CalculatorView& view) {
         GetParam().send();
         view.setDisplayText("finished");
         shownDuringKey = shown_.size();
@@ -87,7 +82,7 @@ TEST_P(SentSignalTest, FinishesTheKeyAndIsReportedOnceAfterItOrWhenIdle) {
     GetParam().send();
     waitForReport();
     EXPECT_EQ(shown_, arithmetic_);
-    EXPECT_FALSE(reportPendingFloatingPointSignal());
+    EXPECT_FALSE(reportPendingFloatingPointSignal(presenter_));
 }
 
 INSTANTIATE_TEST_SUITE_P(, SentSignalTest, ::testing::ValuesIn(kSentSignals),
@@ -103,7 +98,7 @@ TEST_F(HostDispatchTest, TrapAbandonsTheKeyEveryTimeKeepingEarlierWork) {
     PausingView host;
     int afterTrap = 0;
     for (int i = 0; i < 2; ++i) {
-        EXPECT_FALSE(dispatchEngine(host, [&](CalculatorView& view) {
+        EXPECT_FALSE(dispatchEngine(host, presenter_, [&](CalculatorView& view) {
             view.setDisplayText("before");
             const PowerOffPause dialogPause(view);
             trapDivideByZero();
@@ -114,7 +109,7 @@ TEST_F(HostDispatchTest, TrapAbandonsTheKeyEveryTimeKeepingEarlierWork) {
     EXPECT_EQ(host.display, "before");
     EXPECT_EQ(host.paused, 0) << "the abandoned dialog's power-off pause ended";
     EXPECT_EQ(shown_, std::vector<std::string>(2, arithmetic_[0]));
-    EXPECT_TRUE(dispatchEngine(host, [&](CalculatorView&) { ++afterTrap; }));
+    EXPECT_TRUE(dispatchEngine(host, presenter_, [&](CalculatorView&) { ++afterTrap; }));
     EXPECT_EQ(afterTrap, 1);
 }
 
@@ -130,16 +125,16 @@ struct UnarmedTrap {
 
 const UnarmedTrap kUnarmedTraps[] = {
     {"Idle", trapDivideByZero},
-    {"InHostCode", [] { dispatchGuarded(trapDivideByZero); }},
+    {"InHostCode", [] { dispatchGuarded({}, trapDivideByZero); }},
     {"InAHostCallOfAKey",
      [] {
          TrappingView host;
-         dispatchEngine(host, [](CalculatorView& view) { view.beep(); });
+         dispatchEngine(host, {}, [](CalculatorView& view) { view.beep(); });
      }},
     {"OnAnotherThreadDuringAKey",
      [] {
          RecordingView host;
-         dispatchEngine(host, [](CalculatorView&) { std::thread(trapDivideByZero).join(); });
+         dispatchEngine(host, {}, [](CalculatorView&) { std::thread(trapDivideByZero).join(); });
      }},
 };
 
@@ -163,10 +158,11 @@ INSTANTIATE_TEST_SUITE_P(, UnarmedTrapTest, ::testing::ValuesIn(kUnarmedTraps),
 
 TEST_F(HostDispatchTest, FailedLookUpAbandonsTheKeyKeepingEarlierWork) {
     PropertyDatabase database;
+    database.presentProblem = presenter_;
     addBuiltInContent(database);
     RecordingView host;
     int after = 0;
-    EXPECT_FALSE(dispatchEngine(host, [&](CalculatorView& view) {
+    EXPECT_FALSE(dispatchEngine(host, presenter_, [&](CalculatorView& view) {
         view.setDisplayText("before");
         findProperty(database, "no such property", false);
         ++after;

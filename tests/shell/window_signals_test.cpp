@@ -30,13 +30,10 @@ class WindowSignals : public WindowTest, public ::testing::WithParamInterface<Se
 protected:
     void SetUp() override {
         installFloatingPointHook();  // before the window, which watches it
-        previous_ = setRuntimeProblemPresenter(
-            [this](const std::string& message) { shown_.push_back(message); });
+        database_.presentProblem = [this](const std::string& message) {
+            shown_.push_back(message);
+        };
         WindowTest::SetUp();
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        setRuntimeProblemPresenter(previous_);
     }
     void waitForReport() {
         for (int i = 0; i < 100 && shown_.empty(); ++i) QTest::qWait(10);
@@ -50,7 +47,6 @@ protected:
     }
 
     std::vector<std::string> shown_;
-    RuntimeProblemPresenter previous_;
 };
 
 TEST_P(WindowSignals, IdleWindowReportsItAndSavesAtCloseAsUsual) {

@@ -60,8 +60,8 @@ TEST_F(ConvertDialogTest, WithoutPropertyNothingIsSelected) {
 }
 
 TEST_F(ConvertDialogTest, RememberedFromUnitIsPreselectedAndToShowsTheCurrentUnit) {
-    Unit* deg = findUnit(*angle, "deg", true);
-    angle->currentUnit = findUnit(*angle, "radians", true);
+    Unit* deg = findUnit(db, *angle, "deg", true);
+    angle->currentUnit = findUnit(db, *angle, "radians", true);
     open(angle, deg);
     EXPECT_EQ(view.selected(Model::kFromList), "deg");
     EXPECT_EQ(view.selected(Model::kToList), "radians");
@@ -111,7 +111,7 @@ TEST_F(ConvertDialogTest, FindInAnyCaseSelectsPropertyAndUnitInBothLists) {
         EXPECT_EQ(view.selected(Model::kPropertyList), "angle");
         EXPECT_EQ(view.selected(Model::kFromList), "radians");
         EXPECT_EQ(view.selected(Model::kToList), "radians");
-        EXPECT_EQ(model.fromUnit, findUnit(*angle, "radians", true));
+        EXPECT_EQ(model.fromUnit, findUnit(db, *angle, "radians", true));
         EXPECT_EQ(model.toUnit, model.fromUnit);
     }
 }
@@ -161,7 +161,7 @@ TEST_F(ConvertDialogTest, RememberedUnitOutsideAUnitlessPropertyIsDroppedOnOk) {
 }
 
 TEST_F(ConvertDialogTest, ListNamingNoPropertyReportsAndKeepsTheDialogOpen) {
-    CapturedProblems problems;
+    CapturedProblems problems(db);
     open(angle);
     view.lists[Model::kPropertyList].add("ghost");
     ASSERT_TRUE(view.choose(model, Model::kPropertyList, "ghost"));

@@ -29,10 +29,10 @@ protected:
 
     double convert(const char* property, double x, const char* from, const char* to) {
         Property& p = *findProperty(db, property, false);
-        return convertReading(*findUnit(p, from, false), *findUnit(p, to, false), x);
+        return convertReading(*findUnit(db, p, from, false), *findUnit(db, p, to, false), x);
     }
     double value(const char* property, const char* name) {
-        return findConstant(*findProperty(db, property, false), name, false)->value;
+        return findConstant(db, *findProperty(db, property, false), name, false)->value;
     }
 
     PropertyDatabase db;
@@ -188,7 +188,7 @@ TEST_F(FactoryDatabaseTest, MeasuredConstantsAreTheCodata2022Values) {
         {"gravitational constant", "Newtonian constant of gravitation", 6.67430e-11},
     };
     for (const ConstantCase& c : cases) EXPECT_EQ(value(c.property, c.name), c.expected) << c.name;
-    EXPECT_EQ(findUnit(*findProperty(db, "mass", false), "u", false)->factor,
+    EXPECT_EQ(findUnit(db, *findProperty(db, "mass", false), "u", false)->factor,
               value("mass", "atomic mass constant"));
 }
 

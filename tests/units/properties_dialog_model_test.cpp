@@ -64,8 +64,8 @@ TEST_F(PropertiesDialogTest, PropertiesModeShowsUnitsAndHidesConstants) {
 }
 
 TEST_F(PropertiesDialogTest, CancelReturnsNoPropertyButKeepsTheSelectedUnit) {
-    Unit* deg = findUnit(*angle, "deg", true);
-    angle->currentUnit = findUnit(*angle, "radians", true);
+    Unit* deg = findUnit(db, *angle, "deg", true);
+    angle->currentUnit = findUnit(db, *angle, "radians", true);
     Property* chosen = chooseProperty(
         db, angle, host([&](Model& m) { view.choose(m, Model::kUnitList, "deg"); }, false));
     EXPECT_EQ(chosen, nullptr);
@@ -208,7 +208,7 @@ TEST_F(PropertiesDialogTest, NewConstantStoresOneAndShowsZero) {
                                        EXPECT_EQ(view.selected(Model::kConstantList), "c0");
                                        EXPECT_EQ(view.texts[Model::kValueEdit], "0");
                                    }));
-    EXPECT_EQ(findConstant(*length, "c0", true)->value, 1);
+    EXPECT_EQ(findConstant(db, *length, "c0", true)->value, 1);
     EXPECT_EQ(result, 0);
     EXPECT_EQ(view.nameTitles, (std::vector<std::string>{"New constant name"}));
     EXPECT_TRUE(db.modified);
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName());
 
 TEST_F(PropertiesDialogTest, FindRadMakesRadiansTheCurrentUnit) {
-    angle->currentUnit = findUnit(*angle, "deg", true);
+    angle->currentUnit = findUnit(db, *angle, "deg", true);
     chooseProperty(db, length,
                    host(
                        [&](Model& m) {
@@ -278,7 +278,7 @@ TEST_F(PropertiesDialogTest, FindRadMakesRadiansTheCurrentUnit) {
                        },
                        false));
     EXPECT_EQ(view.findTitles, (std::vector<std::string>{"Find Property or Units"}));
-    EXPECT_EQ(angle->currentUnit, findUnit(*angle, "radians", true));
+    EXPECT_EQ(angle->currentUnit, findUnit(db, *angle, "radians", true));
     EXPECT_EQ(view.selected(Model::kPropertyList), "angle");
     EXPECT_EQ(view.selected(Model::kUnitList), "radians");
 }

@@ -19,7 +19,7 @@ protected:
     Property& prop(const char* name) { return *findProperty(db, name, true); }
 
     PropertyDatabase db;
-    CapturedProblems problems;
+    CapturedProblems problems{db};
 };
 
 TEST_F(PropertyDatabaseTest, BuiltInContentInOrderWithExactFactors) {
@@ -56,7 +56,7 @@ TEST_P(QuietLookupTest, FindsExactNameOnly) {
     if (!c.property) {
         EXPECT_EQ(findProperty(db, c.key, true) != nullptr, c.found);
     } else {
-        EXPECT_EQ(findUnit(prop(c.property), c.key, true) != nullptr, c.found);
+        EXPECT_EQ(findUnit(db, prop(c.property), c.key, true) != nullptr, c.found);
     }
     EXPECT_TRUE(problems.messages.empty());
 }
@@ -96,10 +96,10 @@ TEST_P(NonQuietMissTest, ReportsSyntaxProblemAndAbandons) {
                 findProperty(db, "nothing", false);
                 break;
             case 1:
-                findUnit(angle, "nothing", false);
+                findUnit(db, angle, "nothing", false);
                 break;
             default:
-                findConstant(angle, "nothing", false);
+                findConstant(db, angle, "nothing", false);
                 break;
         }
         ADD_FAILURE() << "look-up returned";
@@ -118,12 +118,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName());
 
 TEST(PropertyDatabaseEmpty, LookupsInEmptyListsNeverReport) {
-    CapturedProblems problems;
     PropertyDatabase db;
+    CapturedProblems problems(db);
     EXPECT_EQ(findProperty(db, "angle", false), nullptr);
     Property& bare = addProperty(db, "bare");
-    EXPECT_EQ(findUnit(bare, "x", false), nullptr);
-    EXPECT_EQ(findConstant(bare, "x", false), nullptr);
+    EXPECT_EQ(findUnit(db, bare, "x", false), nullptr);
+    EXPECT_EQ(findConstant(db, bare, "x", false), nullptr);
     EXPECT_TRUE(problems.messages.empty());
 }
 
@@ -168,7 +168,7 @@ TEST_F(PropertyDatabaseTest, LookupsSeeRecordsAppendedWithoutIndexInListOrder) {
     Property& p = addProperty(db, "raw");
     p.units.push_back(Unit{"a", 2, 0});
     p.units.push_back(Unit{"a", 3, 0});
-    Unit* a = findUnit(p, "a", true);
+    Unit* a = findUnit(db, p, "a", true);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->factor, 2);
 }
@@ -204,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PropertyDatabaseTest, SelectSIUnitSetsCurrentUnit) {
     Property& angle = prop("angle");
-    angle.currentUnit = findUnit(angle, "deg", true);
+    angle.currentUnit = findUnit(db, angle, "deg", true);
     selectSIUnit(angle);
     EXPECT_EQ(angle.currentUnit->name, "radians");
     Property& empty = addProperty(db, "empty");
@@ -214,12 +214,12 @@ TEST_F(PropertyDatabaseTest, SelectSIUnitSetsCurrentUnit) {
 
 TEST_F(PropertyDatabaseTest, ConvertsThroughSIWithOffsets) {
     Property& angle = prop("angle");
-    const double rad =
-        convertReading(*findUnit(angle, "deg", true), *findUnit(angle, "radians", true), 180);
+    const double rad = convertReading(*findUnit(db, angle, "deg", true),
+                                      *findUnit(db, angle, "radians", true), 180);
     EXPECT_NEAR(rad, 3.14159265358979, 1e-14);
-    EXPECT_NEAR(
-        convertReading(*findUnit(angle, "radians", true), *findUnit(angle, "deg", true), rad), 180,
-        1e-12);
+    EXPECT_NEAR(convertReading(*findUnit(db, angle, "radians", true),
+                               *findUnit(db, angle, "deg", true), rad),
+                180, 1e-12);
     Property& t = addProperty(db, "temperature");
     Unit& kelvin = setUnit(t, "K", 1, 0);
     Unit& celsius = setUnit(t, "C", 1, -273.15);  // offset: the reading at SI zero

@@ -115,7 +115,7 @@ TEST_F(PrpFileTest, SavingBuiltInDatabaseWritesExactRecords) {
 
 TEST_F(PrpFileTest, CurrentUnitIsWrittenFirstAndRestoredOnLoad) {
     Property& angle = *prop("angle");
-    angle.currentUnit = findUnit(angle, "deg", true);
+    angle.currentUnit = findUnit(db, angle, "deg", true);
     auto lines = saveLines();
     EXPECT_EQ(lines[4], "U:deg\\1.745329251994330e-002");
     EXPECT_EQ(lines[5], "U:radians");
@@ -137,7 +137,7 @@ TEST_F(PrpFileTest, LoadingSavedBuiltInsMergesWithoutDuplicates) {
 
 TEST_F(PrpFileTest, PlainFileWithoutHeaderReadsAsPlainText) {
     ASSERT_TRUE(load("P:time\nU:s\nC:Date\\5\n"));
-    Constant* date = findConstant(*prop("time"), "Date", true);
+    Constant* date = findConstant(db, *prop("time"), "Date", true);
     ASSERT_NE(date, nullptr);
     EXPECT_EQ(date->value, 0) << "dynamic constants reset the stored value";
     const std::time_t now = std::time(nullptr);
@@ -501,7 +501,7 @@ TEST_F(PrpFileTest, LongNameFromAFileIsSavedWithShortNumbersAndReadsBack) {
     EXPECT_EQ(lines.back(), "U:" + name + "\\.125\\1");
     PropertyDatabase back;
     ASSERT_TRUE(loadDatabase(back, dir / "out.prp", messages.sink(), 0));
-    Unit* unit = findUnit(*findProperty(back, "p", true), name, true);
+    Unit* unit = findUnit(back, *findProperty(back, "p", true), name, true);
     ASSERT_NE(unit, nullptr);
     EXPECT_EQ(unit->factor, 0.125);
     EXPECT_EQ(unit->offset, 1);

@@ -84,25 +84,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportRuntimeProblem, PresentsThenThrowsWithCodeAndMessage) {
     std::vector<std::string> shown;
-    auto previous = setRuntimeProblemPresenter([&](const std::string& m) { shown.push_back(m); });
     try {
-        reportRuntimeProblem(0, "Property not found");
+        reportRuntimeProblem([&](const std::string& m) { shown.push_back(m); }, 0,
+                             "Property not found");
         ADD_FAILURE() << "reportRuntimeProblem returned";
     } catch (const RuntimeProblem& problem) {
         EXPECT_EQ(problem.code(), 0);
         EXPECT_EQ(problem.message(), "Runtime Problem: Syntax 'Property not found'");
         EXPECT_STREQ(problem.what(), "Runtime Problem: Syntax 'Property not found'");
     }
-    setRuntimeProblemPresenter(previous);
     EXPECT_EQ(shown, std::vector<std::string>{"Runtime Problem: Syntax 'Property not found'"});
 }
 
-TEST(ReportRuntimeProblem, EmptyPresenterRestoresStandardError) {
-    auto previous = setRuntimeProblemPresenter({});
+TEST(ReportRuntimeProblem, EmptyPresenterWritesToStandardError) {
     ::testing::internal::CaptureStderr();
-    EXPECT_THROW(reportRuntimeProblem(126), RuntimeProblem);
+    EXPECT_THROW(reportRuntimeProblem({}, 126), RuntimeProblem);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Runtime Problem: Arithmetic\n");
-    setRuntimeProblemPresenter(previous);
 }
 
 }  // namespace

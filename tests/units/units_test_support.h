@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "units/runtime_problem.h"
+#include "units/property_database.h"
 
 namespace zentra::testing {
 
@@ -22,20 +22,17 @@ struct CaseName {
     }
 };
 
-// Collects runtime-problem messages instead of printing them, for the scope.
+// Collects the runtime-problem messages of a database instead of printing them.
+// It must outlive the database's look-ups.
 class CapturedProblems {
 public:
-    CapturedProblems()
-        : previous_(setRuntimeProblemPresenter(
-              [this](const std::string& message) { messages.push_back(message); })) {}
-    ~CapturedProblems() { setRuntimeProblemPresenter(previous_); }
+    explicit CapturedProblems(PropertyDatabase& db) {
+        db.presentProblem = [this](const std::string& message) { messages.push_back(message); };
+    }
     CapturedProblems(const CapturedProblems&) = delete;
     CapturedProblems& operator=(const CapturedProblems&) = delete;
 
     std::vector<std::string> messages;
-
-private:
-    RuntimeProblemPresenter previous_;
 };
 
 // A fresh directory for one test's files, removed afterwards.
