@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "zentra_version.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return kExitOk;
         } else if (arg == "--version") {
-            std::cout << "zentra-cli " << ZENTRA_VERSION << '\n';
+            std::cout << "zentra-cli " << zentra::kProductVersion << '\n';
             return kExitOk;
         } else if (arg == "--") {
             for (++i; i < argc; ++i) options.tokens.emplace_back(argv[i]);

@@ -17,19 +17,7 @@
 #include "engine/key_labels.h"
 #include "engine/system_info_text.h"
 #include "shell/dialogs/dialog_layout.h"
-
-#ifndef ZENTRA_VERSION
-#define ZENTRA_VERSION ""
-#endif
-#ifndef ZENTRA_COPYRIGHT
-#define ZENTRA_COPYRIGHT ""
-#endif
-#ifndef ZENTRA_TRADEMARKS
-#define ZENTRA_TRADEMARKS ""
-#endif
-#ifndef ZENTRA_COMMENTS
-#define ZENTRA_COMMENTS ""
-#endif
+#include "zentra_version.h"
 
 namespace zentra {
 namespace {
@@ -98,9 +86,9 @@ VersionTexts versionTextsFrom(const QString& productVersion, const QString& copy
 }
 
 VersionTexts readVersionInfo() {
-    return versionTextsFrom(QStringLiteral(ZENTRA_VERSION), QString::fromUtf8(ZENTRA_COPYRIGHT),
-                            QString::fromUtf8(ZENTRA_TRADEMARKS),
-                            QString::fromUtf8(ZENTRA_COMMENTS));
+    return versionTextsFrom(
+        QString::fromUtf8(kProductVersion), QString::fromUtf8(kProductCopyright),
+        QString::fromUtf8(kProductTrademarks), QString::fromUtf8(kProductComments));
 }
 
 // --- IconButton -----------------------------------------------------------------

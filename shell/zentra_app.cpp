@@ -24,6 +24,7 @@
 #include "units/property_database.h"
 #include "units/prp_file.h"
 #include "units/runtime_problem.h"
+#include "zentra_version.h"
 
 namespace zentra {
 namespace {
@@ -48,7 +49,7 @@ std::unique_ptr<QWidget> createSplashWindow() {
     splash->setFrameStyle(QFrame::Box | QFrame::Plain);
     auto* layout = new QVBoxLayout(splash.get());
     auto* title =
-        new QLabel(QStringLiteral("<b>Zentra</b> %1").arg(QStringLiteral(ZENTRA_VERSION)));
+        new QLabel(QStringLiteral("<b>Zentra</b> %1").arg(QString::fromUtf8(kProductVersion)));
     layout->addWidget(title);
     layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the Zentra authors")));
     auto* rule = new QFrame;

@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include "modal_test_support.h"
 #include "shell/help_window.h"
 #include "window_test_support.h"
 

@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "dialog_test_support.h"
 #include "engine/financial.h"
+#include "modal_test_support.h"
 #include "shell/about_dialog.h"
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"

@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <QAbstractButton>
 
-#include "dialog_test_support.h"
+#include "modal_test_support.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/platform/host_dispatch.h"
 #include "units/runtime_problem.h"

@@ -1,17 +1,15 @@
 #pragma once
 // A calculator window over a settings file of its own and a fresh database,
-// with helpers to click keys, type and answer message boxes.
+// with helpers to click keys and type.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 #include <sstream>
 
@@ -21,28 +19,6 @@
 #include "units/property_database.h"
 
 namespace zentra::testing {
-
-// Clicks the button of the next message box that opens; gives up after two
-// seconds. Returns where the box's text will be written.
-inline std::shared_ptr<QString> answerNextMessageBox(QMessageBox::StandardButton answer) {
-    auto seen = std::make_shared<QString>();
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer, seen, tries] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible() && box->button(answer)) {
-                *seen = box->text();
-                box->button(answer)->click();
-                timer->deleteLater();
-                return;
-            }
-        }
-        if (++*tries > 200) timer->deleteLater();
-    });
-    timer->start(10);
-    return seen;
-}
 
 class WindowTest : public ::testing::Test {
 protected:

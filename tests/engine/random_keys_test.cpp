@@ -3,8 +3,8 @@
 // never crash, never format a display text longer than the display holds,
 // and keep its status and bracket depth within their ranges.
 //
-// ZENTRA_PROPERTY_ITERATIONS sets the number of streams (default 1000);
-// ZENTRA_PROPERTY_SEED replays a run.
+// ZENTRA_RANDOM_KEYS_STREAMS sets the number of streams (default 1000);
+// ZENTRA_RANDOM_KEYS_SEED replays a run.
 
 #include <gtest/gtest.h>
 
@@ -281,9 +281,9 @@ std::string describe(CalculatorState& s, const std::vector<std::uint32_t>& words
     return out.str();
 }
 
-TEST(EngineProperties, RandomKeyStreamsKeepTheEngineSound) {
-    const std::uint64_t seed = environmentNumber("ZENTRA_PROPERTY_SEED", 20240611);
-    const int streams = static_cast<int>(environmentNumber("ZENTRA_PROPERTY_ITERATIONS", 1000));
+TEST(RandomKeyStreams, KeepTheEngineSound) {
+    const std::uint64_t seed = environmentNumber("ZENTRA_RANDOM_KEYS_SEED", 20240611);
+    const int streams = static_cast<int>(environmentNumber("ZENTRA_RANDOM_KEYS_STREAMS", 1000));
     Rng rng(seed);
     int failures = 0;
 
