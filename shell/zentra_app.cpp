@@ -20,7 +20,6 @@
 #include "shell/platform/qsettings_store.h"
 #include "shell/platform/system_facts.h"
 #include "shell/single_instance.h"
-#include "shell/startup_probe.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
 #include "units/runtime_problem.h"
@@ -139,7 +138,6 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         store_->sync();
     });
 
-    StartupProbe::watch(*window_);
     if (options.minimized)
         window_->showMinimized();
     else

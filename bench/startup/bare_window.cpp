@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "engine/key_layout.h"
-#include "shell/startup_probe.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -31,7 +30,6 @@ int main(int argc, char* argv[]) {
             &window);
         button->setGeometry(map(key.x, key.y, key.width, key.height));
     }
-    zentra::StartupProbe::watch(window);
     window.show();
     return QApplication::exec();
 }

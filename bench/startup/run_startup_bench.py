@@ -4,9 +4,10 @@
 Starts its own Xvfb, launches each program repeatedly (alternating, so drift
 affects both alike) and measures
 
-  * launch to mapped: from just before the launch until the program reports
-    that its window is exposed on the screen (ZENTRA_STARTUP_PROBE, which
-    also ends the program normally a moment later), and
+  * launch to mapped: from just before the launch until the X server maps the
+    program's first normal top-level window, as seen from outside by
+    zentra_map_watch, an X client listening for map events on the root
+    window (it then asks the window to close, as a window manager would), and
   * peak memory: the maximum resident set size reported by /usr/bin/time -v.
 
 Prints the medians side by side with the goals: zentra within 1.3 times the
@@ -44,20 +45,25 @@ def start_xvfb():
     return server, ":" + number
 
 
-def run_once(program, env, workdir):
+def run_once(program, watcher, env, workdir):
     """Launches program once; returns (milliseconds to mapped, peak RSS in KiB)."""
     with tempfile.NamedTemporaryFile(mode="r", suffix=".time") as report:
+        watch = subprocess.Popen([watcher], env=env, stdout=subprocess.PIPE, text=True)
+        if watch.stdout.readline().strip() != "ready":
+            watch.kill()
+            raise RuntimeError("zentra_map_watch did not start")
         start = time.monotonic_ns()
         process = subprocess.Popen(["/usr/bin/time", "-v", "-o", report.name, program],
-                                   env=env, cwd=workdir, stdout=subprocess.PIPE,
-                                   stderr=subprocess.DEVNULL, text=True)
+                                   env=env, cwd=workdir, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
         mapped_ns = None
-        for line in process.stdout:
+        for line in watch.stdout:
             match = re.match(r"mapped (\d+)", line)
             if match:
                 mapped_ns = int(match.group(1))
+        watch.wait(timeout=60)
         if process.wait(timeout=60) != 0 or mapped_ns is None:
-            raise RuntimeError(f"{program} did not report a mapped window")
+            raise RuntimeError(f"{program} did not map a window and close normally")
         peak = re.search(r"Maximum resident set size \(kbytes\): (\d+)", report.read())
         return (mapped_ns - start) / 1e6, int(peak.group(1))
 
@@ -75,7 +81,8 @@ def main():
         "bare window": os.path.abspath(
             os.path.join(args.build, "bench", "startup", "zentra_bare_window")),
     }
-    for path in programs.values():
+    watcher = os.path.abspath(os.path.join(args.build, "bench", "startup", "zentra_map_watch"))
+    for path in [*programs.values(), watcher]:
         if not os.access(path, os.X_OK):
             sys.exit(f"not built: {path}")
     if not shutil.which("Xvfb") or not os.access("/usr/bin/time", os.X_OK):
@@ -86,7 +93,7 @@ def main():
     try:
         runtime = os.path.join(scratch.name, "runtime")
         os.mkdir(runtime, 0o700)
-        env = dict(os.environ, DISPLAY=display, ZENTRA_STARTUP_PROBE="1",
+        env = dict(os.environ, DISPLAY=display,
                    XDG_RUNTIME_DIR=runtime,
                    XDG_CONFIG_HOME=os.path.join(scratch.name, "config"))
         env.pop("QT_QPA_PLATFORM", None)
@@ -94,10 +101,10 @@ def main():
         results = {name: ([], []) for name in programs}
         # One unmeasured run each fills the disk cache and writes zentra's settings.
         for program in programs.values():
-            run_once(program, env, scratch.name)
+            run_once(program, watcher, env, scratch.name)
         for _ in range(args.runs):
             for name, program in programs.items():
-                ms, kib = run_once(program, env, scratch.name)
+                ms, kib = run_once(program, watcher, env, scratch.name)
                 results[name][0].append(ms)
                 results[name][1].append(kib)
     finally:

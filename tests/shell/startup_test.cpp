@@ -79,7 +79,6 @@ struct ProgramRun {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        env.remove(QStringLiteral("ZENTRA_STARTUP_PROBE"));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work.path());
         process.setProgram(QStringLiteral(ZENTRA_PROGRAM));
