@@ -55,17 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The depreciation fractions stay within 0..1: the whole cost once the life is
 // over, and at once for a double-declining rate of 100% or more.
-class DepreciationBounds : public ::testing::TestWithParam<KeysCase> {};
-
-TEST_P(DepreciationBounds, StaysAFraction) {
-    CalculatorState s = financialState();
-    RecordingView v;
-    press(s, v, GetParam().keys);
-    EXPECT_EQ(v.display, GetParam().display);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Financial, DepreciationBounds,
+    DepreciationBounds, FinancialOperator,
     ::testing::Values(KeysCase{"StraightLinePastTheLife", "5 sin 7 =", "1.000000000"},
                       KeysCase{"StraightLineBeforeTheStart", "5 sin 2 +/- =", "0.000000000"},
                       KeysCase{"SumOfYearsJustPastTheLife", "5 tan 7 =", "1.000000000"},
