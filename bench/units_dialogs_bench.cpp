@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "big_property.h"
-#include "units/convert_dialog_model.h"
-#include "units/dialog_test_support.h"
-#include "units/properties_dialog_model.h"
+#include "dialogs/convert_dialog_model.h"
+#include "dialogs/properties_dialog_model.h"
+#include "support/dialog_test_support.h"
 
 namespace {
 

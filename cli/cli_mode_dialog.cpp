@@ -1,5 +1,5 @@
 #include "cli/cli_view.h"
-#include "engine/mode_answer.h"
+#include "cli/mode_answer.h"
 
 namespace zentra::cli {
 

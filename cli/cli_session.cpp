@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "base/memory_settings_store.h"
+#include "base/runtime_problem.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
 #include "engine/dispatch.h"
 #include "engine/key_labels.h"
 #include "engine/key_names.h"
-#include "engine/memory_settings_store.h"
 #include "engine/saved_state.h"
-#include "shell/platform/host_dispatch.h"
-#include "shell/platform/qsettings_store.h"
-#include "shell/platform/system_facts.h"
+#include "platform/host_dispatch.h"
+#include "platform/qsettings_store.h"
+#include "platform/system_facts.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
-#include "units/runtime_problem.h"
 
 namespace zentra::cli {
 namespace {

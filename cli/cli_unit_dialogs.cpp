@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/cli_view.h"
-#include "units/convert_dialog_model.h"
-#include "units/dialog_view.h"
-#include "units/properties_dialog_model.h"
+#include "dialogs/convert_dialog_model.h"
+#include "dialogs/dialog_view.h"
+#include "dialogs/properties_dialog_model.h"
 
 namespace zentra::cli {
 namespace {

@@ -2,8 +2,6 @@
 
 #include <iostream>
 
-#include "engine/key_layout.h"
-
 namespace zentra::cli {
 
 std::optional<Token> DialogAnswers::next() {
@@ -26,9 +24,7 @@ std::vector<Token> DialogAnswers::takeConsumed() {
     return taken;
 }
 
-CliView::CliView(DialogAnswers& answers) : answers_(answers) {
-    for (const KeyPlace& key : kKeypad) labels[key.id] = std::string(key.caption);
-}
+CliView::CliView(DialogAnswers& answers) : answers_(answers) {}
 
 void CliView::setKeyLabel(CommandId key, std::string_view caption) {
     labels[key] = std::string(caption);

@@ -22,3 +22,12 @@ function(zentra_sources out dir)
   file(GLOB _srcs CONFIGURE_DEPENDS "${dir}/*.cpp")
   set(${out} ${_srcs} PARENT_SCOPE)
 endfunction()
+
+# A library of one folder: its sources, the project root as include directory
+# (headers are named by folder, "units/prp_file.h") and the libraries below it.
+function(zentra_library name)
+  zentra_sources(_srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  add_library(${name} STATIC ${_srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARGN} zentra_sanitizers PRIVATE zentra_warnings)
+endfunction()

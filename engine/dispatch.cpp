@@ -1,12 +1,12 @@
 #include "engine/dispatch.h"
 
+#include "base/message_texts.h"
 #include "engine/command_id.h"
 #include "engine/display_format.h"
 #include "engine/entry.h"
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
-#include "units/message_texts.h"
 
 namespace zentra {
 namespace {

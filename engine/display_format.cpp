@@ -3,10 +3,10 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/display_errors.h"
+#include "base/display_errors.h"
+#include "base/number_text.h"
 #include "engine/key_labels.h"
 #include "engine/number_bases.h"
-#include "units/number_text.h"
 
 namespace zentra {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/display_errors.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
-#include "engine/display_errors.h"
 
 namespace zentra {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "base/display_errors.h"
 #include "engine/command_id.h"
 #include "engine/dispatch.h"
-#include "engine/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/factorial.h"
 #include "engine/key_labels.h"

@@ -3,11 +3,11 @@
 #include <climits>
 #include <cmath>
 
+#include "base/message_texts.h"
+#include "base/number_text.h"
 #include "engine/display_format.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
-#include "units/message_texts.h"
-#include "units/number_text.h"
 
 namespace zentra {
 namespace {

@@ -7,9 +7,9 @@
 #include <array>
 #include <string>
 
+#include "base/key_glyphs.h"
 #include "engine/command_id.h"
 #include "engine/evaluation.h"
-#include "engine/key_glyphs.h"
 
 namespace zentra {
 namespace {
@@ -80,6 +80,66 @@ const ModeCaption kModeCaptions[] = {
     {Id::CmdPoint,      {kKeep,   "",    "",    "",    kKeep,   kKeep},   kNoGlyph},
 };
 // clang-format on
+
+// Every key as the keypad starts: its caption, the glyph that replaces it when
+// the button font is loaded, and its font. A key with a glyph but no button
+// font shows its text in the key font.
+struct StartCaption {
+    Id key;
+    const char* text;
+    const char* glyph;
+    KeyFont font;
+};
+
+// clang-format off
+const StartCaption kStartCaptions[] = {
+    {Id::CmdShift, "shift", nullptr, KeyFont::Glyph},
+    {Id::CmdCopy, "copy", nullptr, KeyFont::Glyph},
+    {Id::CmdPaste, "paste", nullptr, KeyFont::Glyph},
+    {Id::CmdUnit, "unit", nullptr, KeyFont::Glyph},
+    {Id::CmdMode, "mode", nullptr, KeyFont::Glyph},
+    {Id::CmdHelp, "Help", nullptr, KeyFont::Glyph},
+    {Id::CmdReciprocal, "1/X", nullptr, KeyFont::Glyph},
+    {Id::CmdSqrt, "sqrt", nullptr, KeyFont::Glyph},
+    {Id::CmdSqr, "sqr", nullptr, KeyFont::Glyph},
+    {Id::CmdLog, "log", nullptr, KeyFont::Glyph},
+    {Id::CmdLn, "ln", nullptr, KeyFont::Glyph},
+    {Id::CmdPow, "Pow", nullptr, KeyFont::Glyph},
+    {Id::CmdConst, "const", nullptr, KeyFont::Glyph},
+    {Id::CmdDeg, "deg", nullptr, KeyFont::Glyph},
+    {Id::CmdHyp, "hyp", nullptr, KeyFont::Glyph},
+    {Id::CmdSin, "sin", nullptr, KeyFont::Glyph},
+    {Id::CmdCos, "cos", nullptr, KeyFont::Glyph},
+    {Id::CmdTan, "tan", nullptr, KeyFont::Glyph},
+    {Id::CmdChangeSign, "+/-", nullptr, KeyFont::Glyph},
+    {Id::CmdBackspace, "<", nullptr, KeyFont::Glyph},
+    {Id::CmdOpenBracket, "(...", nullptr, KeyFont::Glyph},
+    {Id::CmdCloseBracket, "...)", nullptr, KeyFont::Glyph},
+    {Id::CmdMemoryIn, "Min", nullptr, KeyFont::Glyph},
+    {Id::CmdMemoryRecall, "MR", nullptr, KeyFont::Glyph},
+    {Id::Cmd7, "7", nullptr, KeyFont::Key},
+    {Id::Cmd8, "8", nullptr, KeyFont::Key},
+    {Id::Cmd9, "9", nullptr, KeyFont::Key},
+    {Id::CmdClear, "C", nullptr, KeyFont::Key},
+    {Id::CmdAllClear, "AC", nullptr, KeyFont::Key},
+    {Id::Cmd4, "4", nullptr, KeyFont::Key},
+    {Id::Cmd5, "5", nullptr, KeyFont::Key},
+    {Id::Cmd6, "6", nullptr, KeyFont::Key},
+    {Id::CmdMultiply, "X", kMultiplyGlyph.glyph, KeyFont::Glyph},
+    {Id::CmdDivide, "/", kDivideGlyph.glyph, KeyFont::Glyph},
+    {Id::Cmd1, "1", nullptr, KeyFont::Key},
+    {Id::Cmd2, "2", nullptr, KeyFont::Key},
+    {Id::Cmd3, "3", nullptr, KeyFont::Key},
+    {Id::CmdAdd, "+", kAddGlyph.glyph, KeyFont::Glyph},
+    {Id::CmdSubtract, "-", kSubtractGlyph.glyph, KeyFont::Glyph},
+    {Id::Cmd0, "0", nullptr, KeyFont::Key},
+    {Id::CmdPoint, ".", kPointGlyph.glyph, KeyFont::Glyph},
+    {Id::CmdExp, "EXP", nullptr, KeyFont::Glyph},
+    {Id::CmdEquals, "=", nullptr, KeyFont::Key},
+    {Id::CmdMemoryAdd, "M+", nullptr, KeyFont::Glyph},
+};
+// clang-format on
+static_assert(std::size(kStartCaptions) == kKeyCount);
 
 constexpr const char* kTitleSuffix[kModeCount] = {"",       " [Bin]",   " [Oct]",
                                                   " [Hex]", " [Stats]", " [Fin]"};
@@ -176,6 +236,14 @@ void setScientificCaptions(CalculatorState& state, CalculatorView& view) {
 }
 
 }  // namespace
+
+void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
+    for (const StartCaption& c : kStartCaptions) {
+        const bool glyph = state.buttonFontLoaded && c.glyph;
+        view.setKeyFont(c.key, c.glyph && !glyph ? KeyFont::Key : c.font);
+        view.setKeyLabel(c.key, glyph ? c.glyph : c.text);
+    }
+}
 
 void applyModeLayout(CalculatorState& state, CalculatorView& view) {
     state.shift = false;

@@ -6,6 +6,12 @@
 
 namespace zentra {
 
+inline constexpr int kKeyCount = 44;
+
+// Before the first mode layout: every key's caption and font as the keypad
+// starts, the operators' glyphs when the button font is loaded.
+void applyStartCaptions(const CalculatorState& state, CalculatorView& view);
+
 // After a change of mode: clears the latches, sets every mode caption and the
 // title, then updateKeyLabels.
 void applyModeLayout(CalculatorState& state, CalculatorView& view);

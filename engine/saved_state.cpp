@@ -2,10 +2,10 @@
 
 #include <type_traits>
 
+#include "base/number_text.h"
 #include "engine/display_format.h"
 #include "engine/key_labels.h"
 #include "engine/saved_fields.h"
-#include "units/number_text.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -70,7 +70,8 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
     state = record.state;
     appearance = record.appearance;
     if (Property* property = angleProperty(database)) {
-        if (Unit* unit = findUnit(*database, *property, *record.angle, true)) property->currentUnit = unit;
+        if (Unit* unit = findUnit(*database, *property, *record.angle, true))
+            property->currentUnit = unit;
     }
 
     // Not saved: every start begins with these.
@@ -89,6 +90,7 @@ std::string readSavedDisplay(SettingsStore& store) {
 
 void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store) {
     view.setDisplayText(readSavedDisplay(store));
+    applyStartCaptions(state, view);
     applyModeLayout(state, view);
 }
 

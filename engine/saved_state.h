@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/settings_store.h"
 #include "engine/appearance_settings.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
-#include "engine/settings_store.h"
 
 namespace zentra {
 

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/display_errors.h"
 #include "engine/angle_units.h"
-#include "engine/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/dms_text.h"
 #include "engine/entry.h"

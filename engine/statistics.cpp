@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/display_errors.h"
+#include "base/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"

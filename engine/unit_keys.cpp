@@ -1,10 +1,10 @@
+#include "dialogs/convert_dialog_model.h"
+#include "dialogs/properties_dialog_model.h"
 #include "engine/display_format.h"
 #include "engine/entry.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
 #include "engine/number_bases.h"
-#include "units/convert_dialog_model.h"
-#include "units/properties_dialog_model.h"
 #include "units/property_database.h"
 
 namespace zentra {

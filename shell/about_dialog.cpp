@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "engine/key_labels.h"
-#include "engine/system_info_text.h"
+#include "platform/system_info_text.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "zentra_version.h"
 

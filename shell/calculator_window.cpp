@@ -14,15 +14,17 @@
 #include <QSocketNotifier>
 #include <climits>
 
+#include "base/key_glyphs.h"
+#include "base/message_texts.h"
+#include "base/settings_store.h"
 #include "engine/dispatch.h"
 #include "engine/display_format.h"
 #include "engine/financial.h"
-#include "engine/key_glyphs.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
 #include "engine/mode_dialog.h"
 #include "engine/saved_state.h"
-#include "engine/settings_store.h"
+#include "platform/host_dispatch.h"
 #include "shell/about_dialog.h"
 #include "shell/accelerators.h"
 #include "shell/appearance.h"
@@ -31,9 +33,7 @@
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/units_dialogs.h"
 #include "shell/help_window.h"
-#include "shell/platform/host_dispatch.h"
 #include "shell/power_off.h"
-#include "units/message_texts.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -146,10 +146,10 @@ void CalculatorWindow::createControls() {
 
     for (std::size_t i = 0; i < kKeypad.size(); ++i) {
         const KeyPlace& place = kKeypad[i];
-        auto* button = new QPushButton(fromLatin1(place.caption), this);
+        // The engine gives the caption when the state is restored.
+        auto* button = new QPushButton(this);
         button->setGeometry(units.map(place.x, place.y, place.width, place.height));
         button->setAutoDefault(false);
-        button->setAccessibleName(fromLatin1(place.caption));
         button->installEventFilter(this);
         const CommandId id = place.id;
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(commandWord(id)); });
@@ -374,8 +374,11 @@ void CalculatorWindow::setKeyLabel(CommandId id, std::string_view caption) {
 }
 
 void CalculatorWindow::setKeyFont(CommandId id, KeyFont font) {
-    if (QPushButton* button = key(id))
-        button->setFont(font == KeyFont::Glyph ? glyphFont_ : keyFont_);
+    for (std::size_t i = 0; i < kKeypad.size(); ++i) {
+        if (kKeypad[i].id != id) continue;
+        keyFonts_[i] = font;
+        keys_[i]->setFont(font == KeyFont::Glyph ? glyphFont_ : keyFont_);
+    }
 }
 
 void CalculatorWindow::setTitle(std::string_view title) {
@@ -406,27 +409,9 @@ void CalculatorWindow::createAppearanceObjects() {
 
 void CalculatorWindow::applyControlFonts() {
     display_->setFont(displayFont_);
-    for (std::size_t i = 0; i < kKeypad.size(); ++i) keys_[i]->setFont(glyphFont_);
-    for (const CommandId id :
-         {CommandId::Cmd1, CommandId::Cmd2, CommandId::Cmd3, CommandId::Cmd4, CommandId::Cmd5,
-          CommandId::Cmd6, CommandId::Cmd7, CommandId::Cmd8, CommandId::Cmd9, CommandId::Cmd0,
-          CommandId::CmdClear, CommandId::CmdAllClear, CommandId::CmdEquals})
-        setKeyFont(id, KeyFont::Key);
-    const struct {
-        CommandId id;
-        const char* glyph;
-    } operators[] = {{CommandId::CmdPoint, kPointGlyph.glyph},
-                     {CommandId::CmdAdd, kAddGlyph.glyph},
-                     {CommandId::CmdSubtract, kSubtractGlyph.glyph},
-                     {CommandId::CmdMultiply, kMultiplyGlyph.glyph},
-                     {CommandId::CmdDivide, kDivideGlyph.glyph}};
-    for (const auto& op : operators) {
-        if (state_.buttonFontLoaded) {
-            setKeyLabel(op.id, op.glyph);
-        } else {
-            setKeyFont(op.id, KeyFont::Key);
-        }
-    }
+    // Each key keeps the font the engine last chose for it.
+    for (std::size_t i = 0; i < kKeypad.size(); ++i)
+        keys_[i]->setFont(keyFonts_[i] == KeyFont::Glyph ? glyphFont_ : keyFont_);
 }
 
 void CalculatorWindow::applyAppearance(const CalculatorState& state) {

@@ -9,12 +9,12 @@
 #include <array>
 #include <cstdint>
 
+#include "base/runtime_problem.h"
 #include "engine/appearance_settings.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
-#include "engine/key_layout.h"
 #include "shell/help_window.h"
-#include "units/runtime_problem.h"
+#include "shell/key_layout.h"
 
 class QLineEdit;
 class QMenu;
@@ -116,6 +116,7 @@ private:
 
     QLineEdit* display_ = nullptr;
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
+    std::array<KeyFont, kKeyCount> keyFonts_{};
     QFont displayFont_, keyFont_, glyphFont_;
     QPointer<HelpWindow> help_;
     PowerOff* powerOff_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "shell/platform/system_facts.h"
+#include "platform/system_facts.h"
 
 namespace zentra {
 

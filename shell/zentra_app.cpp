@@ -15,14 +15,14 @@
 #include <csignal>
 #include <cstdio>
 
+#include "base/runtime_problem.h"
+#include "platform/host_dispatch.h"
+#include "platform/qsettings_store.h"
+#include "platform/system_facts.h"
 #include "shell/calculator_window.h"
-#include "shell/platform/host_dispatch.h"
-#include "shell/platform/qsettings_store.h"
-#include "shell/platform/system_facts.h"
 #include "shell/single_instance.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
-#include "units/runtime_problem.h"
 #include "zentra_version.h"
 
 namespace zentra {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <ctime>
 
-#include "units/runtime_problem.h"
+#include "base/runtime_problem.h"
 
 namespace zentra {
 namespace {

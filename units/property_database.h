@@ -14,7 +14,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "units/runtime_problem.h"
+#include "base/runtime_problem.h"
 
 namespace zentra {
 

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "units/number_text.h"
+#include "base/number_text.h"
 
 namespace zentra {
 namespace {

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "units/message_texts.h"
+#include "base/message_texts.h"
+#include "base/safe_file_write.h"
 #include "units/property_database.h"
-#include "units/safe_file_write.h"
 
 namespace zentra {
 

@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <map>
 
+#include "dialogs/dialog_view.h"
 #include "shell/dialogs/dialog_layout.h"
-#include "units/dialog_view.h"
 
 class QComboBox;
 

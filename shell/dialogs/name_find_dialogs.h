@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-#include "units/find_dialog_model.h"
-#include "units/name_dialog_model.h"
+#include "dialogs/find_dialog_model.h"
+#include "dialogs/name_dialog_model.h"
 
 class QLineEdit;
 

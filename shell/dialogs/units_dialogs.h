@@ -3,9 +3,9 @@
 // unit key and the const key, laid out from their templates and driven by
 // their models.
 
+#include "dialogs/convert_dialog_model.h"
+#include "dialogs/properties_dialog_model.h"
 #include "shell/dialogs/model_dialog.h"
-#include "units/convert_dialog_model.h"
-#include "units/properties_dialog_model.h"
 
 namespace zentra {
 

@@ -22,13 +22,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/runtime_problem.h"
+#include "dialogs/convert_dialog_model.h"
 #include "engine/dispatch.h"
 #include "engine/financial.h"
 #include "engine/mode_dialog.h"
 #include "support/recording_view.h"
-#include "units/convert_dialog_model.h"
 #include "units/property_database.h"
-#include "units/runtime_problem.h"
 
 namespace zentra::testing {
 namespace {

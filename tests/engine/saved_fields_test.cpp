@@ -4,7 +4,7 @@
 #include <set>
 #include <type_traits>
 
-#include "engine/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "engine/saved_fields.h"
 #include "engine/saved_state.h"
 #include "units/property_database.h"

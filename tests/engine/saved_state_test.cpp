@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/memory_settings_store.h"
+#include "base/memory_settings_store.h"
 #include "engine/saved_state.h"
 #include "support/recording_view.h"
 #include "units/property_database.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "base/number_text.h"
 #include "engine/dms_text.h"
 #include "engine/factorial.h"
 #include "support/recording_view.h"
-#include "units/number_text.h"
 #include "units/property_database.h"
 
 namespace zentra::testing {

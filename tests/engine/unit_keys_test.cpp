@@ -5,10 +5,10 @@
 
 #include <functional>
 
+#include "dialogs/convert_dialog_model.h"
+#include "dialogs/properties_dialog_model.h"
+#include "support/dialog_test_support.h"
 #include "support/recording_view.h"
-#include "units/convert_dialog_model.h"
-#include "units/dialog_test_support.h"
-#include "units/properties_dialog_model.h"
 #include "units/property_database.h"
 
 namespace zentra {

@@ -16,7 +16,7 @@
 #include <random>
 
 #include "engine/saved_state.h"
-#include "shell/platform/qsettings_store.h"
+#include "platform/qsettings_store.h"
 #include "support/recording_view.h"
 #include "units/property_database.h"
 

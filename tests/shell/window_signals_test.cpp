@@ -7,10 +7,10 @@
 #include <unistd.h>
 #include <QAbstractButton>
 
+#include "base/runtime_problem.h"
 #include "modal_test_support.h"
+#include "platform/host_dispatch.h"
 #include "shell/dialogs/mode_dialog.h"
-#include "shell/platform/host_dispatch.h"
-#include "units/runtime_problem.h"
 #include "window_test_support.h"
 
 namespace zentra::testing {

@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "engine/key_names.h"
+#include "platform/qsettings_store.h"
 #include "shell/calculator_window.h"
-#include "shell/platform/qsettings_store.h"
 #include "units/property_database.h"
 
 namespace zentra::testing {

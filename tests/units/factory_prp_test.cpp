@@ -6,9 +6,9 @@
 #include <numbers>
 #include <string>
 
-#include "units/number_text.h"
+#include "base/number_text.h"
+#include "support/units_test_support.h"
 #include "units/prp_file.h"
-#include "units_test_support.h"
 
 namespace zentra {
 namespace {

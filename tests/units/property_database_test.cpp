@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "units/runtime_problem.h"
-#include "units_test_support.h"
+#include "base/runtime_problem.h"
+#include "support/units_test_support.h"
 
 namespace zentra {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "units_test_support.h"
+#include "support/units_test_support.h"
 
 namespace zentra {
 namespace {

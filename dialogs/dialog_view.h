@@ -1,0 +1,158 @@
+#pragma once
+// The units dialogs (Convert, Properties, Name, Find) as platform-free models.
+// A model holds every step of its dialog; a host (the Qt window, zentra-cli, the
+// tests) shows the controls through DialogView and reports the user's actions to
+// the model's handlers. Controls are named by their ids in the dialog layouts.
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/select_string.h"
+
+namespace zentra {
+
+using ControlId = int;
+
+inline constexpr ControlId kIdOk = 1;
+inline constexpr ControlId kIdCancel = 2;
+
+class NameDialogModel;
+class FindDialogModel;
+
+class DialogView {
+public:
+    virtual ~DialogView() = default;
+
+    virtual void setTitle(std::string_view title) = 0;
+
+    // Drop-down lists, kept sorted (lessIgnoringCase, sortedInsertIndex).
+    virtual void clearList(ControlId list) = 0;
+    virtual void addListItem(ControlId list, std::string_view text) = 0;
+    // The same as adding each name in turn, for filling a list with a whole
+    // database list: a property may have many thousands of units.
+    virtual void addListItems(ControlId list, const std::vector<std::string_view>& names) = 0;
+    // Selects the entry selectStringIndex picks; no match leaves the selection.
+    virtual void selectListString(ControlId list, std::string_view text) = 0;
+    virtual void selectFirstListItem(ControlId list) = 0;
+    virtual std::optional<std::string> selectedListText(ControlId list) = 0;
+
+    virtual void setEnabled(ControlId control, bool enabled) = 0;
+    virtual void setVisible(ControlId control, bool visible) = 0;
+    // Edit texts and group-box captions.
+    virtual void setText(ControlId control, std::string_view text) = 0;
+    virtual std::string text(ControlId control) = 0;
+    virtual void setFocus(ControlId control) = 0;
+
+    // The application's message box (OK, application title as caption).
+    virtual void showMessage(std::string_view text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(std::string_view text, std::string_view caption) = 0;
+
+    // Sub-dialogs. On OK the host passes the typed text to the model's accept
+    // and returns true; Cancel returns false.
+    virtual bool runNameDialog(NameDialogModel& model) = 0;
+    virtual bool runFindDialog(FindDialogModel& model) = 0;
+
+    // The properties-file dialogs: the chosen path, none when cancelled.
+    virtual std::optional<std::string> chooseSaveFile() = 0;
+    virtual std::optional<std::string> chooseLoadFile() = 0;
+};
+
+// The names of a database list (properties, units or constants), in its order,
+// for addListItems.
+template <class Records>
+std::vector<std::string_view> namesOf(const Records& records) {
+    std::vector<std::string_view> names;
+    names.reserve(records.size());
+    for (const auto& record : records) names.emplace_back(record.name);
+    return names;
+}
+
+// The handlers a host calls. Changes the model makes itself (selecting a name,
+// writing a field) must not come back as user actions: hosts report only what
+// the user did. A runtime problem inside a handler has already been shown when
+// it arrives here; it abandons that handler and the dialog stays open.
+class DialogModel {
+public:
+    virtual ~DialogModel() = default;
+
+    void initialise(DialogView& view);
+    // The user chose an entry of a list.
+    void selectionChanged(DialogView& view, ControlId list);
+    // A button other than OK and Cancel.
+    void clicked(DialogView& view, ControlId button);
+    // An edit lost the focus.
+    void fieldLeft(DialogView& view, ControlId edit);
+    // OK; true ends the dialog. Cancel needs no call: it ends the dialog untouched.
+    bool accept(DialogView& view);
+
+protected:
+    DialogView& view() { return *view_; }
+
+    virtual void onInitialise() = 0;
+    virtual void onSelectionChanged(ControlId) {}
+    virtual void onClicked(ControlId) {}
+    virtual void onFieldLeft(ControlId) {}
+    virtual bool onAccept() { return true; }
+
+private:
+    template <class Handler>
+    bool guarded(DialogView& view, Handler handler);
+
+    DialogView* view_ = nullptr;
+};
+
+// A DialogView that only keeps the state of its controls, for hosts without
+// real controls (zentra-cli) and for the tests. Messages, questions,
+// sub-dialogs and file choices are left to the deriving host.
+class ControlStateView : public DialogView {
+public:
+    std::string title;
+    std::map<ControlId, SortedList> lists;
+    std::map<ControlId, std::string> texts;
+    std::set<ControlId> disabled;
+    std::set<ControlId> hidden;
+    std::optional<ControlId> focus;
+
+    void setTitle(std::string_view text) override { title = std::string(text); }
+    void clearList(ControlId list) override { lists[list].clear(); }
+    void addListItem(ControlId list, std::string_view text) override { lists[list].add(text); }
+    void addListItems(ControlId list, const std::vector<std::string_view>& names) override {
+        lists[list].addAll(names);
+    }
+    void selectListString(ControlId list, std::string_view text) override {
+        lists[list].selectString(text);
+    }
+    void selectFirstListItem(ControlId list) override { lists[list].selectIndex(0); }
+    std::optional<std::string> selectedListText(ControlId list) override {
+        return lists[list].selectedText();
+    }
+    void setEnabled(ControlId control, bool enabled) override {
+        if (enabled) {
+            disabled.erase(control);
+        } else {
+            disabled.insert(control);
+        }
+    }
+    void setVisible(ControlId control, bool visible) override {
+        if (visible) {
+            hidden.erase(control);
+        } else {
+            hidden.insert(control);
+        }
+    }
+    void setText(ControlId control, std::string_view text) override {
+        texts[control] = std::string(text);
+    }
+    std::string text(ControlId control) override { return texts[control]; }
+    void setFocus(ControlId control) override { focus = control; }
+
+    bool isEnabled(ControlId control) const { return !disabled.contains(control); }
+    bool isVisible(ControlId control) const { return !hidden.contains(control); }
+};
+
+}  // namespace zentra
