@@ -1,6 +1,7 @@
 # Warnings and sanitizers as interface targets, linked into every target.
 add_library(zentra_warnings INTERFACE)
-target_compile_options(zentra_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow)
+target_compile_options(zentra_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   # GCC 12 reports std::string concatenation at -O2 as overlapping memcpy
   # (GCC bug 105651); the warning says nothing about our code.

@@ -36,7 +36,8 @@ void applyKeys(std::uint32_t& state, std::string& line) {
     for (std::size_t i = 0; i < line.size() && i < kMaxScrambled && !endsWalk(line[i]); ++i) {
         const auto key = static_cast<unsigned>(nextScrambleKey(state));
         const auto byte = static_cast<unsigned char>(line[i]);
-        line[i] = static_cast<char>(static_cast<unsigned char>(byte + Sign * key));
+        line[i] =
+            static_cast<char>(static_cast<unsigned char>(byte + static_cast<unsigned>(Sign) * key));
     }
 }
 

@@ -21,7 +21,8 @@ QRect DialogUnits::map(int left, int top, int width, int height) const {
 DialogUnits dialogUnitsOf(const QFont& font) {
     const QFontMetricsF metrics(font);
     const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const double average = metrics.horizontalAdvance(alphabet) / alphabet.size();
+    const double average =
+        metrics.horizontalAdvance(alphabet) / static_cast<double>(alphabet.size());
     return {average / 4.0, metrics.height() / 8.0};
 }
 

@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QFontMetricsF metrics(QFont(QStringLiteral("Arial"), 9));
     const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const double ux = metrics.horizontalAdvance(alphabet) / alphabet.size() / 4.0;
+    const double ux =
+        metrics.horizontalAdvance(alphabet) / static_cast<double>(alphabet.size()) / 4.0;
     const double uy = metrics.height() / 8.0;
     const auto map = [&](int x, int y, int w, int h) {
         return QRect(qRound(x * ux), qRound(y * uy), qRound(w * ux), qRound(h * uy));
