@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/saved_state.h"
-
 namespace zentra::cli {
 namespace {
 
@@ -25,11 +23,12 @@ std::string escaped(std::string_view text) {
 
 }  // namespace
 
-void writeDump(std::ostream& out, const CalculatorState& state, const CliView& view) {
+void writeDump(std::ostream& out, const Calculator& calculator, const CliView& view) {
+    const CalculatorState& state = calculator.state();
     auto line = [&out](const std::string& key, std::string_view value) {
         out << key << '=' << escaped(value) << '\n';
     };
-    for (const auto& [key, value] : dumpedKeys(state, view.display)) line(key, value);
+    for (const auto& [key, value] : calculator.dumpedKeys(view.display)) line(key, value);
     // Not saved: the latches, the title and the captions.
     line("Shift", state.shift ? "1" : "0");
     line("Hyp", state.hyp ? "1" : "0");

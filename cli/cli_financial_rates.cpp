@@ -1,5 +1,5 @@
 #include "cli/cli_view.h"
-#include "engine/financial.h"
+#include "dialogs/financial_rates.h"
 
 namespace zentra::cli {
 

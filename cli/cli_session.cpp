@@ -11,10 +11,7 @@
 #include "base/runtime_problem.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
-#include "engine/dispatch.h"
-#include "engine/key_labels.h"
-#include "engine/key_names.h"
-#include "engine/saved_state.h"
+#include "engine/calculator.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_facts.h"
@@ -49,30 +46,20 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         const HostCallScope output;  // a look-up may fail while the engine computes
         err << message << '\n';
     };
-    const RuntimeProblemPresenter& presenter = database.presentProblem;
-    installFloatingPointHook();
-
+    FloatingPointGuard guard(database.presentProblem);
+    Calculator calculator(database, guard);
     if (options.prpPath && !canRead(*options.prpPath)) {
         err << kCannotReadText << ": " << *options.prpPath << '\n';
         return kExitFileError;
     }
-    dispatchGuarded(presenter, [&] {
-        if (options.prpPath) {
-            addBuiltInContent(database);
-            loadDatabase(database, *options.prpPath, messageToStderr, kernelVersion());
-        } else {
-            initDatabase(database, dataDirectories(), messageToStderr, kernelVersion());
-        }
-    });
+    DatabaseSource source{dataDirectories(), std::nullopt, kernelVersion()};
+    if (options.prpPath) source.file = *options.prpPath;
+    calculator.loadDatabase(source, messageToStderr);
 
     TokenStream tokens =
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens);
     CliView view(answers);
-    CalculatorState state;
-    state.database = &database;
-    AppearanceSettings appearance;
-
     // Without a state file the calculator starts as on a first start.
     std::unique_ptr<QSettings> settings;
     MemorySettingsStore firstStart;
@@ -83,15 +70,12 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         fileStore = std::make_unique<QSettingsStore>(*settings);
     }
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
-    restoreSavedState(state, appearance, store, &database);
-    restoreDisplayAndLayout(state, view, store);
-
+    calculator.restore(store, view);
     try {
         while (auto token = tokens.next()) {
             view.beeped = false;
-            for (std::uint32_t word : keysOfToken(*token, state.numberBase))
-                dispatchEngine(view, presenter,
-                               [&](CalculatorView& host) { handleCommand(state, host, word); });
+            for (std::uint32_t word : keysOfToken(*token, calculator.state().numberBase))
+                calculator.press(view, word);
             auto traceLine = [&](const Token& t) {
                 out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
                     << '\n';
@@ -117,16 +101,16 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         status = kExitFileError;
     }
     if (fileStore) {
-        saveState(state, appearance, view.display, *fileStore, &database);
+        calculator.save(*fileStore, view.display);
         if (!fileStore->sync()) {
             err << "zentra-cli: could not write " << *options.statePath << '\n';
             status = kExitFileError;
         }
     }
     // A signal sent during the save or while waiting for input.
-    reportPendingFloatingPointSignal(presenter);
+    guard.reportPendingSignal();
     if (options.dump) {
-        writeDump(out, state, view);
+        writeDump(out, calculator, view);
     } else if (!options.interactive) {
         out << latin1ToUtf8(view.display) << '\n';
     }

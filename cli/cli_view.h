@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "cli/token_stream.h"
-#include "engine/calculator_view.h"
-#include "engine/key_labels.h"
+#include "engine/calculator.h"
 
 namespace zentra::cli {
 

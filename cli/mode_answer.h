@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/mode_dialog.h"
+#include "dialogs/mode_settings.h"
 
 namespace zentra {
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "base/number_modes.h"
+
 namespace zentra {
 
 struct Property;
@@ -14,17 +16,6 @@ struct PropertyDatabase;
 // The numbers of these enumerations are saved and must not change. Stored
 // values outside the listed ones are kept as they are (the underlying type is int).
 enum class CalcStatus : int { Ready = 0, Entering = 1, Error = 2 };
-
-enum class NumberBase : int {
-    Decimal = 0,
-    Binary = 1,
-    Octal = 2,
-    Hexadecimal = 3,
-    Statistics = 4,
-    Financial = 5,
-};
-
-enum class DisplayType : int { Normal = 0, Fixed = 1, Scientific = 2, Financial = 3 };
 
 // Binary operations waiting for their right operand. Any other number behaves
 // as OpEquals.

@@ -4,6 +4,7 @@
 // Texts are bytes with Latin-1 meaning (the degree sign is byte 0xBA).
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,12 +22,15 @@ struct FinancialRates;
 
 enum class KeyFont { Key, Glyph };
 
+// The characters of the display text the engine reads back: the longest
+// formatted value.
+inline constexpr std::size_t kDisplayReadLimit = 25;
+
 class CalculatorView {
 public:
     virtual ~CalculatorView() = default;
 
-    // The display's text. The engine reads at most 25 characters of it, the
-    // longest formatted value.
+    // The display's text. The engine reads at most kDisplayReadLimit characters of it.
     virtual std::string getDisplayText() = 0;
     virtual void setDisplayText(std::string_view text) = 0;
 

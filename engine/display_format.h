@@ -13,9 +13,9 @@ namespace zentra {
 
 inline constexpr std::size_t kFormattedLimit = 25;  // characters of a formatted value
 inline constexpr std::size_t kEntryLimit = 22;      // characters of a typed entry
-// Characters read back: every formatted value reads back whole, so that
-// 1.000000000000000000E+020 keeps its last exponent digit.
-inline constexpr std::size_t kDisplayReadLimit = kFormattedLimit;
+// Every formatted value reads back whole, so that 1.000000000000000000E+020
+// keeps its last exponent digit.
+static_assert(kDisplayReadLimit == kFormattedLimit);
 
 // The display text as the engine reads it: at most kDisplayReadLimit characters.
 std::string readDisplayText(CalculatorView& view);

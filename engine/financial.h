@@ -1,49 +1,10 @@
 #pragma once
-// Financial mode: the cash-flow key's running net present value and the two
-// rates, with the validation that every host's Financial Rates dialog applies
-// when the user presses OK. The financial operators themselves are binary
+// Financial mode's keys: the cash-flow key's running net present value and
+// the Financial Rates dialog. The financial operators themselves are binary
 // operators of the evaluator (evaluation.cpp).
 
-#include <optional>
-#include <string>
-#include <string_view>
-
+#include "dialogs/financial_rates.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 
-namespace zentra {
-
-// Both in percent per period: the bank rate for term, payment, growth and
-// annuity, the discount rate for present values and cash flows.
-struct FinancialRates {
-    double bankRate = 10.0;
-    double discRate = 10.0;
-};
-
-inline constexpr double kMinBankRate = 1e-7;
-inline constexpr double kMaxBankRate = 1000000.0;
-inline constexpr double kMinDiscRate = 1e-7;
-inline constexpr double kMaxDiscRate = 10000000.0;
-
-// %1 and %2 are the bounds, written by financialRateText.
-inline constexpr const char* kEnterNumberBetweenText = "Please enter a number between %1 and %2.";
-
-enum class FinancialRateField { Bank = 0, Discount = 1 };
-
-// Checks the two edit texts of the Financial Rates dialog, bank rate first.
-// A number is the whole text: an optional sign, digits with an optional
-// point, an optional exponent ("E" or "e"), with blanks allowed around it and
-// nothing else; the point is always ".", whatever the user's locale. On
-// success both rates go to out and the result is empty. Otherwise the result
-// is the message to show, out is unchanged, and *badField (when given) names
-// the field that should get the focus.
-std::optional<std::string> validateFinancialRates(std::string_view bankText,
-                                                  std::string_view discText, FinancialRates& out,
-                                                  FinancialRateField* badField = nullptr);
-
-// A rate as the dialog's edit shows it and as the range message prints the
-// bounds: plain decimal without an exponent ("10", "8.5", "0.0000001"), up to
-// 15 significant digits, independent of the locale.
-std::string financialRateText(double rate);
-
-}  // namespace zentra
+namespace zentra {}  // namespace zentra

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/key_glyphs.h"
+#include "engine/calculator.h"
 #include "engine/command_id.h"
 #include "engine/evaluation.h"
 

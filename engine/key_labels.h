@@ -6,8 +6,6 @@
 
 namespace zentra {
 
-inline constexpr int kKeyCount = 44;
-
 // Before the first mode layout: every key's caption and font as the keypad
 // starts, the operators' glyphs when the button font is loaded.
 void applyStartCaptions(const CalculatorState& state, CalculatorView& view);
@@ -21,8 +19,5 @@ void updateKeyLabels(CalculatorState& state, CalculatorView& view);
 // The deg key's caption for the current degrees-minutes-seconds step ("deg",
 // "min", "sec"), leaving the step as it is.
 void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view);
-
-// The window title without its mode suffix.
-inline constexpr const char* kTitleBase = "Zentra";
 
 }  // namespace zentra

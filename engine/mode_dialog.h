@@ -1,73 +1,17 @@
 #pragma once
-// The Calculator Mode dialog's side of the engine: the copy of the settings the
-// dialog edits, its validation (shared by the window and zentra-cli), and the
-// mode key, which reads the display, runs the dialog and applies an OK.
+// The Calculator Mode dialog's side of the engine: the dialog's starting copy
+// of the settings, applying an OK, and the mode key, which reads the display,
+// runs the dialog and applies an OK.
 
 #include <optional>
 #include <string>
 
-#include "engine/appearance_settings.h"
+#include "base/appearance_settings.h"
+#include "dialogs/mode_settings.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 
 namespace zentra {
-
-// Angle radio buttons, by position in their group.
-enum class AngleChoice : int { Deg = 0, Rad = 1, Grad = 2 };
-
-// Names of the "angle" units the radio buttons stand for.
-inline constexpr const char* kAngleUnitNames[] = {"deg", "radians", "gr"};
-
-inline constexpr int kDigitsMin = 1;
-inline constexpr int kDigitsMax = 22;
-inline constexpr int kApoTimeMin = 10;
-inline constexpr int kApoTimeMax = 32000;
-
-// What the dialog edits. The two edit fields are held as typed; validation turns
-// them into digits and apoTime.
-struct ModeSettings {
-    AngleChoice angle = AngleChoice::Deg;
-    NumberBase numberBase = NumberBase::Decimal;
-    DisplayType displayType = DisplayType::Normal;
-    std::string digitsText = "10";
-    bool autoPowerOff = false;
-    std::string apoTimeText = "120";
-    bool bodyBevel = false;
-    bool alwaysOnTop = false;
-    bool errorBeep = true;
-    Rgb textColour{0, 255, 255};
-    Rgb backColour{0, 0, 64};
-    Rgb bodyColour{128, 128, 128};
-    // The Font button writes straight into the window's own display font (a font
-    // chosen there stays even when the dialog is cancelled). Null when the host
-    // has no appearance settings.
-    FontSpec* displayFontSpec = nullptr;
-
-    // Filled by validateModeSettings.
-    int digits = 10;
-    int apoTime = 120;
-};
-
-enum class ModeField { Digits, ApoTime };
-
-struct ModeFieldProblem {
-    ModeField field;
-    std::string message;  // kEnterIntegerText or the range text
-};
-
-inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
-// "Please enter an integer between %1 and %2." with the bounds filled in.
-std::string integerRangeText(int low, int high);
-
-// Reads an integer edit as the dialog-data exchange does: blanks around an
-// optional sign and decimal digits, nothing else. Nothing for other text.
-// Values beyond an int read as the nearest int limit (so they fail the range).
-std::optional<int> parseIntegerField(const std::string& text);
-
-// Checks the fields in the dialog's order (Digits, then sec) and fills digits
-// and apoTime. The first problem stops the check; the dialog stays open with
-// the message and gives that field the focus.
-std::optional<ModeFieldProblem> validateModeSettings(ModeSettings& settings);
 
 // The dialog's starting copy: the state's settings, the window's appearance
 // (when the host has it) and the angle choice from the "angle" property.

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/appearance_settings.h"
+#include "base/appearance_settings.h"
 #include "engine/calculator_state.h"
 
 namespace zentra {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/appearance_settings.h"
 #include "base/settings_store.h"
-#include "engine/appearance_settings.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 

@@ -231,4 +231,22 @@ bool reportPendingFloatingPointSignal(const RuntimeProblemPresenter& presenter) 
     return reported;
 }
 
+FloatingPointGuard::FloatingPointGuard(const RuntimeProblemPresenter& presenter)
+    : presenter_(presenter) {
+    installFloatingPointHook();
+}
+
+bool FloatingPointGuard::runHost(const std::function<void()>& work) {
+    return dispatchGuarded(presenter_, work);
+}
+
+bool FloatingPointGuard::runEngine(CalculatorView& host,
+                                   const std::function<void(CalculatorView&)>& compute) {
+    return dispatchEngine(host, presenter_, compute);
+}
+
+bool FloatingPointGuard::reportPendingSignal() {
+    return reportPendingFloatingPointSignal(presenter_);
+}
+
 }  // namespace zentra

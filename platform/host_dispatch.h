@@ -19,7 +19,7 @@
 #include <functional>
 
 #include "base/runtime_problem.h"
-#include "engine/calculator_view.h"
+#include "engine/calculator.h"
 
 namespace zentra {
 
@@ -51,6 +51,23 @@ bool dispatchEngine(CalculatorView& host, const RuntimeProblemPresenter& present
 // presenter, once however many arrived. While a command runs nothing is
 // reported: its end does it. Returns whether a report was made.
 bool reportPendingFloatingPointSignal(const RuntimeProblemPresenter& presenter);
+
+// The hosts' CommandGuard: installs the SIGFPE handler, then runs host work
+// with dispatchGuarded and each key with dispatchEngine, both reporting
+// through presenter (which must outlive the guard).
+class FloatingPointGuard : public CommandGuard {
+public:
+    explicit FloatingPointGuard(const RuntimeProblemPresenter& presenter);
+    bool runHost(const std::function<void()>& work) override;
+    bool runEngine(CalculatorView& host,
+                   const std::function<void(CalculatorView&)>& compute) override;
+    // Reports a signal sent since the last report (reportPendingFloatingPointSignal).
+    bool reportPendingSignal();
+    const RuntimeProblemPresenter& presenter() const { return presenter_; }
+
+private:
+    const RuntimeProblemPresenter& presenter_;
+};
 
 // Host code that runs on behalf of the engine while it computes (the runtime
 // problem presenter): no jump target while it runs.

@@ -14,7 +14,7 @@
 #include <QSysInfo>
 #include <optional>
 
-#include "engine/key_labels.h"
+#include "engine/calculator.h"
 #include "platform/system_info_text.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "zentra_version.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "engine/command_id.h"
+#include "engine/calculator.h"
 
 class QKeyEvent;
 

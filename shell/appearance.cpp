@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/appearance_rules.h"
+#include "shell/appearance_rules.h"
 
 namespace zentra {
 namespace {

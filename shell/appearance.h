@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "engine/appearance_settings.h"
+#include "base/appearance_settings.h"
 
 class QLineEdit;
 class QPainter;

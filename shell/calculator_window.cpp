@@ -17,13 +17,8 @@
 #include "base/key_glyphs.h"
 #include "base/message_texts.h"
 #include "base/settings_store.h"
-#include "engine/dispatch.h"
-#include "engine/display_format.h"
-#include "engine/financial.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
-#include "engine/mode_dialog.h"
-#include "engine/saved_state.h"
+#include "dialogs/financial_rates.h"
+#include "dialogs/mode_settings.h"
 #include "platform/host_dispatch.h"
 #include "shell/about_dialog.h"
 #include "shell/accelerators.h"
@@ -89,18 +84,18 @@ bool hasGlyphs(std::string_view bytes) {
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* database,
+CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
                                    bool buttonFontLoaded, QWidget* parent)
-    : QWidget(parent), store_(store), database_(database) {
+    : QWidget(parent),
+      calculator_(calculator),
+      state_(calculator.state()),
+      appearance_(calculator.appearance()),
+      store_(store) {
     setAttribute(Qt::WA_QuitOnClose, false);  // the application ends the run itself
     createControls();
     powerOff_ = new PowerOff(this, state_);
 
-    state_.database = database_;
     state_.buttonFontLoaded = buttonFontLoaded;
-    restoreSavedState(state_, appearance_, store_, database_);
-    createAppearanceObjects();
-    applyControlFonts();
 
     // The window menu: the display's context menu, the keyboard's menu key
     // anywhere in the window, and Alt+Space.
@@ -112,10 +107,9 @@ CalculatorWindow::CalculatorWindow(SettingsStore& store, PropertyDatabase* datab
         showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()), false);
     });
 
-    dispatchEngine(*this, problemPresenter(),
-                   [this](CalculatorView& view) { restoreDisplayAndLayout(state_, view, store_); });
+    // The saved state, then its appearance (fonts, colours, always on top), display and captions.
+    calculator_.restore(store_, *this);
     watchFloatingPointSignals();
-    if (state_.alwaysOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     restoreWindowPosition();
     // Typing should reach the keypad's keyboard table, not edit the display.
     if (QPushButton* equals = key(CommandId::CmdEquals)) equals->setFocus();
@@ -126,7 +120,7 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 void CalculatorWindow::saveNow() {
-    saveState(state_, appearance_, getDisplayText(), store_, database_);
+    calculator_.save(store_, getDisplayText());
     store_.writeInt(kWindowXKey, pos().x());
     store_.writeInt(kWindowYKey, pos().y());
 }
@@ -184,10 +178,7 @@ QPushButton* CalculatorWindow::key(CommandId id) const {
 }
 
 void CalculatorWindow::runCommand(std::uint32_t word) {
-    bool hostsKey = false;
-    dispatchEngine(*this, problemPresenter(),
-                   [&](CalculatorView& view) { hostsKey = !handleCommand(state_, view, word); });
-    if (!hostsKey) return;
+    if (!calculator_.press(*this, word)) return;
     // What passed the gate but the engine leaves to its host.
     switch (commandOf(word)) {
         case CommandId::CmdCopy:
@@ -215,8 +206,7 @@ void CalculatorWindow::watchFloatingPointSignals() {
 }
 
 const RuntimeProblemPresenter& CalculatorWindow::problemPresenter() const {
-    static const RuntimeProblemPresenter standardError;
-    return database_ ? database_->presentProblem : standardError;
+    return calculator_.database().presentProblem;
 }
 
 void CalculatorWindow::runSystemCommand(SystemCommand command) {
@@ -310,8 +300,7 @@ void CalculatorWindow::openAbout() {
 // The right click and the menu's "Mode" open the Calculator Mode dialog even
 // in Error status.
 void CalculatorWindow::openModeDirectly() {
-    dispatchEngine(*this, problemPresenter(),
-                   [this](CalculatorView& view) { keyMode(state_, view); });
+    calculator_.openModeDialog(*this);
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -328,7 +317,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     powerOff_->stop();
-    if (database_ && database_->modified &&
+    if (calculator_.database().modified &&
         QMessageBox::warning(this, fromLatin1(kWarningCaption),
                              QString::fromLatin1(kUnsavedDatabaseText),
                              QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {

@@ -1,7 +1,7 @@
 #pragma once
 // The calculator's one window: a display above a keypad of 44 keys, laid out
-// in dialog units. It owns the calculator state and the appearance settings,
-// routes every key to the engine as a command word, and is the engine's view.
+// in dialog units. It routes every key to its Calculator as a command word and
+// is that calculator's view.
 
 #include <QFont>
 #include <QPointer>
@@ -10,9 +10,7 @@
 #include <cstdint>
 
 #include "base/runtime_problem.h"
-#include "engine/appearance_settings.h"
-#include "engine/calculator_state.h"
-#include "engine/calculator_view.h"
+#include "engine/calculator.h"
 #include "shell/help_window.h"
 #include "shell/key_layout.h"
 
@@ -23,8 +21,6 @@ class QPushButton;
 namespace zentra {
 
 class PowerOff;
-class SettingsStore;
-struct PropertyDatabase;
 
 // The window-menu entries by their command numbers; they bypass the error gate.
 enum class SystemCommand { About = 21, Help = 22, Mode = 23, Copy = 24, Paste = 25 };
@@ -33,10 +29,10 @@ class CalculatorWindow : public QWidget, public CalculatorView {
     Q_OBJECT
 
 public:
-    // Restores the saved state from store (the database must be loaded, since
-    // the angle unit is one of its units) and lays out the keys for the mode.
-    // The window is created hidden.
-    CalculatorWindow(SettingsStore& store, PropertyDatabase* database, bool buttonFontLoaded,
+    // Restores the saved state from store into calculator (its database must
+    // be loaded, since the angle unit is one of its units) and lays out the
+    // keys for the mode. The window is created hidden.
+    CalculatorWindow(Calculator& calculator, SettingsStore& store, bool buttonFontLoaded,
                      QWidget* parent = nullptr);
     // Saves the state into the store.
     ~CalculatorWindow() override;
@@ -52,7 +48,7 @@ public:
     // after the display's edit actions when asked. The caller owns it.
     QMenu* createSystemMenu(bool withEditActions);
 
-    CalculatorState& state() { return state_; }
+    CalculatorState& state() { return calculator_.state(); }
     QLineEdit* display() const { return display_; }
     QPushButton* key(CommandId id) const;
     HelpWindow* helpWindow() const { return help_; }
@@ -66,7 +62,7 @@ public:
     void setTitle(std::string_view title) override;
     void beep() override;
     void showMessage(std::string_view text, std::string_view caption) override;
-    AppearanceSettings* appearanceSettings() override { return &appearance_; }
+    AppearanceSettings* appearanceSettings() override { return &calculator_.appearance(); }
     void applyAppearance(const CalculatorState& state) override;
     void suspendPowerOff() override;
     void resumePowerOff() override;
@@ -109,10 +105,10 @@ private:
     // The host's presenter, which the application gave the database.
     const RuntimeProblemPresenter& problemPresenter() const;
 
-    CalculatorState state_;
-    AppearanceSettings appearance_;
+    Calculator& calculator_;
+    CalculatorState& state_;
+    AppearanceSettings& appearance_;
     SettingsStore& store_;
-    PropertyDatabase* database_;
 
     QLineEdit* display_ = nullptr;
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad

@@ -5,8 +5,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/command_id.h"
-#include "engine/key_labels.h"
+#include "engine/calculator.h"
 
 namespace zentra {
 

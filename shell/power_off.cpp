@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "engine/appearance_rules.h"
+#include "shell/appearance_rules.h"
 
 namespace zentra {
 

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "engine/calculator_state.h"
+#include "engine/calculator.h"
 
 class QWidget;
 

@@ -115,19 +115,16 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         QMessageBox::critical(messageOwner(), QString::fromLatin1(kApplicationTitle),
                               fromLatin1(message));
     };
-    installFloatingPointHook();
-
-    const auto showDatabaseMessage = [](std::string_view text, std::string_view caption) {
-        QMessageBox::warning(messageOwner(), fromLatin1(caption), fromLatin1(text));
-    };
-    dispatchGuarded(database_.presentProblem, [&] {
-        initDatabase(database_, dataDirectories(), showDatabaseMessage, kernelVersion());
-    });
-
+    guard_ = std::make_unique<FloatingPointGuard>(database_.presentProblem);
+    calculator_ = std::make_unique<Calculator>(database_, *guard_);
+    calculator_->loadDatabase({dataDirectories(), std::nullopt, kernelVersion()},
+                              [](std::string_view text, std::string_view caption) {
+                                  QMessageBox::warning(messageOwner(), fromLatin1(caption),
+                                                       fromLatin1(text));
+                              });
     addFonts();
     const bool buttonFontLoaded = fontIds_[kButtonsFont] >= 0;
-
-    window_ = std::make_unique<CalculatorWindow>(*store_, &database_, buttonFontLoaded);
+    window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, buttonFontLoaded);
     connect(window_.get(), &CalculatorWindow::closeAccepted, this,
             [] { QCoreApplication::exit(0); });
     connect(instance_.get(), &SingleInstance::activationRequested, window_.get(),

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/calculator.h"
 #include "units/property_database.h"
 
 class QSettings;
@@ -16,6 +17,7 @@ class QSettings;
 namespace zentra {
 
 class CalculatorWindow;
+class FloatingPointGuard;
 class QSettingsStore;
 class SingleInstance;
 
@@ -58,6 +60,8 @@ private:
     // Before the window, which works on it and outlives no part of it; its
     // presenter shows the run's runtime problems.
     PropertyDatabase database_;
+    std::unique_ptr<FloatingPointGuard> guard_;
+    std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<CalculatorWindow> window_;
     std::vector<int> fontIds_;
     bool quitRequested_ =

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/financial.h"
+#include "dialogs/financial_rates.h"
 
 class QLineEdit;
 class QPushButton;

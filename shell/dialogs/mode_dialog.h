@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "engine/mode_dialog.h"
+#include "dialogs/mode_settings.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -271,7 +271,9 @@ TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenName) {
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("calc.ini")), QSettings::IniFormat);
     QSettingsStore store(settings);
-    CalculatorWindow window(store, &database, true);
+    FloatingPointGuard guard(database.presentProblem);
+    Calculator calculator(database, guard);
+    CalculatorWindow window(calculator, store, true);
     window.setKeyLabel(C::CmdPow, "\xC2");
     EXPECT_EQ(window.key(C::CmdPow)->text(), QString(QChar(0xE0C2)));
     EXPECT_EQ(window.key(C::CmdPow)->accessibleName(), QStringLiteral("x^y"));
@@ -288,7 +290,9 @@ TEST(WindowGlyphs, WithoutTheButtonFontOperatorKeysKeepTheirCaptions) {
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("calc.ini")), QSettings::IniFormat);
     QSettingsStore store(settings);
-    CalculatorWindow window(store, &database, false);
+    FloatingPointGuard guard(database.presentProblem);
+    Calculator calculator(database, guard);
+    CalculatorWindow window(calculator, store, false);
     for (const auto& [id, caption] : {std::pair{C::CmdPoint, "."},
                                       {C::CmdAdd, "+"},
                                       {C::CmdSubtract, "-"},

@@ -13,7 +13,8 @@
 #include <memory>
 #include <sstream>
 
-#include "engine/key_names.h"
+#include "engine/calculator.h"
+#include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
 #include "shell/calculator_window.h"
 #include "units/property_database.h"
@@ -37,7 +38,10 @@ protected:
     }
 
     void open() {
-        window_ = std::make_unique<CalculatorWindow>(*store_, &database_, false);
+        // A new calculator each time: nothing carries over but the settings file.
+        window_.reset();
+        calculator_ = std::make_unique<Calculator>(database_, guard_);
+        window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, false);
         window_->show();
         QApplication::setActiveWindow(window_.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -84,6 +88,8 @@ protected:
     PropertyDatabase database_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<QSettingsStore> store_;
+    FloatingPointGuard guard_{database_.presentProblem};
+    std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<CalculatorWindow> window_;
 };
 

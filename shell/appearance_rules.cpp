@@ -1,8 +1,8 @@
-#include "engine/appearance_rules.h"
+#include "shell/appearance_rules.h"
 
 #include <algorithm>
 
-#include "engine/mode_dialog.h"
+#include "dialogs/mode_settings.h"
 
 namespace zentra {
 

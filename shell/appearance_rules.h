@@ -2,7 +2,7 @@
 // Colour and timing rules of the window that need no platform: the bevel's
 // edge colours from the body colour, and the power-off countdown's length.
 
-#include "engine/appearance_settings.h"
+#include "base/appearance_settings.h"
 
 namespace zentra {
 

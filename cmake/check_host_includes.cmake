@@ -1,0 +1,20 @@
+# The hosts reach the engine through its one public header: fails when a file
+# under one of HOST_DIRS (a ;-list) includes any other header of engine/.
+#   cmake -DHOST_DIRS="shell;cli" -P check_host_includes.cmake
+set(_bad "")
+foreach(_dir ${HOST_DIRS})
+  file(GLOB_RECURSE _files "${_dir}/*.cpp" "${_dir}/*.h")
+  foreach(_file ${_files})
+    file(STRINGS "${_file}" _includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]engine/")
+    foreach(_line ${_includes})
+      if(NOT _line MATCHES "[\"<]engine/calculator\\.h[\">]")
+        string(STRIP "${_line}" _line)
+        list(APPEND _bad "${_file}: ${_line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(_bad)
+  list(JOIN _bad "\n  " _text)
+  message(FATAL_ERROR "a host includes a private engine header (use engine/calculator.h):\n  ${_text}")
+endif()

@@ -1,0 +1,92 @@
+#pragma once
+// The engine as its hosts see it. A Calculator owns the calculation and the
+// appearance settings, works on the properties database the host keeps, and
+// reaches the host only through the CalculatorView each call is given. The
+// window and zentra-cli include this header and no other of the engine; the
+// order of start-up, restoring, keys and saving is written here once.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "base/appearance_settings.h"
+#include "base/settings_store.h"
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+#include "engine/command_id.h"
+#include "engine/key_names.h"
+#include "units/prp_file.h"
+
+namespace zentra {
+
+struct PropertyDatabase;
+
+// The keys of the keypad, each named by its CommandId.
+inline constexpr int kKeyCount = 44;
+// The window title without its mode suffix.
+inline constexpr const char* kTitleBase = "Zentra";
+
+// How a host runs the engine's work, so that a runtime problem (or a
+// floating-point trap) abandons only the step it happened in. The platform's
+// floating-point guard is the hosts' one; tests may use a plain one.
+class CommandGuard {
+public:
+    virtual ~CommandGuard() = default;
+    // Host-side work on the engine's behalf (loading the database). False when
+    // a runtime problem abandoned it.
+    virtual bool runHost(const std::function<void()>& work) = 0;
+    // The engine's computation against host; compute reaches the host only
+    // through the view it is given. False when it was abandoned.
+    virtual bool runEngine(CalculatorView& host,
+                           const std::function<void(CalculatorView&)>& compute) = 0;
+};
+
+// Where start-up reads the properties database from: the first of the user's
+// and the factory file found in the data directories, or (zentra-cli --prp)
+// the built-in content and one given file.
+struct DatabaseSource {
+    std::vector<std::string> dataDirectories;
+    std::optional<std::filesystem::path> file;
+    double osVersion = 0.0;  // for the "Windows Version" constant
+};
+
+class Calculator {
+public:
+    Calculator(PropertyDatabase& database, CommandGuard& guard);
+
+    // Start-up: the database, its messages (a corrupt or missing file) through
+    // messages. False when a runtime problem abandoned it.
+    bool loadDatabase(const DatabaseSource& source, const MessageSink& messages);
+    // Once the host's controls exist: every saved key, then the host's
+    // appearance, the saved display text unchanged, and the captions and title
+    // of the restored mode. Values that would break the model are held to it.
+    void restore(SettingsStore& store, CalculatorView& view);
+    // One key, as its full command word, through the error gate. True when it
+    // passed the gate but is the host's own to perform (copy, paste, Help).
+    bool press(CalculatorView& view, std::uint32_t commandWord);
+    // The Calculator Mode dialog outside the gate (the window's right click
+    // and menu open it even in Error status).
+    void openModeDialog(CalculatorView& view);
+    // Writes every saved key; the display text is cut to what the engine reads back.
+    void save(SettingsStore& store, std::string_view displayText) const;
+    // The saved keys with the settings store's text forms, in --dump's order.
+    std::vector<std::pair<std::string, std::string>> dumpedKeys(std::string_view displayText) const;
+
+    CalculatorState& state() { return state_; }
+    const CalculatorState& state() const { return state_; }
+    AppearanceSettings& appearance() { return appearance_; }
+    PropertyDatabase& database() { return database_; }
+
+private:
+    PropertyDatabase& database_;
+    CommandGuard& guard_;
+    CalculatorState state_;
+    AppearanceSettings appearance_;
+};
+
+}  // namespace zentra
