@@ -1,8 +1,9 @@
 # The hosts reach the engine through its one public header: fails when a file
-# under one of HOST_DIRS (a ;-list) includes any other header of engine/.
-#   cmake -DHOST_DIRS="shell;cli" -P check_host_includes.cmake
+# under one of HOST_DIRS (separated by "|") includes any other header of engine/.
+#   cmake -DHOST_DIRS="shell|cli" -P check_host_includes.cmake
 set(_bad "")
-foreach(_dir ${HOST_DIRS})
+string(REPLACE "|" ";" _dirs "${HOST_DIRS}")
+foreach(_dir ${_dirs})
   file(GLOB_RECURSE _files "${_dir}/*.cpp" "${_dir}/*.h")
   foreach(_file ${_files})
     file(STRINGS "${_file}" _includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]engine/")
