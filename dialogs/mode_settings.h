@@ -7,6 +7,7 @@
 
 #include "base/appearance_settings.h"
 #include "base/number_modes.h"
+#include "units/property_database.h"
 
 namespace zentra {
 
@@ -14,7 +15,7 @@ namespace zentra {
 enum class AngleChoice : int { Deg = 0, Rad = 1, Grad = 2 };
 
 // Names of the "angle" units the radio buttons stand for.
-inline constexpr const char* kAngleUnitNames[] = {"deg", "radians", "gr"};
+inline constexpr const char* kAngleUnitNames[] = {kDegreesUnit, kRadiansUnit, kGradsUnit};
 
 inline constexpr int kDigitsMin = 1;
 inline constexpr int kDigitsMax = 22;

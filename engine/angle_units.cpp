@@ -7,7 +7,7 @@ namespace {
 
 const Unit* currentAngleUnit(const CalculatorState& state) {
     if (!state.database) return nullptr;
-    const Property* angle = findProperty(*state.database, "angle", /*quiet=*/true);
+    const Property* angle = findProperty(*state.database, kAngleProperty, /*quiet=*/true);
     return angle ? angle->currentUnit : nullptr;
 }
 

@@ -9,10 +9,12 @@ namespace zentra {
 
 AngleChoice currentAngleChoice(PropertyDatabase* database) {
     if (!database) return AngleChoice::Deg;
-    Property* angle = findProperty(*database, "angle", true);
+    Property* angle = findProperty(*database, kAngleProperty, true);
     if (!angle) return AngleChoice::Deg;
-    if (angle->currentUnit == findUnit(*database, *angle, "radians", true)) return AngleChoice::Rad;
-    if (angle->currentUnit == findUnit(*database, *angle, "gr", true)) return AngleChoice::Grad;
+    if (angle->currentUnit == findUnit(*database, *angle, kRadiansUnit, true))
+        return AngleChoice::Rad;
+    if (angle->currentUnit == findUnit(*database, *angle, kGradsUnit, true))
+        return AngleChoice::Grad;
     return AngleChoice::Deg;
 }
 
@@ -57,7 +59,7 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
     view.applyAppearance(state);
 
     if (state.database) {
-        if (Property* angle = findProperty(*state.database, "angle", true)) {
+        if (Property* angle = findProperty(*state.database, kAngleProperty, true)) {
             const int choice = static_cast<int>(settings.angle);
             const char* name = kAngleUnitNames[choice >= 0 && choice <= 2 ? choice : 0];
             angle->currentUnit = findUnit(*state.database, *angle, name, false);

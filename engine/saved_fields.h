@@ -15,6 +15,7 @@
 
 #include "base/appearance_settings.h"
 #include "engine/calculator_state.h"
+#include "units/property_database.h"
 
 namespace zentra {
 
@@ -24,7 +25,7 @@ struct SavedRecord {
     AppearanceSettings appearance;
     // The current unit of the property "angle"; none when the database has no
     // such property, and then nothing is saved for it.
-    std::optional<std::string> angle = "deg";
+    std::optional<std::string> angle = kDegreesUnit;
     std::string display = "0";
 };
 

@@ -53,7 +53,7 @@ void readKeys(SettingsStore& store, SavedRecord& record, int step) {
 }
 
 Property* angleProperty(PropertyDatabase* database) {
-    return database ? findProperty(*database, "angle", true) : nullptr;
+    return database ? findProperty(*database, kAngleProperty, true) : nullptr;
 }
 
 std::optional<std::string> angleName(PropertyDatabase* database) {

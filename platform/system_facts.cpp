@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/system_info_text.h"
+#include "dialogs/system_info_text.h"
 
 namespace zentra {
 

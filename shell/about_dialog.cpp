@@ -14,15 +14,13 @@
 #include <QSysInfo>
 #include <optional>
 
+#include "dialogs/system_info_text.h"
 #include "engine/calculator.h"
-#include "platform/system_info_text.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "zentra_version.h"
 
 namespace zentra {
 namespace {
-
-constexpr const char* kMakerRights = "Copyright \u00A9 2026 Vantrell";
 
 QFont swissFont(int pixels) {
     QFont font;  // the platform's default proportional sans-serif face
@@ -76,7 +74,7 @@ VersionTexts versionTextsFrom(const QString& productVersion, const QString& copy
     VersionTexts t;
     t.programName = QString::fromLatin1(kTitleBase);
     t.versionText = QStringLiteral("(Version unknown");
-    t.rightsText = QString::fromUtf8(kMakerRights);
+    t.rightsText = QString::fromUtf8(kProductCopyright);
     if (!productVersion.isEmpty()) t.versionText = QStringLiteral("Version ") + productVersion;
     if (!copyright.isEmpty()) t.rightsText = copyright;
     if (!trademarks.isEmpty()) t.trademarksText = trademarks;
@@ -143,9 +141,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     text(156, texts.rightsText, 6, 62, 176, 8, small, true);
     text(1000, texts.trademarksText, 6, 74, 176, 15, small, true);
 
-    QPushButton* ok = b.button(1, QStringLiteral("OK"), 188, 6, 46, 13);
+    QPushButton* ok = b.okButton(188, 6, 46, 13);
     ok->setDefault(true);
-    QPushButton* maker = b.button(124, QStringLiteral("&Vantrell"), 188, 23, 46, 13);
+    QPushButton* maker =
+        b.button(124, QLatin1Char('&') + QString::fromUtf8(kProductMaker), 188, 23, 46, 13);
     QPushButton* authors = b.button(126, QStringLiteral("Authors"), 188, 57, 46, 13);
     QPushButton* system = b.button(153, QStringLiteral("System Info"), 188, 74, 46, 13);
     controls_ = b.controls();
@@ -181,13 +180,13 @@ void drawBanner(QPainter& painter, const QRect& area) {
     painter.setFont(font);
     painter.setPen(QColor(0, 255, 255));
     painter.drawText(area.adjusted(12, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("Vantrell"));
+                     QString::fromUtf8(kProductMaker));
 }
 
 }  // namespace
 
 MakerDialog::MakerDialog(QWidget* parent) : QDialog(parent) {
-    DialogBuilder b(this, templateFont(10), 290, 150, QStringLiteral("Vantrell"));
+    DialogBuilder b(this, templateFont(10), 290, 150, QString::fromUtf8(kProductMaker));
     const QFont font = swissFont(14);
     const char* lines[] = {
         "Vantrell makes small, dependable tools for engineers.",
@@ -200,7 +199,7 @@ MakerDialog::MakerDialog(QWidget* parent) : QDialog(parent) {
         b.label(-1, QString::fromUtf8(line), 10, y, 270, 11)->setFont(font);
         y += 14;
     }
-    QPushButton* ok = b.button(1, QStringLiteral("OK"), 120, 130, 50, 14);
+    QPushButton* ok = b.okButton(120, 130, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -224,7 +223,7 @@ AuthorsDialog::AuthorsDialog(QWidget* parent) : QDialog(parent) {
         b.label(-1, QString::fromUtf8(line), 110, y, 145, 24)->setFont(font);
         y += 28;
     }
-    QPushButton* ok = b.button(1, QStringLiteral("OK"), 200, 120, 50, 14);
+    QPushButton* ok = b.okButton(200, 120, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -244,7 +243,7 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
     // Wider than the template: Linux reports longer values than the texts it was
     // made for, and the substitute for Arial is a wider face.
     DialogBuilder b(this, templateFont(8), 300, 112, QStringLiteral("System parameters...."));
-    QPushButton* ok = b.button(1, QStringLiteral("OK"), 252, 6, 43, 14);
+    QPushButton* ok = b.okButton(252, 6, 43, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* panel = new QFrame(this);
@@ -252,7 +251,7 @@ SystemInfoDialog::SystemInfoDialog(QWidget* parent) : QDialog(parent) {
     panel->setGeometry(b.units().map(4, 4, 244, 104));
     panel->lower();
 
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QString::fromLatin1(kTemplateFace));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(16);
     const struct {

@@ -11,6 +11,7 @@
 
 #include "engine/calculator.h"
 #include "units/property_database.h"
+#include "zentra_version.h"
 
 class QSettings;
 
@@ -23,7 +24,7 @@ class SingleInstance;
 
 // The application title: the caption of the application's message boxes and
 // the settings store's name under the maker key.
-inline constexpr const char* kMakerKey = "Vantrell";
+inline constexpr const char* kMakerKey = kProductMaker;
 inline constexpr const char* kApplicationTitle = "Marvolet";
 
 struct LaunchOptions {

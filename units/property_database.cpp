@@ -44,7 +44,7 @@ Unit& blankUnit() {
 }
 
 Property& standaloneDimensionless() {
-    static Property dimensionless{"dimensionless", {}, {}, &blankUnit(), {}, {}};
+    static Property dimensionless{kDimensionlessProperty, {}, {}, &blankUnit(), {}, {}};
     return dimensionless;
 }
 
@@ -153,16 +153,16 @@ void clearDatabase(PropertyDatabase& db) {
 
 void addBuiltInContent(PropertyDatabase& db) {
     db.startSeconds = static_cast<double>(steadyMilliseconds()) * 0.001;
-    setUnit(addProperty(db, "dimensionless"), "", 1.0, 0.0);
-    Property& angle = addProperty(db, "angle");
-    setUnit(angle, "radians", 1.0, 0.0);
+    setUnit(addProperty(db, kDimensionlessProperty), "", 1.0, 0.0);
+    Property& angle = addProperty(db, kAngleProperty);
+    setUnit(angle, kRadiansUnit, 1.0, 0.0);
     // Exact literals, not pi/180 and pi/200: the stored factors are these doubles.
-    setUnit(angle, "deg", 0.0174532925199433, 0.0);
-    setUnit(angle, "gr", 0.01570796326794897, 0.0);
+    setUnit(angle, kDegreesUnit, 0.0174532925199433, 0.0);
+    setUnit(angle, kGradsUnit, 0.01570796326794897, 0.0);
 }
 
 void addDynamicConstants(PropertyDatabase& db, double osVersion) {
-    if (Property* dimensionless = findProperty(db, "dimensionless", true)) {
+    if (Property* dimensionless = findProperty(db, kDimensionlessProperty, true)) {
         setConstant(*dimensionless, "Windows Version", osVersion);
         setConstant(*dimensionless, "Zentra Version", 3.31);
         setConstant(*dimensionless, kRandomNumberName, 0.0);

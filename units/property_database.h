@@ -58,6 +58,14 @@ struct Property {
 // currentProperty. No look-up finds it.
 Property& standaloneDimensionless();
 
+// The built-in properties the calculator itself looks up by name, and the
+// angle units (their names are stored in the settings and in ".prp" files).
+inline constexpr const char* kDimensionlessProperty = "dimensionless";
+inline constexpr const char* kAngleProperty = "angle";
+inline constexpr const char* kRadiansUnit = "radians";
+inline constexpr const char* kDegreesUnit = "deg";
+inline constexpr const char* kGradsUnit = "gr";
+
 struct PropertyDatabase {
     std::deque<Property> properties;
     NameIndex<Property> propertyIndex;

@@ -457,7 +457,7 @@ std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,
     std::vector<std::filesystem::path> directories{std::filesystem::path()};
     for (const std::string& dir : searchDirectories) directories.emplace_back(dir);
     for (const std::filesystem::path& dir : directories) {
-        for (const char* name : {"default.prp", "factory.prp"}) {
+        for (const char* name : {kUserDatabaseFile, kFactoryDatabaseFile}) {
             const std::filesystem::path file =
                 dir.empty() ? std::filesystem::path(name) : dir / name;
             if (loadDatabase(db, file, sink)) return file;

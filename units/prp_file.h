@@ -97,6 +97,10 @@ bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
 // wrong first, when known.
 std::string cannotWriteMessage(const std::vector<std::string>& problems);
 
+// The user's database and the factory one, as start-up looks for them.
+inline constexpr const char* kUserDatabaseFile = "default.prp";
+inline constexpr const char* kFactoryDatabaseFile = "factory.prp";
+
 // Start-up: clears db.modified, creates the built-in content, then loads the
 // first of "default.prp", "factory.prp" that loads, from the current directory
 // and then from each of searchDirectories in turn. When none loads, shows

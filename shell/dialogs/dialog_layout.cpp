@@ -27,7 +27,7 @@ DialogUnits dialogUnitsOf(const QFont& font) {
 }
 
 QFont templateFont(int pointSize) {
-    QFont font(QStringLiteral("Arial"), pointSize);
+    QFont font(QString::fromLatin1(kTemplateFace), pointSize);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
@@ -54,6 +54,14 @@ QPushButton* DialogBuilder::button(int id, const QString& text, int x, int y, in
     auto* b = new QPushButton(text, dialog_);
     b->setAutoDefault(false);
     return place(b, id, x, y, w, h);
+}
+
+QPushButton* DialogBuilder::okButton(int x, int y, int w, int h) {
+    return button(1, QStringLiteral("OK"), x, y, w, h);
+}
+
+QPushButton* DialogBuilder::cancelButton(int x, int y, int w, int h) {
+    return button(2, QStringLiteral("Cancel"), x, y, w, h);
 }
 
 QLineEdit* DialogBuilder::edit(int id, int x, int y, int w, int h) {

@@ -28,8 +28,10 @@ struct DialogUnits {
 // Dialog units of a font as its metrics give them.
 DialogUnits dialogUnitsOf(const QFont& font);
 
-// The templates' "Arial" at a point size; the font system substitutes a
-// metric-compatible face where Arial itself is not installed.
+// The templates' face: the font system substitutes a metric-compatible face
+// where it is not installed.
+inline constexpr const char* kTemplateFace = "Arial";
+// The templates' face at a point size.
 QFont templateFont(int pointSize);
 
 // Places controls on a dialog by dialog units and remembers them by id.
@@ -39,6 +41,9 @@ public:
                   const QString& title);
 
     QPushButton* button(int id, const QString& text, int x, int y, int w, int h);
+    // The dialogs' OK (id 1) and Cancel (id 2) buttons.
+    QPushButton* okButton(int x, int y, int w, int h);
+    QPushButton* cancelButton(int x, int y, int w, int h);
     QLineEdit* edit(int id, int x, int y, int w, int h);
     QLabel* label(int id, const QString& text, int x, int y, int w, int h);
     QGroupBox* group(int id, const QString& text, int x, int y, int w, int h);

@@ -46,9 +46,9 @@ FinancialRatesDialog::FinancialRatesDialog(const FinancialRates& rates, QWidget*
     b.label(-1, QStringLiteral("Discount rate\n(for NPV, depr. etc.)"), 7, 31, 100, 18);
     disc_ = b.edit(kDiscEdit, 110, 33, 60, 12);
     b.label(-1, QStringLiteral("%"), 173, 35, 8, 8);
-    ok_ = b.button(1, QStringLiteral("OK"), 188, 6, 50, 14);
+    ok_ = b.okButton(188, 6, 50, 14);
     ok_->setDefault(true);
-    QPushButton* cancel = b.button(2, QStringLiteral("Cancel"), 188, 23, 50, 14);
+    QPushButton* cancel = b.cancelButton(188, 23, 50, 14);
     bank_->setText(QString::fromStdString(financialRateText(rates_.bankRate)));
     disc_->setText(QString::fromStdString(financialRateText(rates_.discRate)));
     connect(ok_, &QPushButton::clicked, this, &FinancialRatesDialog::okClicked);

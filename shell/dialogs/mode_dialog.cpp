@@ -110,9 +110,9 @@ ModeDialog::ModeDialog(ModeSettings& settings, QWidget* parent)
     onTop_ = b.check(kAlwaysOnTop, QStringLiteral("Always on top"), 116, 108, 66, 10);
     beep_ = b.check(kErrorBeep, QStringLiteral("Error Beep"), 74, 120, 60, 10);
 
-    auto* ok = b.button(1, QStringLiteral("OK"), 212, 6, 50, 14);
+    auto* ok = b.okButton(212, 6, 50, 14);
     ok->setDefault(true);
-    auto* cancel = b.button(2, QStringLiteral("Cancel"), 212, 23, 50, 14);
+    auto* cancel = b.cancelButton(212, 23, 50, 14);
     controls_ = b.controls();
 
     if (QAbstractButton* r = angle_->button(static_cast<int>(settings_.angle))) r->setChecked(true);

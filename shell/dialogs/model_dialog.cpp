@@ -13,6 +13,7 @@
 
 #include "shell/dialogs/name_find_dialogs.h"
 #include "shell/zentra_app.h"
+#include "units/prp_file.h"
 
 namespace zentra {
 namespace {
@@ -221,7 +222,7 @@ std::optional<std::string> ModelDialog::chooseSaveFile() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("prp"));
-    dialog.selectFile(QStringLiteral("default.prp"));
+    dialog.selectFile(QString::fromLatin1(kUserDatabaseFile));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
@@ -231,7 +232,7 @@ std::optional<std::string> ModelDialog::chooseLoadFile() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("prp"));
-    dialog.selectFile(QStringLiteral("default.prp"));
+    dialog.selectFile(QString::fromLatin1(kUserDatabaseFile));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }

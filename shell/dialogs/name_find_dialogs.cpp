@@ -9,10 +9,10 @@ namespace zentra {
 namespace {
 
 void addOkCancel(DialogBuilder& b, QDialog* dialog, int x) {
-    QPushButton* ok = b.button(kIdOk, QStringLiteral("OK"), x, 6, 50, 14);
+    QPushButton* ok = b.okButton(x, 6, 50, 14);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-    QPushButton* cancel = b.button(kIdCancel, QStringLiteral("Cancel"), x, 23, 50, 14);
+    QPushButton* cancel = b.cancelButton(x, 23, 50, 14);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 

@@ -18,8 +18,8 @@ ConvertDialog::ConvertDialog(ConvertDialogModel& model, QWidget* parent)
     b.list(M::kToList, 14, 81, 140, 13);
     b.button(M::kToSI, QStringLiteral("SI"), 160, 81, 26, 13);
     b.button(M::kFind, QStringLiteral("&Find"), 7, 105, 50, 14);
-    b.button(kIdOk, QStringLiteral("OK"), 87, 105, 50, 14);
-    b.button(kIdCancel, QStringLiteral("Cancel"), 143, 105, 50, 14);
+    b.okButton(87, 105, 50, 14);
+    b.cancelButton(143, 105, 50, 14);
     bindControls(b.controls());
 }
 
@@ -45,8 +45,8 @@ PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent
     b.button(M::kSave, QStringLiteral("&Save"), 7, 105, 44, 14);
     b.button(M::kLoad, QStringLiteral("&Load"), 53, 105, 44, 14);
     b.button(M::kFind, QStringLiteral("&Find"), 99, 105, 44, 14);
-    b.button(kIdOk, QStringLiteral("OK"), 153, 105, 44, 14);
-    b.button(kIdCancel, QStringLiteral("Cancel"), 199, 105, 44, 14);
+    b.okButton(153, 105, 44, 14);
+    b.cancelButton(199, 105, 44, 14);
     bindControls(b.controls());
 }
 

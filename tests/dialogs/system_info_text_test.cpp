@@ -1,4 +1,4 @@
-#include "platform/system_info_text.h"
+#include "dialogs/system_info_text.h"
 
 #include <gtest/gtest.h>
 
