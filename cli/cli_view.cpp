@@ -44,8 +44,8 @@ std::optional<int> CliView::selectMemory(std::string_view /*title*/,
     answers_.refuse(*token, "not a memory number 0 to 9 or esc");
 }
 
-bool CliView::editFinancialRates(FinancialRates& rates) {
-    return answerFinancialRates(answers_, rates);
+bool CliView::runFinancialRatesDialog(FinancialRatesModel& model) {
+    return answerFinancialRates(answers_, model);
 }
 bool CliView::runConvertDialog(ConvertDialogModel& model) {
     return answerConvertDialog(answers_, model);

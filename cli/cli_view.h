@@ -55,7 +55,7 @@ public:
 
     std::optional<int> selectMemory(std::string_view title,
                                     const std::array<std::string, 10>& values) override;
-    bool editFinancialRates(FinancialRates& rates) override;
+    bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;
@@ -65,7 +65,7 @@ private:
 };
 
 // Dialog answerers, one file each, shared with nothing else.
-bool answerFinancialRates(DialogAnswers& answers, FinancialRates& rates);
+bool answerFinancialRates(DialogAnswers& answers, FinancialRatesModel& model);
 bool answerConvertDialog(DialogAnswers& answers, ConvertDialogModel& model);
 bool answerPropertiesDialog(DialogAnswers& answers, PropertiesDialogModel& model);
 bool answerModeDialog(DialogAnswers& answers, ModeSettings& settings);

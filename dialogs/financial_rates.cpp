@@ -76,4 +76,20 @@ std::string financialRateText(double rate) {
     return withoutTrailingZeros(formatDouble(rate, 'f', 14 - exponent, false));
 }
 
+void FinancialRatesModel::onInitialise() {
+    view().setText(kBankEdit, financialRateText(rates_.bankRate));
+    view().setText(kDiscEdit, financialRateText(rates_.discRate));
+    view().setFocus(kBankEdit);
+}
+
+bool FinancialRatesModel::onAccept() {
+    FinancialRateField bad = FinancialRateField::Bank;
+    const std::optional<std::string> problem =
+        validateFinancialRates(view().text(kBankEdit), view().text(kDiscEdit), rates_, &bad);
+    if (!problem) return true;
+    view().showMessage(*problem);
+    view().setFocus(bad == FinancialRateField::Bank ? kBankEdit : kDiscEdit);
+    return false;
+}
+
 }  // namespace zentra

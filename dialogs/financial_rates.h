@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/dialog_view.h"
+
 namespace zentra {
 
 // Both in percent per period: the bank rate for term, payment, growth and
@@ -40,5 +42,26 @@ std::optional<std::string> validateFinancialRates(std::string_view bankText,
 // bounds: plain decimal without an exponent ("10", "8.5", "0.0000001"), up to
 // 15 significant digits, independent of the locale.
 std::string financialRateText(double rate);
+
+// The Financial Rates dialog: the bank rate's edit, then the discount rate's.
+// OK checks both; a refused text shows its message and takes the focus, and
+// the dialog stays open.
+class FinancialRatesModel : public DialogModel {
+public:
+    static constexpr const char* kTitle = "Financial Rates";
+    static constexpr ControlId kBankEdit = 1029;
+    static constexpr ControlId kDiscEdit = 1030;
+
+    explicit FinancialRatesModel(const FinancialRates& rates) : rates_(rates) {}
+    // As given until an OK is accepted, then the validated rates.
+    const FinancialRates& rates() const { return rates_; }
+
+protected:
+    void onInitialise() override;
+    bool onAccept() override;
+
+private:
+    FinancialRates rates_;
+};
 
 }  // namespace zentra

@@ -18,7 +18,7 @@ class PropertiesDialogModel;
 struct ModeSettings;
 struct AppearanceSettings;
 struct CalculatorState;
-struct FinancialRates;
+class FinancialRatesModel;
 
 enum class KeyFont { Key, Glyph };
 
@@ -53,10 +53,9 @@ public:
                                             const std::array<std::string, 10>& /*values*/) {
         return std::nullopt;
     }
-    // Financial Rates: edits the rates in place and returns true on OK; the host
-    // validates with validateFinancialRates.
-    virtual bool editFinancialRates(FinancialRates& /*rates*/) { return false; }
-    // Convert and Properties dialogs: the host binds its controls to the model.
+    // Financial Rates, Convert and Properties dialogs: the host binds its
+    // controls to the model, and true means the model accepted an OK.
+    virtual bool runFinancialRatesDialog(FinancialRatesModel& /*model*/) { return false; }
     virtual bool runConvertDialog(ConvertDialogModel& /*model*/) { return false; }
     virtual bool runPropertiesDialog(PropertiesDialogModel& /*model*/) { return false; }
     // Calculator Mode dialog: edits the copy of the settings; true on OK.

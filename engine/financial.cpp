@@ -25,14 +25,14 @@ void cashFlowKey(CalculatorState& state, CalculatorView& view) {
 }
 
 void financialRatesKey(CalculatorState& state, CalculatorView& view) {
-    FinancialRates rates{state.bankRate, state.discRate};
+    FinancialRatesModel model({state.bankRate, state.discRate});
     const bool accepted = [&] {
         PowerOffPause pause(view);
-        return view.editFinancialRates(rates);
+        return view.runFinancialRatesDialog(model);
     }();
     if (!accepted) return;
-    state.bankRate = rates.bankRate;
-    state.discRate = rates.discRate;
+    state.bankRate = model.rates().bankRate;
+    state.discRate = model.rates().discRate;
 }
 
 }  // namespace zentra

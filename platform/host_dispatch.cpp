@@ -124,8 +124,8 @@ public:
                                     const std::array<std::string, 10>& values) override {
         return call([&] { return host_.selectMemory(title, values); });
     }
-    bool editFinancialRates(FinancialRates& rates) override {
-        return call([&] { return host_.editFinancialRates(rates); });
+    bool runFinancialRatesDialog(FinancialRatesModel& model) override {
+        return call([&] { return host_.runFinancialRatesDialog(model); });
     }
     bool runConvertDialog(ConvertDialogModel& model) override {
         return call([&] { return host_.runConvertDialog(model); });

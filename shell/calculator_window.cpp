@@ -438,11 +438,9 @@ std::optional<int> CalculatorWindow::selectMemory(std::string_view title,
     return dialog.run();
 }
 
-bool CalculatorWindow::editFinancialRates(FinancialRates& rates) {
-    FinancialRatesDialog dialog(rates, this);
-    if (!dialog.run()) return false;
-    rates = dialog.rates();
-    return true;
+bool CalculatorWindow::runFinancialRatesDialog(FinancialRatesModel& model) {
+    FinancialRatesDialog dialog(model, this);
+    return dialog.run();
 }
 
 bool CalculatorWindow::runConvertDialog(ConvertDialogModel& model) {

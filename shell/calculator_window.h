@@ -69,7 +69,7 @@ public:
     // The dialogs that keys open, each one of shell/dialogs/.
     std::optional<int> selectMemory(std::string_view title,
                                     const std::array<std::string, 10>& values) override;
-    bool editFinancialRates(FinancialRates& rates) override;
+    bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;

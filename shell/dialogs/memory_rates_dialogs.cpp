@@ -37,44 +37,31 @@ std::optional<int> SelectMemoryDialog::run() {
     return code;
 }
 
-FinancialRatesDialog::FinancialRatesDialog(const FinancialRates& rates, QWidget* parent)
-    : QDialog(parent), rates_(rates) {
-    DialogBuilder b(this, templateFont(8), 245, 58, QStringLiteral("Financial Rates"));
+FinancialRatesDialog::FinancialRatesDialog(FinancialRatesModel& model, QWidget* parent)
+    : ModelDialog(model, parent) {
+    using M = FinancialRatesModel;
+    DialogBuilder b(this, templateFont(8), 245, 58, QString::fromLatin1(M::kTitle));
     b.label(-1, QStringLiteral("Bank Interest rate\n(for term, pmt. etc.)"), 7, 6, 100, 18);
-    bank_ = b.edit(kBankEdit, 110, 8, 60, 12);
+    b.edit(M::kBankEdit, 110, 8, 60, 12);
     b.label(-1, QStringLiteral("%"), 173, 10, 8, 8);
     b.label(-1, QStringLiteral("Discount rate\n(for NPV, depr. etc.)"), 7, 31, 100, 18);
-    disc_ = b.edit(kDiscEdit, 110, 33, 60, 12);
+    b.edit(M::kDiscEdit, 110, 33, 60, 12);
     b.label(-1, QStringLiteral("%"), 173, 35, 8, 8);
-    ok_ = b.okButton(188, 6, 50, 14);
-    ok_->setDefault(true);
-    QPushButton* cancel = b.cancelButton(188, 23, 50, 14);
-    bank_->setText(QString::fromStdString(financialRateText(rates_.bankRate)));
-    disc_->setText(QString::fromStdString(financialRateText(rates_.discRate)));
-    connect(ok_, &QPushButton::clicked, this, &FinancialRatesDialog::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    bank_->setFocus();
-    bank_->selectAll();
+    b.okButton(188, 6, 50, 14);
+    b.cancelButton(188, 23, 50, 14);
+    bindControls(b.controls());
 }
 
-void FinancialRatesDialog::okClicked() {
-    FinancialRateField bad = FinancialRateField::Bank;
-    FinancialRates checked = rates_;
-    const auto message = validateFinancialRates(bank_->text().toStdString(),
-                                                disc_->text().toStdString(), checked, &bad);
-    if (message) {
-        showFieldMessage(this, QString::fromStdString(*message));
-        QLineEdit* field = bad == FinancialRateField::Bank ? bank_ : disc_;
-        field->setFocus();
-        field->selectAll();
-        return;
-    }
-    rates_ = checked;
-    accept();
+QLineEdit* FinancialRatesDialog::bankEdit() const {
+    return qobject_cast<QLineEdit*>(control(FinancialRatesModel::kBankEdit));
 }
 
-bool FinancialRatesDialog::run() {
-    return exec() == QDialog::Accepted;
+QLineEdit* FinancialRatesDialog::discEdit() const {
+    return qobject_cast<QLineEdit*>(control(FinancialRatesModel::kDiscEdit));
+}
+
+QPushButton* FinancialRatesDialog::okButton() const {
+    return qobject_cast<QPushButton*>(control(kIdOk));
 }
 
 }  // namespace zentra

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dialogs/financial_rates.h"
+#include "shell/dialogs/model_dialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -34,28 +35,14 @@ private:
     std::array<QLineEdit*, 10> edits_{};
 };
 
-class FinancialRatesDialog : public QDialog {
+class FinancialRatesDialog : public ModelDialog {
     Q_OBJECT
 public:
-    static constexpr int kBankEdit = 1029;
-    static constexpr int kDiscEdit = 1030;
+    FinancialRatesDialog(FinancialRatesModel& model, QWidget* parent = nullptr);
 
-    FinancialRatesDialog(const FinancialRates& rates, QWidget* parent = nullptr);
-    // True on OK; the validated rates are then in rates().
-    bool run();
-    const FinancialRates& rates() const { return rates_; }
-
-    QLineEdit* bankEdit() const { return bank_; }
-    QLineEdit* discEdit() const { return disc_; }
-    QPushButton* okButton() const { return ok_; }
-
-private:
-    void okClicked();
-
-    FinancialRates rates_;
-    QLineEdit* bank_ = nullptr;
-    QLineEdit* disc_ = nullptr;
-    QPushButton* ok_ = nullptr;
+    QLineEdit* bankEdit() const;
+    QLineEdit* discEdit() const;
+    QPushButton* okButton() const;
 };
 
 }  // namespace zentra

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string>
 
+#include "support/dialog_test_support.h"
+
 namespace zentra::testing {
 namespace {
 
@@ -83,6 +85,28 @@ TEST(Financial, RateTextIsPlainDecimal) {
 }
 
 // Answers the Financial Rates dialog like a user who types two texts.
+
+TEST(FinancialRatesModel, ARefusedFieldTakesTheFocusAndKeepsTheRates) {
+    using M = FinancialRatesModel;
+    FakeDialogView view;
+    M model(FinancialRates{10, 8.5});
+    model.initialise(view);
+    EXPECT_EQ(view.texts[M::kBankEdit], "10");
+    EXPECT_EQ(view.texts[M::kDiscEdit], "8.5");
+    EXPECT_EQ(view.focus, M::kBankEdit);
+
+    view.texts[M::kBankEdit] = "7";
+    view.texts[M::kDiscEdit] = "0";
+    EXPECT_FALSE(model.accept(view));
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.focus, M::kDiscEdit);
+    EXPECT_EQ(model.rates().bankRate, 10.0);
+
+    view.texts[M::kDiscEdit] = "6.25";
+    EXPECT_TRUE(model.accept(view));
+    EXPECT_EQ(model.rates().bankRate, 7.0);
+    EXPECT_EQ(model.rates().discRate, 6.25);
+}
 
 }  // namespace
 }  // namespace zentra::testing

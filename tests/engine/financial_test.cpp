@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/financial.h"
+#include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 
 namespace zentra::testing {
@@ -160,11 +161,15 @@ public:
 
     void suspendPowerOff() override { ++suspends; }
     void resumePowerOff() override { ++resumes; }
-    bool editFinancialRates(FinancialRates& rates) override {
+    bool runFinancialRatesDialog(FinancialRatesModel& model) override {
         suspendedDuringDialog = suspends == resumes + 1;
-        shown = rates;
+        shown = model.rates();
         if (!typed) return false;
-        return !validateFinancialRates(typed->first, typed->second, rates);
+        FakeDialogView form;
+        model.initialise(form);
+        form.texts[FinancialRatesModel::kBankEdit] = typed->first;
+        form.texts[FinancialRatesModel::kDiscEdit] = typed->second;
+        return model.accept(form);
     }
 };
 

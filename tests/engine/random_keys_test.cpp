@@ -27,6 +27,7 @@
 #include "engine/dispatch.h"
 #include "engine/financial.h"
 #include "engine/mode_dialog.h"
+#include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 #include "units/property_database.h"
 
@@ -182,13 +183,16 @@ public:
         }
     }
 
-    bool editFinancialRates(FinancialRates& rates) override {
+    bool runFinancialRatesDialog(FinancialRatesModel& model) override {
         static constexpr std::array<const char*, 9> kTexts = {"8",       "0",  "abc", "1e-7", "1e7",
                                                               "1000000", "-3", " 5 ", "0.5"};
+        FakeDialogView form;
+        model.initialise(form);
         // The dialog stays open on a refused text; the user then tries again or cancels.
         while (!chance(rng_, 0.2)) {
-            if (!validateFinancialRates(oneOf(rng_, kTexts), oneOf(rng_, kTexts), rates))
-                return true;
+            form.texts[FinancialRatesModel::kBankEdit] = oneOf(rng_, kTexts);
+            form.texts[FinancialRatesModel::kDiscEdit] = oneOf(rng_, kTexts);
+            if (model.accept(form)) return true;
         }
         return false;
     }

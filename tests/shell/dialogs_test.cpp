@@ -190,7 +190,8 @@ TEST(SelectMemoryDialogWidget, ButtonsEndWithTheirDigitCodeAndEscapeCancels) {
 }
 
 TEST(FinancialRatesDialogWidget, ShowsTheRatesAndStoresValidatedOnes) {
-    FinancialRatesDialog dialog(FinancialRates{10, 8.5});
+    FinancialRatesModel model(FinancialRates{10, 8.5});
+    FinancialRatesDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Financial Rates"));
     EXPECT_EQ(dialog.bankEdit()->text(), QStringLiteral("10"));
     EXPECT_EQ(dialog.discEdit()->text(), QStringLiteral("8.5"));
@@ -199,12 +200,13 @@ TEST(FinancialRatesDialogWidget, ShowsTheRatesAndStoresValidatedOnes) {
     dialog.discEdit()->setText(QStringLiteral(" 6.25 "));
     dialog.okButton()->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_DOUBLE_EQ(dialog.rates().bankRate, 7);
-    EXPECT_DOUBLE_EQ(dialog.rates().discRate, 6.25);
+    EXPECT_DOUBLE_EQ(model.rates().bankRate, 7);
+    EXPECT_DOUBLE_EQ(model.rates().discRate, 6.25);
 }
 
 TEST(FinancialRatesDialogWidget, RefusesTextAndRangeAndKeepsTheOldRates) {
-    FinancialRatesDialog dialog(FinancialRates{10, 10});
+    FinancialRatesModel model(FinancialRates{10, 10});
+    FinancialRatesDialog dialog(model);
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     dialog.bankEdit()->setText(QStringLiteral("abc"));
@@ -222,7 +224,7 @@ TEST(FinancialRatesDialogWidget, RefusesTextAndRangeAndKeepsTheOldRates) {
                               QString::fromStdString(financialRateText(kMaxDiscRate))));
     EXPECT_EQ(dialog.focusWidget(), dialog.discEdit());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_DOUBLE_EQ(dialog.rates().bankRate, 10);
+    EXPECT_DOUBLE_EQ(model.rates().bankRate, 10);
 }
 
 // --- Units dialogs -------------------------------------------------------------------
