@@ -1,5 +1,8 @@
 #include "cli/cli_view.h"
 
+#include "cli/cli_dialog_view.h"
+#include "dialogs/select_memory.h"
+
 #include <iostream>
 
 namespace zentra::cli {
@@ -35,12 +38,15 @@ void CliView::showMessage(std::string_view text, std::string_view /*caption*/) {
     std::cerr << latin1ToUtf8(text) << '\n';
 }
 
-std::optional<int> CliView::selectMemory(std::string_view /*title*/,
-                                         const std::array<std::string, 10>& /*values*/) {
+bool CliView::runSelectMemoryDialog(SelectMemoryModel& model) {
+    CliDialogView form(answers_);
+    model.initialise(form);
     const auto token = answers_.next();
-    if (!token || token->text == "esc") return std::nullopt;
-    if (token->text.size() == 1 && token->text[0] >= '0' && token->text[0] <= '9')
-        return static_cast<int>(token->text[0]);
+    if (!token || token->text == "esc") return false;
+    if (token->text.size() == 1 && token->text[0] >= '0' && token->text[0] <= '9') {
+        model.clicked(form, SelectMemoryModel::kFirstButton + (token->text[0] - '0'));
+        return form.ended;
+    }
     answers_.refuse(*token, "not a memory number 0 to 9 or esc");
 }
 

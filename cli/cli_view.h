@@ -53,8 +53,7 @@ public:
     void beep() override { beeped = true; }
     void showMessage(std::string_view text, std::string_view caption) override;
 
-    std::optional<int> selectMemory(std::string_view title,
-                                    const std::array<std::string, 10>& values) override;
+    bool runSelectMemoryDialog(SelectMemoryModel& model) override;
     bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;

@@ -56,6 +56,9 @@ public:
     // and returns true; Cancel returns false.
     virtual bool runNameDialog(NameDialogModel& model) = 0;
     virtual bool runFindDialog(FindDialogModel& model) = 0;
+    // Ends the dialog as its OK does, for a model whose own buttons end it
+    // (Select Memory's memory buttons).
+    virtual void endDialog() = 0;
 
     // The properties-file dialogs: the chosen path, none when cancelled.
     virtual std::optional<std::string> chooseSaveFile() = 0;
@@ -111,6 +114,7 @@ private:
 // sub-dialogs and file choices are left to the deriving host.
 class ControlStateView : public DialogView {
 public:
+    bool ended = false;  // endDialog was called
     std::string title;
     std::map<ControlId, SortedList> lists;
     std::map<ControlId, std::string> texts;
@@ -119,6 +123,7 @@ public:
     std::optional<ControlId> focus;
 
     void setTitle(std::string_view text) override { title = std::string(text); }
+    void endDialog() override { ended = true; }
     void clearList(ControlId list) override { lists[list].clear(); }
     void addListItem(ControlId list, std::string_view text) override { lists[list].add(text); }
     void addListItems(ControlId list, const std::vector<std::string_view>& names) override {

@@ -19,6 +19,7 @@ struct ModeSettings;
 struct AppearanceSettings;
 struct CalculatorState;
 class FinancialRatesModel;
+class SelectMemoryModel;
 
 enum class KeyFont { Key, Glyph };
 
@@ -47,12 +48,8 @@ public:
 
     // Modal dialogs. Each returns what the user chose; the defaults cancel.
     //
-    // Select Memory: the ten values as the engine formatted them. Returns the
-    // dialog's end code (48 + k for the button of memory k), nothing on cancel.
-    virtual std::optional<int> selectMemory(std::string_view /*title*/,
-                                            const std::array<std::string, 10>& /*values*/) {
-        return std::nullopt;
-    }
+    // Select Memory: true when a memory's button ended the dialog.
+    virtual bool runSelectMemoryDialog(SelectMemoryModel& /*model*/) { return false; }
     // Financial Rates, Convert and Properties dialogs: the host binds its
     // controls to the model, and true means the model accepted an OK.
     virtual bool runFinancialRatesDialog(FinancialRatesModel& /*model*/) { return false; }

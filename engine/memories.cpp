@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "dialogs/select_memory.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
@@ -13,8 +14,6 @@
 
 namespace zentra {
 namespace {
-
-constexpr int kFirstMemoryCode = 48;  // the dialog's button of memory k ends it with 48 + k
 
 // A memory as the list shows it, in the current base and display type. A value
 // the display cannot hold (an infinity, a word too wide for Binary) shows its
@@ -35,13 +34,12 @@ std::optional<int> chooseMemory(CalculatorState& state, CalculatorView& view,
     // Formatting for the list ends an entry in progress, as showing a value does.
     if (state.calcStatus != CalcStatus::Error) state.calcStatus = CalcStatus::Ready;
 
-    const std::optional<int> code = [&] {
+    SelectMemoryModel model(std::string(title), values);
+    const bool chosen = [&] {
         PowerOffPause pause(view);
-        return view.selectMemory(title, values);
+        return view.runSelectMemoryDialog(model);
     }();
-    if (!code) return std::nullopt;
-    const int k = *code - kFirstMemoryCode;
-    return k >= 0 && k < kMemoryCount ? k : 0;  // any other end code means memory 0
+    return chosen ? model.chosen() : std::nullopt;
 }
 
 // The memory a key works on: 0 without shift, else the one chosen in the

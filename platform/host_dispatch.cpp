@@ -120,9 +120,8 @@ public:
     void resumeAbandonedPauses() {
         while (suspended_ > 0) resumePowerOff();
     }
-    std::optional<int> selectMemory(std::string_view title,
-                                    const std::array<std::string, 10>& values) override {
-        return call([&] { return host_.selectMemory(title, values); });
+    bool runSelectMemoryDialog(SelectMemoryModel& model) override {
+        return call([&] { return host_.runSelectMemoryDialog(model); });
     }
     bool runFinancialRatesDialog(FinancialRatesModel& model) override {
         return call([&] { return host_.runFinancialRatesDialog(model); });

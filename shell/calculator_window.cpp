@@ -432,9 +432,8 @@ void CalculatorWindow::paintEvent(QPaintEvent* event) {
     paintBevel(painter, rect(), appearance_.bodyColour);
 }
 
-std::optional<int> CalculatorWindow::selectMemory(std::string_view title,
-                                                  const std::array<std::string, 10>& values) {
-    SelectMemoryDialog dialog(title, values, this);
+bool CalculatorWindow::runSelectMemoryDialog(SelectMemoryModel& model) {
+    SelectMemoryDialog dialog(model, this);
     return dialog.run();
 }
 

@@ -67,8 +67,7 @@ public:
     void suspendPowerOff() override;
     void resumePowerOff() override;
     // The dialogs that keys open, each one of shell/dialogs/.
-    std::optional<int> selectMemory(std::string_view title,
-                                    const std::array<std::string, 10>& values) override;
+    bool runSelectMemoryDialog(SelectMemoryModel& model) override;
     bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;

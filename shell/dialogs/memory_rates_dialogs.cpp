@@ -7,34 +7,29 @@
 
 namespace zentra {
 
-SelectMemoryDialog::SelectMemoryDialog(std::string_view title,
-                                       const std::array<std::string, 10>& values, QWidget* parent)
-    : QDialog(parent) {
-    DialogBuilder b(this, templateFont(8), 140, 160, QStringLiteral("Select Memory"));
-    // A title from the key replaces the template's caption.
-    if (!title.empty())
-        setWindowTitle(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
-    for (int k = 0; k < 10; ++k) {
-        const auto i = static_cast<std::size_t>(k);
+SelectMemoryDialog::SelectMemoryDialog(SelectMemoryModel& model, QWidget* parent)
+    : ModelDialog(model, parent) {
+    using M = SelectMemoryModel;
+    DialogBuilder b(this, templateFont(8), 140, 160, QString::fromLatin1(M::kTitle));
+    for (int k = 0; k < M::kMemories; ++k) {
         const int y = 7 + 14 * k;
-        buttons_[i] = b.button(kFirstButton + k, QString::number(k), 7, y, 20, 12);
-        edits_[i] = b.edit(kFirstEdit + k, 32, y, 101, 12);
-        edits_[i]->setReadOnly(true);
-        edits_[i]->setFocusPolicy(Qt::NoFocus);
-        edits_[i]->setText(QString::fromLatin1(values[i].c_str()));
-        edits_[i]->setCursorPosition(0);
-        const int code = kFirstButton + k;
-        connect(buttons_[i], &QPushButton::clicked, this, [this, code] { done(code); });
+        b.button(M::kFirstButton + k, QString::number(k), 7, y, 20, 12);
+        QLineEdit* value = b.edit(M::kFirstValue + k, 32, y, 101, 12);
+        value->setReadOnly(true);
+        value->setFocusPolicy(Qt::NoFocus);
     }
-    // Enter presses "0".
-    buttons_[0]->setDefault(true);
-    buttons_[0]->setFocus();
+    bindControls(b.controls());
+    memoryButton(0)->setDefault(true);  // Enter presses "0"
+    // Long values show from their start.
+    for (int k = 0; k < M::kMemories; ++k) memoryEdit(k)->setCursorPosition(0);
 }
 
-std::optional<int> SelectMemoryDialog::run() {
-    const int code = exec();
-    if (code == QDialog::Rejected) return std::nullopt;
-    return code;
+QPushButton* SelectMemoryDialog::memoryButton(int k) const {
+    return qobject_cast<QPushButton*>(control(SelectMemoryModel::kFirstButton + k));
+}
+
+QLineEdit* SelectMemoryDialog::memoryEdit(int k) const {
+    return qobject_cast<QLineEdit*>(control(SelectMemoryModel::kFirstValue + k));
 }
 
 FinancialRatesDialog::FinancialRatesDialog(FinancialRatesModel& model, QWidget* parent)

@@ -2,12 +2,9 @@
 // Select Memory (the shifted memory keys) and Financial Rates (the Rate key).
 
 #include <QDialog>
-#include <array>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "dialogs/financial_rates.h"
+#include "dialogs/select_memory.h"
 #include "shell/dialogs/model_dialog.h"
 
 class QLineEdit;
@@ -15,24 +12,13 @@ class QPushButton;
 
 namespace zentra {
 
-class SelectMemoryDialog : public QDialog {
+class SelectMemoryDialog : public ModelDialog {
     Q_OBJECT
 public:
-    static constexpr int kFirstButton = 48;  // buttons "0".."9" end with 48 + k
-    static constexpr int kFirstEdit = 1029;
+    SelectMemoryDialog(SelectMemoryModel& model, QWidget* parent = nullptr);
 
-    // values: the ten memories as the engine formatted them.
-    SelectMemoryDialog(std::string_view title, const std::array<std::string, 10>& values,
-                       QWidget* parent = nullptr);
-    // The end code of the button pressed, nothing on Escape or close.
-    std::optional<int> run();
-
-    QPushButton* memoryButton(int k) const { return buttons_[static_cast<std::size_t>(k)]; }
-    QLineEdit* memoryEdit(int k) const { return edits_[static_cast<std::size_t>(k)]; }
-
-private:
-    std::array<QPushButton*, 10> buttons_{};
-    std::array<QLineEdit*, 10> edits_{};
+    QPushButton* memoryButton(int k) const;
+    QLineEdit* memoryEdit(int k) const;
 };
 
 class FinancialRatesDialog : public ModelDialog {

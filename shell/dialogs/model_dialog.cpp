@@ -82,6 +82,11 @@ void ModelDialog::okClicked() {
     }
 }
 
+void ModelDialog::endDialog() {
+    ending_ = true;
+    accept();
+}
+
 bool ModelDialog::eventFilter(QObject* watched, QEvent* event) {
     // Leaving a field means the user moved on inside the dialog; switching to
     // another window or opening a list's popup does not count.

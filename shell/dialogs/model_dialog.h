@@ -44,6 +44,7 @@ public:
     bool runFindDialog(FindDialogModel& model) override;
     std::optional<std::string> chooseSaveFile() override;
     std::optional<std::string> chooseLoadFile() override;
+    void endDialog() override;
 
 protected:
     // Called by the derived dialog once its controls are placed: connects the

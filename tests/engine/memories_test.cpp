@@ -6,7 +6,9 @@
 #include <ostream>
 #include <string>
 
+#include "dialogs/select_memory.h"
 #include "engine/key_handlers.h"
+#include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 
 namespace zentra::testing {
@@ -26,13 +28,18 @@ public:
 
     void suspendPowerOff() override { ++suspends; }
     void resumePowerOff() override { ++resumes; }
-    std::optional<int> selectMemory(std::string_view t,
-                                    const std::array<std::string, 10>& v) override {
+    // answer: the button the user presses (48 + k for memory k), none to cancel.
+    bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         ++dialogs;
         suspendedDuringDialog = suspends == resumes + 1;
-        title = std::string(t);
-        values = v;
-        return answer;
+        FakeDialogView form;
+        model.initialise(form);
+        title = form.title;
+        for (int k = 0; k < 10; ++k)
+            values[static_cast<std::size_t>(k)] = form.texts[SelectMemoryModel::kFirstValue + k];
+        if (!answer) return false;
+        model.clicked(form, *answer);
+        return form.ended;
     }
 };
 
@@ -137,9 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
         ShiftedCase{"RecallShowsTheChosenMemory", "MR", 52, "Memory Recall", -1, 0.0,
                     "40.00000000"},
         ShiftedCase{"AddAddsToTheChosenMemory", "M+", 57, "Memory Add", 9, 96.0, "6"},
-        ShiftedCase{"EndCodeAboveTheButtonsMeansMemoryZero", "Min", 200, "Memory Input", 0, 6.0,
+        ShiftedCase{"AControlAboveTheButtonsChoosesNothing", "Min", 200, "Memory Input", -1, 0.0,
                     "6"},
-        ShiftedCase{"EndCodeBelowTheButtonsMeansMemoryZero", "M+", 47, "Memory Add", 0, 6.0, "6"},
+        ShiftedCase{"AControlBelowTheButtonsChoosesNothing", "M+", 47, "Memory Add", -1, 0.0, "6"},
         ShiftedCase{"CancelledInputChangesNothing", "Min", std::nullopt, "Memory Input", -1, 0.0,
                     "6"},
         ShiftedCase{"CancelledRecallKeepsTheDisplay", "MR", std::nullopt, "Memory Recall", -1, 0.0,

@@ -24,6 +24,7 @@
 
 #include "base/runtime_problem.h"
 #include "dialogs/convert_dialog_model.h"
+#include "dialogs/select_memory.h"
 #include "engine/dispatch.h"
 #include "engine/financial.h"
 #include "engine/mode_dialog.h"
@@ -168,18 +169,21 @@ public:
         if (--suspendDepth != 0) problems.push_back("power-off resumed without a suspend");
     }
 
-    std::optional<int> selectMemory(std::string_view caption,
-                                    const std::array<std::string, 10>& values) override {
-        if (caption.empty()) problems.push_back("Select Memory without a title");
-        for (const std::string& value : values)
+    bool runSelectMemoryDialog(SelectMemoryModel& model) override {
+        FakeDialogView form;
+        model.initialise(form);
+        if (form.title.empty()) problems.push_back("Select Memory without a title");
+        for (const auto& [id, value] : form.texts)
             if (value.size() > 25) problems.push_back("memory list text too long: " + value);
         switch (pick(rng_, 0, 4)) {
             case 0:
-                return std::nullopt;
+                return false;
             case 1:
-                return pick(rng_, INT_MIN, INT_MAX);
+                model.clicked(form, pick(rng_, INT_MIN, INT_MAX));
+                return form.ended;
             default:
-                return 48 + pick(rng_, 0, 9);
+                model.clicked(form, SelectMemoryModel::kFirstButton + pick(rng_, 0, 9));
+                return form.ended;
         }
     }
 

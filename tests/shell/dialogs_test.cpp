@@ -163,29 +163,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Select Memory and Financial Rates --------------------------------------------
 
-TEST(SelectMemoryDialogWidget, ButtonsEndWithTheirDigitCodeAndEscapeCancels) {
+TEST(SelectMemoryDialogWidget, ButtonsEndWithTheirMemoryAndEscapeCancels) {
     std::array<std::string, 10> values;
     for (int k = 0; k < 10; ++k) values[static_cast<std::size_t>(k)] = std::to_string(k * 11);
     {
-        SelectMemoryDialog dialog("Memory Recall", values);
+        SelectMemoryModel model("Memory Recall", values);
+        SelectMemoryDialog dialog(model);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory Recall"));
         EXPECT_EQ(dialog.memoryEdit(3)->text(), QStringLiteral("33"));
         EXPECT_TRUE(dialog.memoryEdit(3)->isReadOnly());
         whenShown<SelectMemoryDialog>([](SelectMemoryDialog* d) { d->memoryButton(7)->click(); });
-        EXPECT_EQ(dialog.run(), std::optional<int>(55));
+        EXPECT_TRUE(dialog.run());
+        EXPECT_EQ(model.chosen(), std::optional<int>(7));
     }
     {
-        SelectMemoryDialog dialog("", values);
+        SelectMemoryModel model("", values);
+        SelectMemoryDialog dialog(model);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Memory"));
         whenShown<SelectMemoryDialog>(
             [](SelectMemoryDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
-        EXPECT_EQ(dialog.run(), std::nullopt);
+        EXPECT_FALSE(dialog.run());
+        EXPECT_EQ(model.chosen(), std::nullopt);
     }
     {
-        SelectMemoryDialog dialog("", values);
+        SelectMemoryModel model("", values);
+        SelectMemoryDialog dialog(model);
         whenShown<SelectMemoryDialog>(
             [](SelectMemoryDialog* d) { QTest::keyClick(d->memoryButton(0), Qt::Key_Return); });
-        EXPECT_EQ(dialog.run(), std::optional<int>(48));
+        EXPECT_TRUE(dialog.run());
+        EXPECT_EQ(model.chosen(), std::optional<int>(0));
     }
 }
 
