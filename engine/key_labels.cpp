@@ -5,7 +5,6 @@
 
 #include "engine/key_labels.h"
 
-#include <array>
 #include <string>
 
 #include "base/key_glyphs.h"
