@@ -1,23 +1,24 @@
 #pragma once
-// The handlers the command table dispatches to, by key. Each looks at the mode
-// and the latches itself.
+// The handlers the key table dispatches to.
 
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 
 namespace zentra {
 
-// scientific_keys.cpp: the scientific keys in every mode.
-void keySin(CalculatorState&, CalculatorView&);
-void keyCos(CalculatorState&, CalculatorView&);
-void keyTan(CalculatorState&, CalculatorView&);
-void keyHyp(CalculatorState&, CalculatorView&);
-void keyDeg(CalculatorState&, CalculatorView&);
-void keyLn(CalculatorState&, CalculatorView&);
-void keyLog(CalculatorState&, CalculatorView&);
-void keySqr(CalculatorState&, CalculatorView&);
-void keySqrt(CalculatorState&, CalculatorView&);
-void keyReciprocal(CalculatorState&, CalculatorView&);
+// scientific_keys.cpp: the scientific keys' functions; the key table says in
+// which modes each key runs them.
+void sinFunction(CalculatorState&, CalculatorView&);
+void cosFunction(CalculatorState&, CalculatorView&);
+void tanFunction(CalculatorState&, CalculatorView&);
+void toggleHyp(CalculatorState&, CalculatorView&);
+void degreesKey(CalculatorState&, CalculatorView&);
+void lnFunction(CalculatorState&, CalculatorView&);
+void logFunction(CalculatorState&, CalculatorView&);
+void squareFunction(CalculatorState&, CalculatorView&);
+void squareRootFunction(CalculatorState&, CalculatorView&);
+void reciprocalFunction(CalculatorState&, CalculatorView&);
+void bitwiseNot(CalculatorState&, CalculatorView&);  // NOT in Octal and Hexadecimal
 
 // memories.cpp
 void keyMemoryIn(CalculatorState&, CalculatorView&);

@@ -1,9 +1,8 @@
-// The scientific keys in every mode. In Decimal and Statistics they are the
-// one-operand functions; Hexadecimal borrows sin, cos, tan, hyp and deg as the
-// digits D, E, F, C, B; the integer bases make ln, log, sqr, sqrt the logical
-// operators; Financial makes most of them its binary operators.
+// The scientific keys' functions: in Decimal and Statistics the one-operand
+// functions, hyp and deg, and NOT in the integer bases. Which mode runs which
+// is the key table's say (key_table.cpp), as are the hex digits and the
+// operators the same keys give in the other modes.
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -20,8 +19,6 @@
 
 namespace zentra {
 namespace {
-
-using Handler = void (*)(CalculatorState&, CalculatorView&);
 
 // Plain sin and cos of an angle inside this open window (radians) are exactly
 // 1 and 0, so that 90 degrees or 100 grads give clean results.
@@ -138,6 +135,8 @@ void trigFunction(const TrigKey& key, CalculatorState& state, CalculatorView& vi
     }
 }
 
+}  // namespace
+
 void sinFunction(CalculatorState& state, CalculatorView& view) {
     trigFunction(kSinKey, state, view);
 }
@@ -155,6 +154,8 @@ void toggleHyp(CalculatorState& state, CalculatorView& view) {
 
 // --- ln, log, sqr, sqrt, 1/X in Decimal and Statistics ----------------------
 
+namespace {
+
 // ln and log: the logarithm, or under shift the power it inverts. hyp is left alone.
 void logarithm(CalculatorState& state, CalculatorView& view, double base, double (*log)(double)) {
     const double x = readDisplayValue(state, view);
@@ -165,6 +166,8 @@ void logarithm(CalculatorState& state, CalculatorView& view, double base, double
     finish(state, view, x > 0.0 ? Outcome{log(x)} : rangeError(), false, false);
 }
 
+}  // namespace
+
 void lnFunction(CalculatorState& state, CalculatorView& view) {
     logarithm(state, view, kEulerBase, [](double x) { return std::log(x); });
 }
@@ -173,19 +176,19 @@ void logFunction(CalculatorState& state, CalculatorView& view) {
     logarithm(state, view, 10.0, [](double x) { return std::log10(x); });
 }
 
-void square(CalculatorState& state, CalculatorView& view) {
+void squareFunction(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     showValue(state, view, x * x);
 }
 
-void squareRoot(CalculatorState& state, CalculatorView& view) {
+void squareRootFunction(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     // -0 passes and shows as -0.
     finish(state, view, x < 0.0 ? Outcome{0.0, kNegativeRootErrorText} : Outcome{std::sqrt(x)},
            false, false);
 }
 
-void reciprocal(CalculatorState& state, CalculatorView& view) {
+void reciprocalFunction(CalculatorState& state, CalculatorView& view) {
     const double x = readDisplayValue(state, view);
     if (state.shift) {
         // Out of range factorial shows its error itself; showValue then leaves it.
@@ -199,12 +202,16 @@ void reciprocal(CalculatorState& state, CalculatorView& view) {
 
 // --- deg in Decimal and Statistics ------------------------------------------
 
+namespace {
+
 void showDegreesMinutesSeconds(CalculatorState& state, CalculatorView& view) {
     const auto text = dmsText(readDisplayValue(state, view));
     // The text goes out as an error display: it stays until AC and no key
     // reads it back as a number.
     showError(state, view, text ? std::string_view(*text) : std::string_view(kOverflowErrorText));
 }
+
+}  // namespace
 
 // Degrees, minutes and seconds typed in turn build one angle in degrees, kept
 // aside from the evaluator: 12 deg 30 min 36 sec shows 12.51, and the next key
@@ -242,103 +249,6 @@ void degreesKey(CalculatorState& state, CalculatorView& view) {
 
 void bitwiseNot(CalculatorState& state, CalculatorView& view) {
     showValue(state, view, static_cast<double>(~wordOf(readDisplayValue(state, view))));
-}
-
-// --- dispatch by mode --------------------------------------------------------
-
-// What a key does in one mode: nothing, a function, a typed hex digit, or a
-// binary operator of the evaluator.
-struct Action {
-    enum class Kind { None, Function, Digit, Operator } kind = Kind::None;
-    Handler function = nullptr;
-    char digit = 0;
-    OperatorCode code = OperatorCode::OpEquals;
-};
-
-constexpr Action none() {
-    return {};
-}
-constexpr Action run(Handler h) {
-    return {Action::Kind::Function, h, 0, OperatorCode::OpEquals};
-}
-constexpr Action digit(char c) {
-    return {Action::Kind::Digit, nullptr, c, OperatorCode::OpEquals};
-}
-constexpr Action op(OperatorCode c) {
-    return {Action::Kind::Operator, nullptr, 0, c};
-}
-
-// One column per NumberBase, in its numbering: Decimal, Binary, Octal,
-// Hexadecimal, Statistics, Financial.
-using ModeRow = std::array<Action, 6>;
-
-void perform(const ModeRow& row, CalculatorState& state, CalculatorView& view) {
-    auto column = static_cast<std::size_t>(state.numberBase);
-    // A mode number from a damaged state file computes as Decimal, as the display does.
-    if (column >= row.size()) column = static_cast<std::size_t>(NumberBase::Decimal);
-    const Action& action = row[column];
-    switch (action.kind) {
-        case Action::Kind::None:
-            return;
-        case Action::Kind::Function:
-            action.function(state, view);
-            return;
-        case Action::Kind::Digit:
-            enterCharacter(state, view, action.digit);
-            return;
-        case Action::Kind::Operator:
-            applyOperator(state, view, action.code);
-            return;
-    }
-}
-
-using Op = OperatorCode;
-
-// clang-format off
-//                           Decimal           Binary            Octal             Hexadecimal       Statistics        Financial
-const ModeRow kSinRow{       run(sinFunction), none(),           none(),           digit('D'),       run(sinFunction), op(Op::OpSld)};
-const ModeRow kCosRow{       run(cosFunction), none(),           none(),           digit('E'),       run(cosFunction), op(Op::OpDdb)};
-const ModeRow kTanRow{       run(tanFunction), none(),           none(),           digit('F'),       run(tanFunction), op(Op::OpSyd)};
-const ModeRow kHypRow{       run(toggleHyp),   none(),           none(),           digit('C'),       run(toggleHyp),   run(cashFlowKey)};
-const ModeRow kDegRow{       run(degreesKey),  none(),           none(),           digit('B'),       run(degreesKey),  op(Op::OpPresentValue)};
-const ModeRow kLnRow{        run(lnFunction),  op(Op::OpXnor),   op(Op::OpXnor),   op(Op::OpXnor),   run(lnFunction),  op(Op::OpInvest)};
-const ModeRow kLogRow{       run(logFunction), op(Op::OpXor),    op(Op::OpXor),    op(Op::OpXor),    run(logFunction), op(Op::OpMortgage)};
-const ModeRow kSqrRow{       run(square),      op(Op::OpOr),     op(Op::OpOr),     op(Op::OpOr),     run(square),      op(Op::OpAnnuity)};
-const ModeRow kSqrtRow{      run(squareRoot),  op(Op::OpAnd),    op(Op::OpAnd),    op(Op::OpAnd),    run(squareRoot),  op(Op::OpTerm)};
-const ModeRow kReciprocalRow{run(reciprocal),  none(),           run(bitwiseNot),  run(bitwiseNot),  run(reciprocal),  run(financialRatesKey)};
-// clang-format on
-
-}  // namespace
-
-void keySin(CalculatorState& state, CalculatorView& view) {
-    perform(kSinRow, state, view);
-}
-void keyCos(CalculatorState& state, CalculatorView& view) {
-    perform(kCosRow, state, view);
-}
-void keyTan(CalculatorState& state, CalculatorView& view) {
-    perform(kTanRow, state, view);
-}
-void keyHyp(CalculatorState& state, CalculatorView& view) {
-    perform(kHypRow, state, view);
-}
-void keyDeg(CalculatorState& state, CalculatorView& view) {
-    perform(kDegRow, state, view);
-}
-void keyLn(CalculatorState& state, CalculatorView& view) {
-    perform(kLnRow, state, view);
-}
-void keyLog(CalculatorState& state, CalculatorView& view) {
-    perform(kLogRow, state, view);
-}
-void keySqr(CalculatorState& state, CalculatorView& view) {
-    perform(kSqrRow, state, view);
-}
-void keySqrt(CalculatorState& state, CalculatorView& view) {
-    perform(kSqrtRow, state, view);
-}
-void keyReciprocal(CalculatorState& state, CalculatorView& view) {
-    perform(kReciprocalRow, state, view);
 }
 
 }  // namespace zentra

@@ -1,0 +1,339 @@
+// The key table. A row's six mode columns go in NumberBase order: Decimal,
+// Binary, Octal, Hexadecimal, Statistics, Financial. In the integer bases a
+// blank key keeps its action where it refuses by itself (digits, the sign,
+// EXP, unit and const), as the keypad always did.
+
+#include "engine/key_table.h"
+
+#include <algorithm>
+
+#include "base/key_glyphs.h"
+#include "engine/dispatch.h"
+#include "engine/entry.h"
+#include "engine/evaluation.h"
+#include "engine/key_handlers.h"
+#include "engine/key_labels.h"
+
+namespace zentra {
+namespace {
+
+using Id = CommandId;
+using Op = OperatorCode;
+
+// --- the keys' small handlers -------------------------------------------------
+
+// A digit key in Statistics: under shift the statistic it is labelled with.
+template <int Digit>
+void statisticsDigitKey(CalculatorState& state, CalculatorView& view) {
+    if (state.shift) {
+        statisticKey(state, view, Digit);
+        return;
+    }
+    enterCharacter(state, view, static_cast<char>('0' + Digit));
+}
+
+void powKey(CalculatorState& state, CalculatorView& view) {
+    if (state.shift) {
+        applyOperator(state, view, OperatorCode::OpRoot);
+        state.shift = false;
+        updateKeyLabels(state, view);
+        return;
+    }
+    applyOperator(state, view, OperatorCode::OpPower);
+}
+
+// --- building the rows ------------------------------------------------------
+
+constexpr Caption text(const char* words) {
+    return {words, nullptr, std::nullopt};
+}
+constexpr Caption glyph(const GlyphCaption& c) {
+    return {c.words, c.glyph, std::nullopt};
+}
+// The digits and AC show in the key font, their statistics in the glyph font.
+constexpr Caption numeral(const char* words) {
+    return {words, nullptr, KeyFont::Key};
+}
+constexpr Caption statistic(const GlyphCaption& c) {
+    return {c.words, c.glyph, KeyFont::Glyph};
+}
+// Start captions: in the glyph font or the key font.
+constexpr Caption startGlyph(const char* words, const char* glyphBytes = nullptr) {
+    return {words, glyphBytes, KeyFont::Glyph};
+}
+constexpr Caption startGlyph(const GlyphCaption& c) {
+    return {c.words, c.glyph, KeyFont::Glyph};
+}
+constexpr Caption startKey(const char* words) {
+    return {words, nullptr, KeyFont::Key};
+}
+
+constexpr Action none() {
+    return {};
+}
+constexpr Action host() {
+    return {Action::Kind::Host, nullptr, 0, Op::OpEquals};
+}
+constexpr Action run(Handler h) {
+    return {Action::Kind::Function, h, 0, Op::OpEquals};
+}
+constexpr Action character(char c) {
+    return {Action::Kind::Character, nullptr, c, Op::OpEquals};
+}
+constexpr Action op(Op code) {
+    return {Action::Kind::Operator, nullptr, 0, code};
+}
+
+constexpr ModeFacts fixed(Caption caption, Action action) {
+    return {caption, {}, nullptr, action};
+}
+constexpr ModeFacts shifting(Caption caption, Caption shifted, Action action) {
+    return {caption, shifted, nullptr, action};
+}
+constexpr ModeFacts written(Caption caption, CaptionWriter writer, Action action) {
+    return {caption, {}, writer, action};
+}
+// The mode leaves the caption as it is.
+constexpr ModeFacts kept(Action action) {
+    return {{}, {}, nullptr, action};
+}
+constexpr ModeFacts blank(Action action) {
+    return fixed(text(""), action);
+}
+
+constexpr const char* kNumerals[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+template <int Digit>
+constexpr ModeFacts typed() {
+    return fixed(numeral(kNumerals[Digit]), character(static_cast<char>('0' + Digit)));
+}
+// A digit the base lacks: blank, and typing it is refused.
+template <int Digit>
+constexpr ModeFacts untyped() {
+    return fixed(numeral(""), character(static_cast<char>('0' + Digit)));
+}
+template <int Digit>
+constexpr ModeFacts statistical(const GlyphCaption& shifted) {
+    return shifting(numeral(kNumerals[Digit]), statistic(shifted), run(statisticsDigitKey<Digit>));
+}
+
+constexpr KeyRow key(Id id, Caption start, ModeFacts decimal, ModeFacts binary, ModeFacts octal,
+                     ModeFacts hexadecimal, ModeFacts statistics, ModeFacts financial) {
+    return {id, start, {decimal, binary, octal, hexadecimal, statistics, financial}};
+}
+constexpr KeyRow key(Id id, Caption start, ModeFacts everyMode) {
+    return key(id, start, everyMode, everyMode, everyMode, everyMode, everyMode, everyMode);
+}
+
+// The keypad's keys in its order, then the keyboard's own commands.
+// clang-format off
+constexpr KeyRow kKeys[] = {
+    key(Id::CmdShift, startGlyph("shift"), kept(run(toggleShift))),
+    key(Id::CmdCopy, startGlyph("copy"), kept(host())),
+    key(Id::CmdPaste, startGlyph("paste"), kept(host())),
+    key(Id::CmdUnit, startGlyph("unit"),
+        shifting(text("conv"), text("units"), run(keyUnit)),
+        blank(run(keyUnit)),
+        blank(run(keyUnit)),
+        blank(run(keyUnit)),
+        shifting(text("conv"), text("units"), run(keyUnit)),
+        shifting(text("conv"), text("units"), run(keyUnit))),
+    key(Id::CmdMode, startGlyph("mode"), kept(run(keyMode))),
+    key(Id::CmdHelp, startGlyph("Help"), kept(host())),
+    key(Id::CmdReciprocal, startGlyph("1/X"),
+        shifting(glyph(kReciprocalGlyph), text("X!"), run(reciprocalFunction)),
+        blank(none()),
+        fixed(text("NOT"), run(bitwiseNot)),
+        fixed(text("NOT"), run(bitwiseNot)),
+        shifting(glyph(kReciprocalGlyph), text("X!"), run(reciprocalFunction)),
+        fixed(text("Rate"), run(financialRatesKey))),
+    key(Id::CmdSqrt, startGlyph("sqrt"),
+        fixed(glyph(kSqrtGlyph), run(squareRootFunction)),
+        fixed(text("AND"), op(Op::OpAnd)),
+        fixed(text("AND"), op(Op::OpAnd)),
+        fixed(text("AND"), op(Op::OpAnd)),
+        fixed(glyph(kSqrtGlyph), run(squareRootFunction)),
+        fixed(text("Term"), op(Op::OpTerm))),
+    key(Id::CmdSqr, startGlyph("sqr"),
+        fixed(glyph(kSquareGlyph), run(squareFunction)),
+        fixed(text("OR"), op(Op::OpOr)),
+        fixed(text("OR"), op(Op::OpOr)),
+        fixed(text("OR"), op(Op::OpOr)),
+        fixed(glyph(kSquareGlyph), run(squareFunction)),
+        fixed(text("Ann"), op(Op::OpAnnuity))),
+    key(Id::CmdLog, startGlyph("log"),
+        shifting(glyph(kLogGlyph), glyph(kTenPowerGlyph), run(logFunction)),
+        fixed(text("XOR"), op(Op::OpXor)),
+        fixed(text("XOR"), op(Op::OpXor)),
+        fixed(text("XOR"), op(Op::OpXor)),
+        shifting(glyph(kLogGlyph), glyph(kTenPowerGlyph), run(logFunction)),
+        fixed(text("Mrtg"), op(Op::OpMortgage))),
+    key(Id::CmdLn, startGlyph("ln"),
+        shifting(glyph(kLnGlyph), glyph(kExpGlyph), run(lnFunction)),
+        fixed(text("XNR"), op(Op::OpXnor)),
+        fixed(text("XNR"), op(Op::OpXnor)),
+        fixed(text("XNR"), op(Op::OpXnor)),
+        shifting(glyph(kLnGlyph), glyph(kExpGlyph), run(lnFunction)),
+        fixed(text("Inv"), op(Op::OpInvest))),
+    key(Id::CmdPow, startGlyph("Pow"),
+        shifting(glyph(kPowerGlyph), glyph(kRootGlyph), run(powKey))),
+    key(Id::CmdConst, startGlyph("const"),
+        fixed(text("const"), run(keyConst)),
+        blank(run(keyConst)),
+        blank(run(keyConst)),
+        fixed(text("A"), run(keyConst)),  // types the digit A
+        fixed(text("const"), run(keyConst)),
+        fixed(text("const"), run(keyConst))),
+    // Under the degrees-minutes-seconds steps the caption also shows the step.
+    key(Id::CmdDeg, startGlyph("deg"),
+        shifting(glyph(kDegreesGlyph), glyph(kToDegreesGlyph), run(degreesKey)),
+        blank(none()),
+        blank(none()),
+        fixed(text("B"), character('B')),
+        shifting(glyph(kDegreesGlyph), glyph(kToDegreesGlyph), run(degreesKey)),
+        fixed(text("NPV"), op(Op::OpPresentValue))),
+    key(Id::CmdHyp, startGlyph("hyp"),
+        fixed(text("hyp"), run(toggleHyp)),
+        blank(none()),
+        blank(none()),
+        fixed(text("C"), character('C')),
+        fixed(text("hyp"), run(toggleHyp)),
+        written({}, writeCashFlowCaption, run(cashFlowKey))),
+    key(Id::CmdSin, startGlyph("sin"),
+        written(text("sin"), writeTrigCaption, run(sinFunction)),
+        blank(none()),
+        blank(none()),
+        fixed(text("D"), character('D')),
+        written(text("sin"), writeTrigCaption, run(sinFunction)),
+        fixed(text("SLD"), op(Op::OpSld))),
+    key(Id::CmdCos, startGlyph("cos"),
+        written(text("cos"), writeTrigCaption, run(cosFunction)),
+        blank(none()),
+        blank(none()),
+        fixed(text("E"), character('E')),
+        written(text("cos"), writeTrigCaption, run(cosFunction)),
+        fixed(text("DDB"), op(Op::OpDdb))),
+    key(Id::CmdTan, startGlyph("tan"),
+        written(text("tan"), writeTrigCaption, run(tanFunction)),
+        blank(none()),
+        blank(none()),
+        fixed(text("F"), character('F')),
+        written(text("tan"), writeTrigCaption, run(tanFunction)),
+        fixed(text("SYD"), op(Op::OpSyd))),
+    key(Id::CmdChangeSign, startGlyph("+/-"),
+        fixed(glyph(kChangeSignGlyph), run(changeSign)),
+        blank(run(changeSign)),
+        fixed(text("NEG"), run(changeSign)),
+        fixed(text("NEG"), run(changeSign)),
+        fixed(glyph(kChangeSignGlyph), run(changeSign)),
+        fixed(glyph(kChangeSignGlyph), run(changeSign))),
+    key(Id::CmdBackspace, startGlyph("<"), kept(run(backspace))),
+    // The bracket keys' captions show the depth; updateBracketIndicator writes both.
+    key(Id::CmdOpenBracket, startGlyph("(..."), kept(run(openBracket))),
+    key(Id::CmdCloseBracket, startGlyph("...)"), kept(run(closeBracket))),
+    key(Id::CmdMemoryIn, startGlyph("Min"),
+        shifting(text("Min"), text("MnIn"), run(keyMemoryIn))),
+    key(Id::CmdMemoryRecall, startGlyph("MR"),
+        shifting(text("MR"), text("MnR"), run(keyMemoryRecall))),
+    // Digits: Decimal, Binary, Octal, Hexadecimal; then Statistics, Financial.
+    key(Id::Cmd7, startKey("7"), typed<7>(), untyped<7>(), typed<7>(), typed<7>(),
+        statistical<7>({"nPr", "nPr"}), typed<7>()),
+    key(Id::Cmd8, startKey("8"), typed<8>(), untyped<8>(), untyped<8>(), typed<8>(),
+        statistical<8>({"nCr", "nCr"}), typed<8>()),
+    key(Id::Cmd9, startKey("9"), typed<9>(), untyped<9>(), untyped<9>(), typed<9>(),
+        statistical<9>({"max", "max"}), typed<9>()),
+    key(Id::CmdClear, startKey("C"), kept(run(clearEntry))),
+    key(Id::CmdAllClear, startKey("AC"),
+        fixed(numeral("AC"), run(allClear)),
+        fixed(numeral("AC"), run(allClear)),
+        fixed(numeral("AC"), run(allClear)),
+        fixed(numeral("AC"), run(allClear)),
+        shifting(numeral("AC"), statistic({"SAC", "SAC"}), run(allClear)),  // clears the data too
+        fixed(numeral("AC"), run(allClear))),
+    key(Id::Cmd4, startKey("4"), typed<4>(), untyped<4>(), typed<4>(), typed<4>(),
+        statistical<4>({"n", "n"}), typed<4>()),
+    key(Id::Cmd5, startKey("5"), typed<5>(), untyped<5>(), typed<5>(), typed<5>(),
+        statistical<5>(kSumGlyph), typed<5>()),
+    key(Id::Cmd6, startKey("6"), typed<6>(), untyped<6>(), typed<6>(), typed<6>(),
+        statistical<6>(kSumSquaresGlyph), typed<6>()),
+    key(Id::CmdMultiply, startGlyph(kMultiplyGlyph), kept(op(Op::OpMultiply))),
+    key(Id::CmdDivide, startGlyph(kDivideGlyph), kept(op(Op::OpDivide))),
+    key(Id::Cmd1, startKey("1"), typed<1>(), typed<1>(), typed<1>(), typed<1>(),
+        statistical<1>(kMeanGlyph), typed<1>()),
+    key(Id::Cmd2, startKey("2"), typed<2>(), untyped<2>(), typed<2>(), typed<2>(),
+        statistical<2>(kDeviationGlyph), typed<2>()),
+    key(Id::Cmd3, startKey("3"), typed<3>(), untyped<3>(), typed<3>(), typed<3>(),
+        statistical<3>(kSampleDeviationGlyph), typed<3>()),
+    key(Id::CmdAdd, startGlyph(kAddGlyph), kept(op(Op::OpAdd))),
+    key(Id::CmdSubtract, startGlyph(kSubtractGlyph), kept(op(Op::OpSubtract))),
+    key(Id::Cmd0, startKey("0"), typed<0>(), typed<0>(), typed<0>(), typed<0>(),
+        statistical<0>({"min", "min"}), typed<0>()),
+    key(Id::CmdPoint, startGlyph(kPointGlyph),
+        fixed(glyph(kPointGlyph), character('.')),
+        blank(character('.')),
+        blank(character('.')),
+        blank(character('.')),
+        fixed(glyph(kPointGlyph), character('.')),
+        fixed(glyph(kPointGlyph), character('.'))),
+    key(Id::CmdExp, startGlyph("EXP"),
+        shifting(text("EXP"), glyph(kPiGlyph), run(exponentKey)),
+        blank(run(exponentKey)),
+        blank(run(exponentKey)),
+        blank(run(exponentKey)),
+        shifting(text("EXP"), glyph(kPiGlyph), run(exponentKey)),
+        fixed(text("EXP"), run(exponentKey))),
+    key(Id::CmdEquals, startKey("="), kept(run(equalsKey))),
+    key(Id::CmdMemoryAdd, startGlyph("M+"),
+        shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
+        shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
+        shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
+        shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
+        shifting(text("Data"), text("Data"), run(keyMemoryAdd)),  // enters a data point
+        shifting(text("M+"), text("Mn+"), run(keyMemoryAdd))),
+    // The keyboard's % does nothing, but is a command all the same.
+    key(Id::CmdPercent, {}, kept(none())),
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const KeyRow> keyTable() {
+    return kKeys;
+}
+
+const KeyRow* findKey(CommandId id) {
+    const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                     [id](const KeyRow& r) { return r.id == id; });
+    return found == std::end(kKeys) ? nullptr : found;
+}
+
+NumberBase effectiveMode(NumberBase base) {
+    const auto n = static_cast<int>(base);
+    return n >= 0 && n < static_cast<int>(kModeCount) ? base : NumberBase::Decimal;
+}
+
+const ModeFacts& factsIn(const KeyRow& row, NumberBase base) {
+    return row.modes[static_cast<std::size_t>(effectiveMode(base))];
+}
+
+bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
+    const Action& action = factsIn(row, state.numberBase).action;
+    switch (action.kind) {
+        case Action::Kind::None:
+            return true;
+        case Action::Kind::Host:
+            return false;
+        case Action::Kind::Function:
+            action.function(state, view);
+            return true;
+        case Action::Kind::Character:
+            enterCharacter(state, view, action.character);
+            return true;
+        case Action::Kind::Operator:
+            applyOperator(state, view, action.code);
+            return true;
+    }
+    return true;
+}
+
+}  // namespace zentra
