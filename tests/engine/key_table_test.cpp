@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "engine/calculator.h"
 #include "engine/key_labels.h"
 #include "engine/key_table.h"
 
