@@ -92,13 +92,18 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
       appearance_(calculator.appearance()),
       store_(store) {
     setAttribute(Qt::WA_QuitOnClose, false);  // the application ends the run itself
+    // A fixed size: no desktop may offer maximise (or resize, by the fixed size).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     createControls();
     powerOff_ = new PowerOff(this, state_);
 
     state_.buttonFontLoaded = buttonFontLoaded;
 
-    // The window menu: the display's context menu, the keyboard's menu key
-    // anywhere in the window, and Alt+Space.
+    // The window menu: the display's context menu, the Menu key and Shift+F10
+    // (the desktop's context-menu keys, in eventFilter) wherever the focus is,
+    // and Alt+Space where the window manager leaves it to us.
     display_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(display_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { showSystemMenu(display_->mapToGlobal(pos), true); });
@@ -149,6 +154,7 @@ void CalculatorWindow::createControls() {
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(commandWord(id)); });
         keys_[i] = button;
     }
+    display_->installEventFilter(this);  // the menu keys open the window menu there too
     installEventFilter(this);
 }
 
@@ -304,6 +310,19 @@ void CalculatorWindow::openModeDirectly() {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        // The keyboard's ways to the window menu; in the display it keeps the
+        // display's own edit actions, as a right click there does.
+        const bool menuKey = keyEvent->key() == Qt::Key_Menu && keyEvent->modifiers() == 0;
+        const bool shiftF10 =
+            keyEvent->key() == Qt::Key_F10 && keyEvent->modifiers() == Qt::ShiftModifier;
+        if (menuKey || shiftF10) {
+            showSystemMenu(display_->mapToGlobal(display_->rect().bottomLeft()),
+                           watched == display_);
+            return true;
+        }
+    }
     // No accelerator while the display has the focus: typing edits its text.
     if (event->type() == QEvent::KeyPress && !display_->hasFocus()) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);

@@ -155,6 +155,28 @@ TEST_F(WindowTest, WindowMenuEntriesComeInOrderAfterTheEditActions) {
     EXPECT_TRUE(actions[actions.size() - texts.size() - 1]->isSeparator());
 }
 
+TEST_F(WindowTest, ShiftF10AndTheMenuKeyOpenTheWindowMenuWhereverTheFocusIs) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool inDisplay;
+    } cases[] = {{Qt::Key_F10, Qt::ShiftModifier, false},
+                 {Qt::Key_F10, Qt::ShiftModifier, true},
+                 {Qt::Key_Menu, Qt::NoModifier, false},
+                 {Qt::Key_Menu, Qt::NoModifier, true}};
+    for (const auto& c : cases) {
+        QWidget* target = c.inDisplay ? static_cast<QWidget*>(window_->display())
+                                      : window_->key(CommandId::CmdEquals);
+        target->setFocus();
+        QTest::keyClick(target, c.key, c.modifiers);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << c.key << " in display " << c.inDisplay;
+        EXPECT_TRUE(menu->actions().size() >= 8);
+        menu->close();
+        QApplication::processEvents();
+    }
+}
+
 TEST_F(WindowTest, WindowMenuCopyAndHelpBypassTheErrorGate) {
     click("1 / 0 =");
     ASSERT_EQ(window_->state().calcStatus, CalcStatus::Error);
