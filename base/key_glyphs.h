@@ -9,38 +9,42 @@ namespace zentra {
 struct GlyphCaption {
     const char* words;
     const char* glyph;
+    // The words as the tape writes them, in UTF-8, where they differ.
+    const char* text = nullptr;
 };
 
 inline constexpr GlyphCaption kPointGlyph{".", "\x80"};
 inline constexpr GlyphCaption kAddGlyph{"+", "\x81"};
-inline constexpr GlyphCaption kSubtractGlyph{"-", "\x82"};
-inline constexpr GlyphCaption kMultiplyGlyph{"X", "\x83"};
-inline constexpr GlyphCaption kDivideGlyph{"/", "\x84"};
-inline constexpr GlyphCaption kSquareGlyph{"x^2", "\xC0"};
-inline constexpr GlyphCaption kSqrtGlyph{"sqrt", "\xC1"};
-inline constexpr GlyphCaption kPowerGlyph{"x^y", "\xC2"};
-inline constexpr GlyphCaption kExpGlyph{"e^x", "\xC4"};
+inline constexpr GlyphCaption kSubtractGlyph{"-", "\x82", "−"};
+inline constexpr GlyphCaption kMultiplyGlyph{"X", "\x83", "×"};
+inline constexpr GlyphCaption kDivideGlyph{"/", "\x84", "÷"};
+inline constexpr GlyphCaption kSquareGlyph{"x^2", "\xC0", "x²"};
+inline constexpr GlyphCaption kSqrtGlyph{"sqrt", "\xC1", "√"};
+inline constexpr GlyphCaption kPowerGlyph{"x^y", "\xC2", "xʸ"};
+inline constexpr GlyphCaption kExpGlyph{"e^x", "\xC4", "eˣ"};
 inline constexpr GlyphCaption kLnGlyph{"ln", "\xC5"};
-inline constexpr GlyphCaption kTenPowerGlyph{"10^x", "\xC6"};
+inline constexpr GlyphCaption kTenPowerGlyph{"10^x", "\xC6", "10ˣ"};
 inline constexpr GlyphCaption kLogGlyph{"log", "\xC7"};
-inline constexpr GlyphCaption kPiGlyph{"pi", "\xD2"};
-inline constexpr GlyphCaption kRootGlyph{"x^1/y", "\xD3"};
+inline constexpr GlyphCaption kPiGlyph{"pi", "\xD2", "π"};
+inline constexpr GlyphCaption kRootGlyph{"x^1/y", "\xD3", "ʸ√x"};
 inline constexpr GlyphCaption kReciprocalGlyph{"1/x", "\xD4"};
-inline constexpr GlyphCaption kChangeSignGlyph{"+/-", "\xD5"};
+inline constexpr GlyphCaption kChangeSignGlyph{"+/-", "\xD5", "±"};
 inline constexpr GlyphCaption kDegreesGlyph{"deg", "\xD8"};
 inline constexpr GlyphCaption kMinutesGlyph{"min", "\xD9"};
 inline constexpr GlyphCaption kSecondsGlyph{"sec", "\xDA"};
-inline constexpr GlyphCaption kToDegreesGlyph{">deg", "\xDB"};
-inline constexpr GlyphCaption kMeanGlyph{"avg", "\xE3"};
-inline constexpr GlyphCaption kDeviationGlyph{"sdv", "\xDF\xE0"};
-inline constexpr GlyphCaption kSampleDeviationGlyph{"ssd", "\xDF\xE0\xE1\xE2"};
+inline constexpr GlyphCaption kToDegreesGlyph{">deg", "\xDB", "→deg"};
+inline constexpr GlyphCaption kMeanGlyph{"avg", "\xE3", "x̄"};
+inline constexpr GlyphCaption kDeviationGlyph{"sdv", "\xDF\xE0", "σn"};
+inline constexpr GlyphCaption kSampleDeviationGlyph{"ssd", "\xDF\xE0\xE1\xE2", "σn−1"};
 inline constexpr GlyphCaption kSumGlyph{"sum",
                                         "\xE5"
-                                        "x"};
+                                        "x",
+                                        "Σx"};
 inline constexpr GlyphCaption kSumSquaresGlyph{"ssq",
                                                "\xE5"
                                                "x"
-                                               "\xE4"};
+                                               "\xE4",
+                                               "Σx²"};
 
 // Every glyph caption, for turning a caption back into words.
 inline constexpr GlyphCaption kGlyphCaptions[] = {

@@ -1,5 +1,9 @@
 #include "engine/calculator.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "engine/dispatch.h"
 #include "engine/key_handlers.h"
 #include "engine/saved_state.h"
@@ -36,6 +40,77 @@ bool Calculator::press(CalculatorView& view, std::uint32_t commandWord) {
     guard_.runEngine(
         view, [&](CalculatorView& host) { hostsKey = !handleCommand(state_, host, commandWord); });
     return hostsKey;
+}
+
+namespace {
+
+bool isIntegerMode(NumberBase base) {
+    return base == NumberBase::Binary || base == NumberBase::Octal ||
+           base == NumberBase::Hexadecimal;
+}
+
+// The keys that type a value as the display shows it: blanks dropped, the
+// exponent's "+" left out and its "-" (and a leading one) by the sign key.
+// The integer bases type the whole part.
+std::optional<std::vector<CommandId>> keysOfValue(std::string_view text, NumberBase base) {
+    std::string digits;
+    bool negative = false;
+    bool exponentNegative = false;
+    for (char c : text) {
+        if (c == ' ') continue;
+        if (c == '-' && digits.empty() && !negative) {
+            negative = true;
+        } else if ((c == '-' || c == '+') && !isIntegerMode(base) && !digits.empty() &&
+                   digits.back() == 'E') {
+            exponentNegative = exponentNegative || c == '-';
+            if (c == '-') digits += '-';
+        } else if (c == '.' && isIntegerMode(base)) {
+            break;
+        } else {
+            digits += c;
+        }
+    }
+    std::vector<CommandId> keys;
+    std::size_t start = 0;
+    while (start <= digits.size()) {
+        const auto minus = digits.find('-', start);
+        const std::string_view part = std::string_view(digits).substr(
+            start, minus == std::string::npos ? minus : minus - start);
+        if (!part.empty()) {
+            std::optional<std::vector<CommandId>> typed = keysOfNumber(part, base);
+            if (!typed) return std::nullopt;
+            keys.insert(keys.end(), typed->begin(), typed->end());
+        }
+        if (minus == std::string::npos) break;
+        keys.push_back(CommandId::CmdChangeSign);
+        start = minus + 1;
+    }
+    if (keys.empty()) return std::nullopt;
+    if (negative) keys.push_back(CommandId::CmdChangeSign);
+    return keys;
+}
+
+}  // namespace
+
+bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
+    const std::optional<std::vector<CommandId>> keys = keysOfValue(text, state_.numberBase);
+    if (!keys) return false;
+    bool typed = false;
+    guard_.runEngine(view, [&](CalculatorView& host) {
+        // In Error status the first key is refused as any key is, and nothing
+        // is typed.
+        if (state_.calcStatus == CalcStatus::Error) {
+            handleCommand(state_, host, commandWord(keys->front()));
+            return;
+        }
+        // A new number, not more digits of the last; under shift the digits
+        // of Statistics would be its statistics.
+        state_.calcStatus = CalcStatus::Ready;
+        if (state_.shift) toggleShift(state_, host);
+        for (CommandId key : *keys) handleCommand(state_, host, commandWord(key));
+        typed = true;
+    });
+    return typed;
 }
 
 void Calculator::openModeDialog(CalculatorView& view) {

@@ -69,6 +69,10 @@ public:
     // One key, as its full command word, through the error gate. True when it
     // passed the gate but is the host's own to perform (copy, paste, Help).
     bool press(CalculatorView& view, std::uint32_t commandWord);
+    // A value from the tape, typed into the display key by key as a new number
+    // through the error gate (a minus sign by the sign key). False when the
+    // gate refused it or the text is no number of the current base.
+    bool typeValue(CalculatorView& view, std::string_view text);
     // The Calculator Mode dialog outside the gate (the window's right click
     // and menu open it even in Error status).
     void openModeDialog(CalculatorView& view);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/tape_entry.h"
 #include "engine/command_id.h"
 
 namespace zentra {
@@ -64,6 +65,9 @@ public:
     // changed settings.
     virtual void applyAppearance(const CalculatorState& /*state*/) {}
     // Hosts' own keys that the engine passes back: copy, paste, help.
+
+    // One step of the calculation for the tape, after the key that made it.
+    virtual void appendTape(const TapeEntry& /*entry*/) {}
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

@@ -5,6 +5,7 @@
 #include "engine/display_format.h"
 #include "engine/key_labels.h"
 #include "engine/key_table.h"
+#include "engine/tape_steps.h"
 
 namespace zentra {
 namespace {
@@ -57,6 +58,7 @@ void allClear(CalculatorState& state, CalculatorView& view) {
     state.nNPV = 1;
     resetEntry(state, view);
     state.errorKeyCount = 0;
+    reportTapeSeparator(view);
 }
 
 void clearEntry(CalculatorState& state, CalculatorView& view) {

@@ -13,6 +13,7 @@
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "engine/tape_steps.h"
 
 namespace zentra {
 namespace {
@@ -48,21 +49,21 @@ constexpr Caption text(const char* words) {
     return {words, nullptr, std::nullopt};
 }
 constexpr Caption glyph(const GlyphCaption& c) {
-    return {c.words, c.glyph, std::nullopt};
+    return {c.words, c.glyph, std::nullopt, c.text};
 }
 // The digits and AC show in the key font, their statistics in the glyph font.
 constexpr Caption numeral(const char* words) {
     return {words, nullptr, KeyFont::Key};
 }
 constexpr Caption statistic(const GlyphCaption& c) {
-    return {c.words, c.glyph, KeyFont::Glyph};
+    return {c.words, c.glyph, KeyFont::Glyph, c.text};
 }
 // Start captions: in the glyph font or the key font.
 constexpr Caption startGlyph(const char* words, const char* glyphBytes = nullptr) {
     return {words, glyphBytes, KeyFont::Glyph};
 }
 constexpr Caption startGlyph(const GlyphCaption& c) {
-    return {c.words, c.glyph, KeyFont::Glyph};
+    return {c.words, c.glyph, KeyFont::Glyph, c.text};
 }
 constexpr Caption startKey(const char* words) {
     return {words, nullptr, KeyFont::Key};
@@ -316,8 +317,7 @@ const ModeFacts& factsIn(const KeyRow& row, NumberBase base) {
     return row.modes[static_cast<std::size_t>(effectiveMode(base))];
 }
 
-bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
-    const Action& action = factsIn(row, state.numberBase).action;
+bool runAction(const Action& action, CalculatorState& state, CalculatorView& view) {
     switch (action.kind) {
         case Action::Kind::None:
             return true;
@@ -334,6 +334,18 @@ bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view)
             return true;
     }
     return true;
+}
+
+bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
+    const Action& action = factsIn(row, state.numberBase).action;
+    if (const TapeRole role = tapeRole(row, action, state); role != TapeRole::None) {
+        performRecorded(role, row, action, state, view);
+        return true;
+    }
+    const CalcStatus before = state.calcStatus;
+    const bool engines = runAction(action, state, view);
+    if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error) reportTapeError(view);
+    return engines;
 }
 
 }  // namespace zentra

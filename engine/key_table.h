@@ -27,6 +27,7 @@ struct Caption {
     const char* words = nullptr;  // nullptr: no caption, the key keeps what it shows
     const char* glyph = nullptr;
     std::optional<KeyFont> font{};
+    const char* text = nullptr;  // the tape's UTF-8 words where they differ from words
 };
 
 // Writes a caption that follows the latches or the state in a way a plain and
@@ -68,8 +69,11 @@ const KeyRow* findKey(CommandId id);
 NumberBase effectiveMode(NumberBase base);
 const ModeFacts& factsIn(const KeyRow& row, NumberBase base);
 
-// Performs the key's action in the current mode; false when the host performs it.
+// Performs the key's action in the current mode, and reports its step to the
+// tape; false when the host performs it.
 bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view);
+// The action alone.
+bool runAction(const Action& action, CalculatorState& state, CalculatorView& view);
 
 // key_labels.cpp: the captions the table's writers give.
 // sin, cos, tan: the function's name by the latches.

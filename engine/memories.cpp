@@ -11,6 +11,7 @@
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "engine/tape_steps.h"
 
 namespace zentra {
 namespace {
@@ -57,6 +58,14 @@ double& memoryAt(CalculatorState& state, int k) {
     return state.memory[static_cast<std::size_t>(k)];
 }
 
+void reportStore(const CalculatorState& state, CalculatorView& view, CommandId key, int k) {
+    view.appendTape({TapeKind::MemoryStore,
+                     tapeDisplayText(view),
+                     tapeKeyName(state, key, false),
+                     {},
+                     std::to_string(k)});
+}
+
 }  // namespace
 
 void keyMemoryIn(CalculatorState& state, CalculatorView& view) {
@@ -66,6 +75,7 @@ void keyMemoryIn(CalculatorState& state, CalculatorView& view) {
     // The stored value is finished: the next digit starts a new number, so
     // that 5 Min 3 M+ adds 3, not 53.
     state.calcStatus = CalcStatus::Ready;
+    reportStore(state, view, CommandId::CmdMemoryIn, *k);
 }
 
 void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
@@ -86,6 +96,7 @@ void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {
     const std::optional<int> k = targetMemory(state, view, "Memory Add");
     if (!k) return;
     memoryAt(state, *k) += readDisplayValue(state, view);
+    reportStore(state, view, CommandId::CmdMemoryAdd, *k);
 }
 
 }  // namespace zentra

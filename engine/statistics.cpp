@@ -10,6 +10,7 @@
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
+#include "engine/tape_steps.h"
 
 namespace zentra {
 namespace {
@@ -71,6 +72,11 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     if (state.nSum <= 0 || state.max < x) state.max = x;
     if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
+    view.appendTape({TapeKind::DataPoint,
+                     tapeDisplayText(view),
+                     tapeKeyName(state, CommandId::CmdMemoryAdd, false),
+                     {},
+                     "n=" + std::to_string(state.nSum)});
 }
 
 void statisticKey(CalculatorState& state, CalculatorView& view, int digit) {

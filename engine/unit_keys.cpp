@@ -5,6 +5,7 @@
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
 #include "engine/number_bases.h"
+#include "engine/tape_steps.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -38,11 +39,32 @@ void convertDisplay(CalculatorState& state, CalculatorView& view) {
             property.currentUnit = dialog.fromUnit;
             state.convertFromUnit = dialog.fromUnit;
         }
+        std::string shown = tapeDisplayText(view);
+        const Unit& from = *property.currentUnit;
         const double si = toSI(*property.currentUnit, readDisplayValue(state, view));
         if (dialog.toUnit) property.currentUnit = dialog.toUnit;
         showValue(state, view, fromSI(*property.currentUnit, si));
+        if (state.calcStatus != CalcStatus::Error)
+            view.appendTape({TapeKind::Conversion, std::move(shown),
+                             tapeKeyName(state, CommandId::CmdUnit, false), tapeDisplayText(view),
+                             from.name + " \u2192 " + property.currentUnit->name});
     }
     updateKeyLabels(state, view);
+}
+
+// The property and constant a value came from: the first constant whose value
+// it is in its property's current unit (the dialog leaves the unit chosen for
+// it there). Nothing for a value typed into the dialog.
+std::string constantName(const PropertyDatabase& database, double value) {
+    for (const Property& property : database.properties)
+        for (const Constant& constant : property.constants)
+            if (fromSI(*property.currentUnit, constant.value) == value) {
+                std::string name = property.name + ": " + constant.name;
+                if (!property.currentUnit->name.empty())
+                    name += " [" + property.currentUnit->name + "]";
+                return name;
+            }
+    return {};
 }
 
 bool hasUnitContext(const CalculatorState& state) {
@@ -69,9 +91,15 @@ void keyConst(CalculatorState& state, CalculatorView& view) {
     if (isIntegerBase(state.numberBase) || !hasUnitContext(state)) return;
     PowerOffPause pause(view);
     const double shown = readDisplayValue(state, view);
-    showValue(
-        state, view,
-        chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view)));
+    const double chosen =
+        chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view));
+    showValue(state, view, chosen);
+    if (chosen != shown && state.calcStatus != CalcStatus::Error)
+        view.appendTape({TapeKind::Conversion,
+                         {},
+                         tapeKeyName(state, CommandId::CmdConst, false),
+                         tapeDisplayText(view),
+                         constantName(*state.database, chosen)});
 }
 
 }  // namespace zentra

@@ -1,0 +1,61 @@
+#pragma once
+// The tape: the last steps of the calculation, as the window and zentra-cli
+// keep them, with the text file they are kept in. The file is UTF-8 text, a
+// header line and then one entry a line: the kind's number and the entry's
+// four texts, separated by tabs (a tab, line break or backslash inside a text
+// is written \t, \n or \\).
+
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/tape_entry.h"
+
+namespace zentra {
+
+inline constexpr std::size_t kTapeLimit = 1000;
+inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
+
+class Tape {
+public:
+    // Adds an entry; beyond kTapeLimit the oldest goes.
+    void append(const TapeEntry& entry);
+    void clear() { entries_.clear(); }
+    const std::deque<TapeEntry>& entries() const { return entries_; }
+    std::size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
+
+private:
+    std::deque<TapeEntry> entries_;
+};
+
+// An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".
+std::string tapeLineText(const TapeEntry& entry);
+// The value a line puts back on the display, or nothing (a separator).
+std::optional<std::string> tapeRecallValue(const TapeEntry& entry);
+// The lines, each ended by a line break: what copying and --print-tape give.
+std::string tapeText(const Tape& tape);
+
+std::string writeTapeFile(const Tape& tape);
+// Nothing when the text is not a tape file or is damaged: no header, a line
+// that is no entry, or bytes that are not UTF-8. More than kTapeLimit entries
+// keep the newest.
+std::optional<Tape> parseTapeFile(std::string_view text);
+
+// Reading the tape file at start-up.
+struct TapeLoad {
+    Tape tape;
+    // Set when the file was damaged or foreign and has been renamed to this
+    // path, so that a new tape starts without losing it.
+    std::optional<std::filesystem::path> setAside;
+};
+// A missing file gives an empty tape. A file that cannot be parsed is set
+// aside beside itself ("tape.txt" -> "tape.txt.damaged").
+TapeLoad loadTapeFile(const std::filesystem::path& path);
+// Writes the tape atomically, creating the directory; nullopt on success, else why not.
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape);
+
+}  // namespace zentra
