@@ -9,6 +9,7 @@
 
 #include "base/memory_settings_store.h"
 #include "base/runtime_problem.h"
+#include "base/tape.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
 #include "engine/calculator.h"
@@ -60,6 +61,14 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens);
     CliView view(answers);
+    if (options.tapePath) {
+        TapeLoad load = loadTapeFile(*options.tapePath);
+        if (load.setAside)
+            err << "zentra-cli: the tape file " << *options.tapePath
+                << " could not be read; it was set aside as " << load.setAside->string()
+                << " and a new tape starts\n";
+        view.tape = std::move(load.tape);
+    }
     // Without a state file the calculator starts as on a first start.
     std::unique_ptr<QSettings> settings;
     MemorySettingsStore firstStart;
@@ -107,6 +116,12 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             status = kExitFileError;
         }
     }
+    if (options.tapePath) {
+        if (const auto problem = saveTapeFile(*options.tapePath, view.tape)) {
+            err << "zentra-cli: could not write " << *options.tapePath << ": " << *problem << '\n';
+            status = kExitFileError;
+        }
+    }
     // A signal sent during the save or while waiting for input.
     guard.reportPendingSignal();
     if (options.dump) {
@@ -114,6 +129,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     } else if (!options.interactive) {
         out << latin1ToUtf8(view.display) << '\n';
     }
+    if (options.printTape) out << tapeText(view.tape);
     return status;
 }
 

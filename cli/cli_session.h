@@ -12,6 +12,8 @@ struct Options {
     std::optional<std::string> statePath;
     std::optional<std::string> prpPath;
     std::optional<std::string> savePrpPath;
+    std::optional<std::string> tapePath;  // read first, written back after the last token
+    bool printTape = false;
     bool trace = false;
     bool dump = false;
     bool interactive = false;         // standard input is a terminal
@@ -19,8 +21,8 @@ struct Options {
 };
 
 // The exit status: 0 after the last token; 1 when a file could not be read
-// (--prp, before any token) or written (--save-prp, --state); 2 for a usage
-// error, and then the --state file is left as it was.
+// (--prp, before any token) or written (--save-prp, --state, --tape); 2 for a
+// usage error, and then the --state and --tape files are left as they were.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/tape.h"
 #include "cli/token_stream.h"
 #include "engine/calculator.h"
 
@@ -44,6 +45,7 @@ public:
     std::map<CommandId, std::string> labels;
     std::string title = kTitleBase;
     bool beeped = false;
+    Tape tape;
 
     std::string getDisplayText() override { return display; }
     void setDisplayText(std::string_view text) override { display = std::string(text); }
@@ -58,6 +60,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;
+    void appendTape(const TapeEntry& entry) override { tape.append(entry); }
 
 private:
     DialogAnswers& answers_;

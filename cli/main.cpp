@@ -17,6 +17,9 @@ constexpr const char* kUsage =
     "  --state FILE     read the saved state from FILE first and write it back after\n"
     "  --prp FILE       load this properties file instead of default.prp/factory.prp\n"
     "  --save-prp FILE  save the units database to FILE after the last token\n"
+    "  --tape FILE      read the tape (the steps of the calculation) from FILE first\n"
+    "                   and write it back, with this run's steps, after the last token\n"
+    "  --print-tape     print the tape's lines after the display text\n"
     "  --trace          print each token with the display after it\n"
     "  --dump           print the whole state as KEY=VALUE lines\n"
     "  --help           show this help\n"
@@ -24,10 +27,10 @@ constexpr const char* kUsage =
     "Exit status:\n"
     "  0  after the last token\n"
     "  1  a file could not be read or written: the --prp file cannot be read\n"
-    "     (nothing is pressed), the --save-prp save fails, or the --state file\n"
-    "     cannot be written\n"
+    "     (nothing is pressed), the --save-prp save fails, or the --state or\n"
+    "     --tape file cannot be written\n"
     "  2  usage error: an unknown option or token, or an answer that does not fit\n"
-    "     its dialog (the --state file is not written)\n";
+    "     its dialog (the --state and --tape files are not written)\n";
 
 }  // namespace
 
@@ -50,6 +53,10 @@ int main(int argc, char** argv) {
             if (!value(options.prpPath)) return kExitUsage;
         } else if (arg == "--save-prp") {
             if (!value(options.savePrpPath)) return kExitUsage;
+        } else if (arg == "--tape") {
+            if (!value(options.tapePath)) return kExitUsage;
+        } else if (arg == "--print-tape") {
+            options.printTape = true;
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--dump") {

@@ -141,6 +141,9 @@ public:
     void applyAppearance(const CalculatorState& state) override {
         call([&] { host_.applyAppearance(state); });
     }
+    void appendTape(const TapeEntry& entry) override {
+        call([&] { host_.appendTape(entry); });
+    }
 
 private:
     template <class F>

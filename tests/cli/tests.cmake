@@ -9,3 +9,5 @@ add_test(NAME zentra_cli_prp_round_trip
 add_test(NAME zentra_cli_signal_during_save
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/signal_during_save.py
           $<TARGET_FILE:zentra-cli>)
+add_test(NAME zentra_cli_tape
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tape_runs.py $<TARGET_FILE:zentra-cli>)

@@ -1,0 +1,64 @@
+"""zentra-cli's --tape and --print-tape: the tape file read first and written
+after the last token, its lines after the display, a damaged file set aside."""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+CLI = os.path.abspath(sys.argv[1])
+failures = []
+
+
+def run(*args, cwd):
+    return subprocess.run([CLI, *args], cwd=cwd, capture_output=True, text=True, timeout=60)
+
+
+def check(name, condition, result=None):
+    if not condition:
+        failures.append(name)
+        if result is not None:
+            print(f"{name}: exit {result.returncode}\n{result.stdout}{result.stderr}")
+
+
+with tempfile.TemporaryDirectory() as work:
+    tape = pathlib.Path(work) / "t.txt"
+    first = run("--tape", str(tape), "--print-tape", "2", "+", "3", "X", "4", "=", cwd=work)
+    check("the steps follow the display in order",
+          first.returncode == 0 and first.stdout.splitlines() ==
+          ["20.00000000", "2 +", "3 \u00d7", "4 =", "20.00000000 *"], first)
+
+    second = run("--tape", str(tape), "--print-tape", "AC", "9", "sqrt", cwd=work)
+    check("a second run appends to what the first left",
+          second.returncode == 0 and second.stdout.splitlines()[1:] ==
+          ["2 +", "3 \u00d7", "4 =", "20.00000000 *", "AC ----", "9 \u221a \u2192 3.000000000"],
+          second)
+
+    before = tape.read_bytes()
+    usage = run("--tape", str(tape), "5", "+", "bogus", cwd=work)
+    check("a usage error leaves the tape file as it was",
+          usage.returncode == 2 and tape.read_bytes() == before, usage)
+
+    plain = run("--print-tape", "--dump", "1", "+", cwd=work)
+    check("without a file the run's own steps print after the dump",
+          plain.returncode == 0 and plain.stdout.splitlines()[-1] == "1 +"
+          and plain.stdout.startswith("Display="), plain)
+
+    tape.write_bytes(b"\xff\xfe not a tape\n")
+    damaged = run("--tape", str(tape), "--print-tape", "7", "+", cwd=work)
+    aside = pathlib.Path(str(tape) + ".damaged")
+    check("a damaged file is set aside and a new tape starts",
+          damaged.returncode == 0 and damaged.stdout.splitlines() == ["7", "7 +"]
+          and aside.read_bytes() == b"\xff\xfe not a tape\n" and "set aside" in damaged.stderr
+          and tape.read_text(encoding="utf-8").splitlines()[0] == "Zentra tape 1", damaged)
+
+    blocked = pathlib.Path(work) / "plain"
+    blocked.write_text("x")
+    unwritable = run("--tape", str(blocked / "t.txt"), "1", cwd=work)
+    check("a tape that cannot be written exits 1 naming it",
+          unwritable.returncode == 1 and str(blocked / "t.txt") in unwritable.stderr, unwritable)
+
+for name in failures:
+    print("FAILED:", name)
+sys.exit(1 if failures else 0)
