@@ -29,6 +29,7 @@
 #include "shell/dialogs/units_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
+#include "shell/tape_window.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -85,7 +86,7 @@ bool hasGlyphs(std::string_view bytes) {
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
-                                   bool buttonFontLoaded, QWidget* parent)
+                                   bool buttonFontLoaded, QWidget* parent, const QString& tapeFile)
     : QWidget(parent),
       calculator_(calculator),
       state_(calculator.state()),
@@ -116,6 +117,7 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
     calculator_.restore(store_, *this);
     watchFloatingPointSignals();
     restoreWindowPosition();
+    createTape(tapeFile);
     // Typing should reach the keypad's keyboard table, not edit the display.
     if (QPushButton* equals = key(CommandId::CmdEquals)) equals->setFocus();
 }
@@ -128,6 +130,18 @@ void CalculatorWindow::saveNow() {
     calculator_.save(store_, getDisplayText());
     store_.writeInt(kWindowXKey, pos().x());
     store_.writeInt(kWindowYKey, pos().y());
+    tape_->save(store_);
+}
+
+void CalculatorWindow::createTape(const QString& file) {
+    tape_ = new TapeWindow(this, file);
+    tape_->applyColours(appearance_);
+    tape_->restore(store_);
+    // A recalled value is typed as the keys would type it, through the gate.
+    connect(tape_, &TapeWindow::recallRequested, this,
+            [this](const QString& value) { calculator_.typeValue(*this, value.toStdString()); });
+    auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(toggle, &QShortcut::activated, tape_, &TapeWindow::toggle);
 }
 
 void CalculatorWindow::createControls() {
@@ -268,6 +282,11 @@ QMenu* CalculatorWindow::createSystemMenu(bool withEditActions) {
         menu->addAction(QString::fromLatin1(entry.text), this,
                         [this, command] { runSystemCommand(command); });
     }
+    menu->addSeparator();
+    QAction* tape = menu->addAction(QStringLiteral("&Tape"), QKeySequence(Qt::CTRL | Qt::Key_T),
+                                    tape_, &TapeWindow::toggle);
+    tape->setCheckable(true);
+    tape->setChecked(tape_->isVisible());
     menu->addSeparator();
     menu->addAction(QStringLiteral("&Close"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
                     &QWidget::close);
@@ -431,6 +450,7 @@ void CalculatorWindow::applyAppearance(const CalculatorState& state) {
     }
     createAppearanceObjects();
     applyControlFonts();
+    if (tape_) tape_->applyColours(appearance_);  // none yet while the state is restored
     update();
 }
 
@@ -474,6 +494,10 @@ bool CalculatorWindow::runPropertiesDialog(PropertiesDialogModel& model) {
 bool CalculatorWindow::runModeDialog(ModeSettings& settings) {
     ModeDialog dialog(settings, this);
     return dialog.run();
+}
+
+void CalculatorWindow::appendTape(const TapeEntry& entry) {
+    tape_->append(entry);
 }
 
 }  // namespace zentra

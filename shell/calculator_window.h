@@ -21,6 +21,7 @@ class QPushButton;
 namespace zentra {
 
 class PowerOff;
+class TapeWindow;
 
 // The window-menu entries by their command numbers; they bypass the error gate.
 enum class SystemCommand { About = 21, Help = 22, Mode = 23, Copy = 24, Paste = 25 };
@@ -31,9 +32,10 @@ class CalculatorWindow : public QWidget, public CalculatorView {
 public:
     // Restores the saved state from store into calculator (its database must
     // be loaded, since the angle unit is one of its units) and lays out the
-    // keys for the mode. The window is created hidden.
+    // keys for the mode. The window is created hidden. An empty tapeFile keeps
+    // the tape in the user's data directory.
     CalculatorWindow(Calculator& calculator, SettingsStore& store, bool buttonFontLoaded,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, const QString& tapeFile = QString());
     // Saves the state into the store.
     ~CalculatorWindow() override;
 
@@ -52,6 +54,7 @@ public:
     QLineEdit* display() const { return display_; }
     QPushButton* key(CommandId id) const;
     HelpWindow* helpWindow() const { return help_; }
+    TapeWindow* tapeWindow() const { return tape_; }
     int beepCount() const { return beepCount_; }
 
     // CalculatorView
@@ -72,6 +75,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;
+    void appendTape(const TapeEntry& entry) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
     // The dialogs that keys open (Select Memory, Financial Rates, Convert,
@@ -92,6 +96,7 @@ protected:
 private:
     void createControls();
     void restoreWindowPosition();
+    void createTape(const QString& file);
     void createAppearanceObjects();
     void applyControlFonts();
     void showSystemMenu(const QPoint& globalPos, bool withEditActions);
@@ -115,6 +120,7 @@ private:
     QFont displayFont_, keyFont_, glyphFont_;
     QPointer<HelpWindow> help_;
     PowerOff* powerOff_ = nullptr;
+    TapeWindow* tape_ = nullptr;
     int beepCount_ = 0;
 };
 

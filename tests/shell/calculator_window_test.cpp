@@ -145,8 +145,8 @@ TEST_F(WindowTest, WindowMenuEntriesComeInOrderAfterTheEditActions) {
     QStringList texts;
     for (QAction* action : plain->actions())
         texts << (action->isSeparator() ? QString() : action->text());
-    EXPECT_EQ(texts,
-              (QStringList{"Mode", "Copy", "Paste", "", "&Help", "&About...", "", "&Close"}));
+    EXPECT_EQ(texts, (QStringList{"Mode", "Copy", "Paste", "", "&Help", "&About...", "", "&Tape",
+                                  "", "&Close"}));
 
     std::unique_ptr<QMenu> context(window_->createSystemMenu(true));
     const QList<QAction*> actions = context->actions();

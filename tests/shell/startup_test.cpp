@@ -71,7 +71,7 @@ TEST(SingleInstance, AnotherUsersSocketIsNeverAskedAndIsReplaced) {
 
 // The built program with its own runtime, configuration and working directories.
 struct ProgramRun {
-    QTemporaryDir runtime, config, work;
+    QTemporaryDir runtime, config, data, work;
     QProcess process;
 
     ProgramRun() {
@@ -79,6 +79,7 @@ struct ProgramRun {
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work.path());
         process.setProgram(QStringLiteral(ZENTRA_PROGRAM));
@@ -87,6 +88,7 @@ struct ProgramRun {
         return config.filePath(QStringLiteral("Vantrell/Marvolet.conf"));
     }
     QString socket() const { return runtime.filePath(QStringLiteral("ZENTRACLASS")); }
+    QString tapeFile() const { return data.filePath(QStringLiteral("zentra/tape.txt")); }
 };
 
 TEST(Program, SecondStartRaisesTheFirstAndEndsAtOnceWithoutTouchingSettings) {
@@ -157,6 +159,27 @@ TEST(Program, TerminationSignalEndsTheRunAndSavesTheState) {
     QSettings saved(run.settingsFile(), QSettings::IniFormat);
     EXPECT_EQ(saved.value(QStringLiteral("Calc/Display")).toString(), QStringLiteral("0"));
     EXPECT_EQ(saved.value(QStringLiteral("Calc/Operator")).toInt(), 61);
+}
+
+TEST(Program, TerminationSignalWritesTheTape) {
+    ProgramRun run;
+    // More lines than a tape keeps: only a new write leaves the newest thousand.
+    ASSERT_TRUE(QDir().mkpath(run.data.filePath(QStringLiteral("zentra"))));
+    QFile tape(run.tapeFile());
+    ASSERT_TRUE(tape.open(QIODevice::WriteOnly));
+    tape.write("Zentra tape 1\n");
+    for (int k = 0; k < 1005; ++k) tape.write("0\t" + QByteArray::number(k) + "\t+\t\t\n");
+    tape.close();
+    run.process.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
+    QTest::qWait(500);
+    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(run.process.waitForFinished(10000));
+    EXPECT_EQ(run.process.exitCode(), 0);
+    ASSERT_TRUE(tape.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = tape.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 1002);  // the header, a thousand entries, the empty end
+    EXPECT_EQ(lines[1], "0\t5\t+\t\t");
 }
 
 TEST(Program, UnwritableSettingsDoNotHoldUpTheEnd) {

@@ -41,7 +41,8 @@ protected:
         // A new calculator each time: nothing carries over but the settings file.
         window_.reset();
         calculator_ = std::make_unique<Calculator>(database_, guard_);
-        window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, false);
+        window_ =
+            std::make_unique<CalculatorWindow>(*calculator_, *store_, false, nullptr, tapeFile());
         window_->show();
         QApplication::setActiveWindow(window_.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -81,6 +82,7 @@ protected:
         QTest::keyClick(target ? target : window_.get(), key, modifiers);
     }
 
+    QString tapeFile() const { return dir_.filePath(QStringLiteral("tape.txt")); }
     QString displayText() const { return window_->display()->text(); }
     double displayValue() const { return displayText().trimmed().toDouble(); }
 

@@ -1,0 +1,223 @@
+#include "shell/tape_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "shell/appearance.h"
+
+namespace zentra {
+namespace {
+
+constexpr const char* kTapeOpenKey = "TapeOpen";
+constexpr const char* kTapeWidthKey = "TapeWidth";
+constexpr const char* kTapeHeightKey = "TapeHeight";
+constexpr int kDefaultWidth = 200;
+constexpr int kMinimumSide = 80;
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path pathOf(const QString& file) {
+    return std::filesystem::path(file.toStdString());
+}
+
+QString defaultTapeFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QLatin1String("/tape.txt");
+}
+
+// What a screen reader says for a line beyond its text.
+QString spokenLine(const TapeEntry& entry, const QString& line) {
+    switch (entry.kind) {
+        case TapeKind::Result:
+            return QStringLiteral("Result ") + line;
+        case TapeKind::Error:
+            return QStringLiteral("Error ") + line;
+        case TapeKind::Separator:
+            return QStringLiteral("All clear");
+        default:
+            return line;
+    }
+}
+
+}  // namespace
+
+TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
+    : QWidget(calculator, Qt::Tool),
+      calculator_(calculator),
+      filePath_(filePath.isEmpty() ? defaultTapeFile() : filePath) {
+    setObjectName(QStringLiteral("tape"));
+    setWindowTitle(QStringLiteral("Tape"));
+    setAccessibleName(QStringLiteral("Tape"));
+    // Opening it leaves the keyboard with the keypad.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMinimumSize(kMinimumSide, kMinimumSide);
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("tapeLines"));
+    list_->setAccessibleName(QStringLiteral("Tape lines"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setFocusPolicy(Qt::ClickFocus);
+    list_->setUniformItemSizes(true);
+    list_->installEventFilter(this);
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { recall(list_->row(item)); });
+
+    clear_ = new QPushButton(QStringLiteral("Clear tape"), this);
+    clear_->setAccessibleName(QStringLiteral("Clear tape"));
+    clear_->setFocusPolicy(Qt::ClickFocus);
+    clear_->setAutoDefault(false);
+    connect(clear_, &QPushButton::clicked, this, &TapeWindow::clearTape);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(list_);
+    layout->addWidget(clear_);
+
+    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(close, &QShortcut::activated, this, &TapeWindow::toggle);
+    // Follows the calculator wherever it goes.
+    calculator_->installEventFilter(this);
+    resize(kDefaultWidth, calculator_->height());
+}
+
+void TapeWindow::restore(SettingsStore& store) {
+    TapeLoad load = loadTapeFile(pathOf(filePath_));
+    if (load.setAside)
+        std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
+                     qPrintable(filePath_), load.setAside->c_str());
+    tape_ = std::move(load.tape);
+    list_->clear();
+    for (const TapeEntry& entry : tape_.entries()) addLine(entry);
+    const int width = store.readInt(kTapeWidthKey, kDefaultWidth);
+    const int height = store.readInt(kTapeHeightKey, calculator_->height());
+    resize(std::max(width, kMinimumSide), std::max(height, kMinimumSide));
+    // Shown with the calculator, so that it docks where the calculator is.
+    openWithCalculator_ = store.readInt(kTapeOpenKey, 0) != 0;
+    if (openWithCalculator_ && calculator_->isVisible()) show();
+}
+
+bool TapeWindow::save(SettingsStore& store) {
+    store.writeInt(kTapeOpenKey, isVisible() ? 1 : 0);
+    store.writeInt(kTapeWidthKey, width());
+    store.writeInt(kTapeHeightKey, height());
+    if (const auto problem = saveTapeFile(pathOf(filePath_), tape_)) {
+        std::fprintf(stderr, "zentra: the tape could not be saved to %s: %s\n",
+                     qPrintable(filePath_), problem->c_str());
+        return false;
+    }
+    return true;
+}
+
+void TapeWindow::append(const TapeEntry& entry) {
+    const bool full = tape_.size() >= kTapeLimit;
+    tape_.append(entry);
+    if (full) delete list_->takeItem(0);
+    addLine(entry);
+    list_->scrollToBottom();
+}
+
+void TapeWindow::addLine(const TapeEntry& entry) {
+    const QString line = fromUtf8(tapeLineText(entry));
+    auto* item = new QListWidgetItem(line);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    item->setData(Qt::AccessibleTextRole, spokenLine(entry, line));
+    if (entry.kind == TapeKind::Result || entry.kind == TapeKind::Error) {
+        QFont bold = list_->font();
+        bold.setBold(true);
+        item->setFont(bold);
+    }
+    list_->addItem(item);
+}
+
+void TapeWindow::clearTape() {
+    tape_.clear();
+    list_->clear();
+}
+
+QString TapeWindow::copiedText() const {
+    QStringList lines;
+    for (int row = 0; row < list_->count(); ++row) {
+        const QListWidgetItem* item = list_->item(row);
+        if (list_->selectedItems().isEmpty() || item->isSelected()) lines << item->text();
+    }
+    return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void TapeWindow::copyToClipboard() {
+    QGuiApplication::clipboard()->setText(copiedText());
+}
+
+void TapeWindow::toggle() {
+    openWithCalculator_ = false;
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    show();
+}
+
+void TapeWindow::applyColours(const AppearanceSettings& appearance) {
+    applyBodyColours(this, appearance);
+    // The paper in the display's colours; a selection shows inverted.
+    QPalette palette = list_->palette();
+    const QColor text = toQColor(appearance.textColour);
+    const QColor back = toQColor(appearance.backColour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Highlight, text);
+        palette.setColor(group, QPalette::HighlightedText, back);
+    }
+    list_->setPalette(palette);
+}
+
+void TapeWindow::recall(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= tape_.size()) return;
+    if (const auto value = tapeRecallValue(tape_.entries()[static_cast<std::size_t>(row)]))
+        emit recallRequested(fromUtf8(*value));
+}
+
+void TapeWindow::dock() {
+    const QRect beside = calculator_->frameGeometry();
+    move(beside.right() + 1, beside.top());
+}
+
+void TapeWindow::showEvent(QShowEvent* event) {
+    dock();
+    list_->scrollToBottom();
+    QWidget::showEvent(event);
+}
+
+bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == calculator_ && event->type() == QEvent::Show && openWithCalculator_) {
+        openWithCalculator_ = false;
+        show();
+    } else if (watched == calculator_ && isVisible() &&
+               (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        dock();
+    } else if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            copyToClipboard();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && list_->currentItem()) {
+            recall(list_->currentRow());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zentra
