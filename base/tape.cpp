@@ -138,9 +138,26 @@ std::optional<TapeEntry> parseLine(std::string_view line) {
 
 }  // namespace
 
-void Tape::append(const TapeEntry& entry) {
-    if (entries_.size() >= kTapeLimit) entries_.pop_front();
-    entries_.push_back(entry);
+void Tape::append(TapeEntry entry) {
+    if (ring_.size() < kTapeLimit) {
+        if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
+        ring_.push_back(std::move(entry));
+        return;
+    }
+    ring_[oldest_] = std::move(entry);
+    oldest_ = (oldest_ + 1) % kTapeLimit;
+}
+
+void Tape::clear() {
+    ring_.clear();
+    oldest_ = 0;
+}
+
+std::vector<TapeEntry> Tape::entries() const {
+    std::vector<TapeEntry> in;
+    in.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i) in.push_back((*this)[i]);
+    return in;
 }
 
 std::string tapeLineText(const TapeEntry& e) {
@@ -196,8 +213,8 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
 
 std::string tapeText(const Tape& tape) {
     std::string text;
-    for (const TapeEntry& entry : tape.entries()) {
-        text += tapeLineText(entry);
+    for (std::size_t i = 0; i < tape.size(); ++i) {
+        text += tapeLineText(tape[i]);
         text += '\n';
     }
     return text;
@@ -206,7 +223,8 @@ std::string tapeText(const Tape& tape) {
 std::string writeTapeFile(const Tape& tape) {
     std::string text(kTapeHeader);
     text += '\n';
-    for (const TapeEntry& e : tape.entries()) {
+    for (std::size_t i = 0; i < tape.size(); ++i) {
+        const TapeEntry& e = tape[i];
         text += static_cast<char>('0' + static_cast<int>(e.kind));
         for (const std::string* field : {&e.value, &e.key, &e.result, &e.detail}) {
             text += '\t';
@@ -228,7 +246,7 @@ std::optional<Tape> parseTapeFile(std::string_view text) {
         if (end == std::string_view::npos) return std::nullopt;  // cut off mid-line
         std::optional<TapeEntry> entry = parseLine(text.substr(start, end - start));
         if (!entry) return std::nullopt;
-        tape.append(*entry);
+        tape.append(std::move(*entry));
         start = end + 1;
     }
     return tape;

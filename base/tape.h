@@ -6,11 +6,11 @@
 // is written \t, \n or \\).
 
 #include <cstddef>
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/tape_entry.h"
 
@@ -19,17 +19,22 @@ namespace zentra {
 inline constexpr std::size_t kTapeLimit = 1000;
 inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
 
+// A ring of kTapeLimit entries: once full, each new entry takes the oldest's
+// place, so that a long run of keys allocates nothing for the ring itself.
 class Tape {
 public:
     // Adds an entry; beyond kTapeLimit the oldest goes.
-    void append(const TapeEntry& entry);
-    void clear() { entries_.clear(); }
-    const std::deque<TapeEntry>& entries() const { return entries_; }
-    std::size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
+    void append(TapeEntry entry);
+    void clear();
+    // Entry i, the oldest first.
+    const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }
+    std::size_t size() const { return ring_.size(); }
+    bool empty() const { return ring_.empty(); }
+    std::vector<TapeEntry> entries() const;
 
 private:
-    std::deque<TapeEntry> entries_;
+    std::vector<TapeEntry> ring_;
+    std::size_t oldest_ = 0;
 };
 
 // An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".

@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "base/tape.h"
 #include "engine/dispatch.h"
 #include "engine/key_names.h"
 
@@ -23,6 +24,13 @@ public:
     void setTitle(std::string_view) override {}
     void beep() override {}
     void showMessage(std::string_view, std::string_view) override {}
+};
+
+// Keeps the tape as the hosts do.
+class TapeView : public TextOnlyView {
+public:
+    Tape tape;
+    void appendTape(TapeEntry entry) override { tape.append(std::move(entry)); }
 };
 
 std::vector<std::uint32_t> mixedStream(std::size_t count) {
@@ -57,6 +65,19 @@ void BM_HandleCommandMixedStream(benchmark::State& bench) {
                             static_cast<std::int64_t>(keys.size()));
 }
 BENCHMARK(BM_HandleCommandMixedStream)->Unit(benchmark::kMillisecond);
+
+void BM_HandleCommandMixedStreamWithTape(benchmark::State& bench) {
+    const std::vector<std::uint32_t> keys = mixedStream(100000);
+    CalculatorState state;
+    TapeView view;
+    for (auto _ : bench) {
+        for (std::uint32_t key : keys) handleCommand(state, view, key);
+        benchmark::DoNotOptimize(view.tape.size());
+    }
+    bench.SetItemsProcessed(static_cast<std::int64_t>(bench.iterations()) *
+                            static_cast<std::int64_t>(keys.size()));
+}
+BENCHMARK(BM_HandleCommandMixedStreamWithTape)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

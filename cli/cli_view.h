@@ -60,7 +60,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;
-    void appendTape(const TapeEntry& entry) override { tape.append(entry); }
+    void appendTape(TapeEntry entry) override { tape.append(std::move(entry)); }
 
 private:
     DialogAnswers& answers_;

@@ -66,8 +66,9 @@ public:
     virtual void applyAppearance(const CalculatorState& /*state*/) {}
     // Hosts' own keys that the engine passes back: copy, paste, help.
 
-    // One step of the calculation for the tape, after the key that made it.
-    virtual void appendTape(const TapeEntry& /*entry*/) {}
+    // One step of the calculation for the tape, after the key that made it;
+    // the host may keep the entry it is given.
+    virtual void appendTape(TapeEntry /*entry*/) {}
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

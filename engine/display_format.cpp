@@ -99,7 +99,10 @@ void showError(CalculatorState& state, CalculatorView& view, std::string_view te
 }
 
 double readDisplayValue(CalculatorState& state, CalculatorView& view) {
-    const std::string text = readDisplayText(view);
+    return parseDisplayText(state, readDisplayText(view));
+}
+
+double parseDisplayText(const CalculatorState& state, std::string_view text) {
     if (isIntegerBase(state.numberBase)) return parseWordText(text, state.numberBase);
     return parseDecimalPrefix(text);
 }

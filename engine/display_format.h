@@ -43,5 +43,7 @@ void showError(CalculatorState& state, CalculatorView& view, std::string_view te
 
 // The display text read as a value in the current base.
 double readDisplayValue(CalculatorState& state, CalculatorView& view);
+// The same for a display text already read with readDisplayText.
+double parseDisplayText(const CalculatorState& state, std::string_view text);
 
 }  // namespace zentra

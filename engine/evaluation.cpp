@@ -145,7 +145,11 @@ void applyOperator(CalculatorState& state, CalculatorView& view, OperatorCode co
     // refused in Error status; this guards the steps that chain operators
     // within one key, such as equals closing brackets.)
     if (state.calcStatus == CalcStatus::Error) return;
-    const double x = readDisplayValue(state, view);
+    applyOperatorTo(state, view, code, readDisplayValue(state, view));
+}
+
+void applyOperatorTo(CalculatorState& state, CalculatorView& view, OperatorCode code, double x) {
+    if (state.calcStatus == CalcStatus::Error) return;
     double r = x;
     const Operation* op = findOperation(state.pendingOperator);
     if (!op) {

@@ -9,6 +9,8 @@
 namespace zentra {
 
 void applyOperator(CalculatorState& state, CalculatorView& view, OperatorCode code);
+// The same with the display value x already read.
+void applyOperatorTo(CalculatorState& state, CalculatorView& view, OperatorCode code, double x);
 void openBracket(CalculatorState& state, CalculatorView& view);
 void closeBracket(CalculatorState& state, CalculatorView& view);
 void equalsKey(CalculatorState& state, CalculatorView& view);

@@ -55,8 +55,9 @@ TapeRole roleByKey(CommandId id, const CalculatorState& state) {
     return digit == 7 || digit == 8 ? TapeRole::Operation : TapeRole::Value;  // nPr, nCr
 }
 
-void append(CalculatorView& view, TapeKind kind, std::string value, std::string key,
-            std::string result = {}) {
+// The entry is built where the view's parameter is: the texts move once.
+void append(CalculatorView& view, TapeKind kind, std::string&& value, std::string&& key,
+            std::string&& result = {}) {
     view.appendTape({kind, std::move(value), std::move(key), std::move(result), {}});
 }
 
@@ -73,6 +74,16 @@ const char* dmsStepName(DmsPhase phase) {
         case DmsPhase::Degrees:
         default:
             return kDegreesGlyph.words;
+    }
+}
+
+// Most display texts are ASCII and go on unchanged.
+void makeUtf8(std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            text = latin1ToUtf8(text);
+            return;
+        }
     }
 }
 
@@ -106,20 +117,25 @@ std::string latin1ToUtf8(std::string_view text) {
 }
 
 std::string tapeDisplayText(CalculatorView& view) {
-    return latin1ToUtf8(readDisplayText(view));
+    std::string text = readDisplayText(view);
+    makeUtf8(text);
+    return text;
 }
 
 std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted) {
     const KeyRow* row = findKey(key);
-    if (!row) return {};
-    const ModeFacts& facts = factsIn(*row, state.numberBase);
+    return row ? tapeKeyName(state, *row, shifted) : std::string();
+}
+
+std::string tapeKeyName(const CalculatorState& state, const KeyRow& row, bool shifted) {
+    const ModeFacts& facts = factsIn(row, state.numberBase);
     if (facts.writer == writeTrigCaption)
         return (shifted ? "a" : "") + std::string(facts.caption.words) + (state.hyp ? "h" : "");
     if (facts.writer == writeCashFlowCaption) return "V:" + std::to_string(state.nNPV);
-    if (key == CommandId::CmdDeg && !shifted && showsScientific(state.numberBase))
+    if (row.id == CommandId::CmdDeg && !shifted && showsScientific(state.numberBase))
         return dmsStepName(state.dmsPhase);
     if (shifted && facts.shifted.words) return captionText(facts.shifted);
-    return captionText(facts.caption.words ? facts.caption : row->start);
+    return captionText(facts.caption.words ? facts.caption : row.start);
 }
 
 void reportTapeError(CalculatorView& view) {
@@ -139,7 +155,7 @@ void performRecorded(TapeRole role, const KeyRow& row, const Action& action, Cal
                             state.pendingOperator == OperatorCode::OpEquals;
     std::string operand;
     if (role != TapeRole::OpenBracket && role != TapeRole::Value) operand = tapeDisplayText(view);
-    std::string key = tapeKeyName(state, row.id, state.shift);
+    std::string key = tapeKeyName(state, row, state.shift);
 
     runAction(action, state, view);
     const bool failed = before != CalcStatus::Error && state.calcStatus == CalcStatus::Error;

@@ -38,6 +38,7 @@ void reportTapeSeparator(CalculatorView& view);
 // The key's caption in words (UTF-8) as the key shows it now, under shift if
 // shifted, never the button font's bytes.
 std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted);
+std::string tapeKeyName(const CalculatorState& state, const KeyRow& row, bool shifted);
 // The display text (Latin-1 bytes) in UTF-8.
 std::string tapeDisplayText(CalculatorView& view);
 std::string latin1ToUtf8(std::string_view text);

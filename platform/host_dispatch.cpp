@@ -141,8 +141,8 @@ public:
     void applyAppearance(const CalculatorState& state) override {
         call([&] { host_.applyAppearance(state); });
     }
-    void appendTape(const TapeEntry& entry) override {
-        call([&] { host_.appendTape(entry); });
+    void appendTape(TapeEntry entry) override {
+        call([&] { host_.appendTape(std::move(entry)); });
     }
 
 private:

@@ -496,8 +496,8 @@ bool CalculatorWindow::runModeDialog(ModeSettings& settings) {
     return dialog.run();
 }
 
-void CalculatorWindow::appendTape(const TapeEntry& entry) {
-    tape_->append(entry);
+void CalculatorWindow::appendTape(TapeEntry entry) {
+    tape_->append(std::move(entry));
 }
 
 }  // namespace zentra

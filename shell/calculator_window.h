@@ -75,7 +75,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeSettings& settings) override;
-    void appendTape(const TapeEntry& entry) override;
+    void appendTape(TapeEntry entry) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
     // The dialogs that keys open (Select Memory, Financial Rates, Convert,

@@ -98,7 +98,7 @@ void TapeWindow::restore(SettingsStore& store) {
                      qPrintable(filePath_), load.setAside->c_str());
     tape_ = std::move(load.tape);
     list_->clear();
-    for (const TapeEntry& entry : tape_.entries()) addLine(entry);
+    for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
     const int width = store.readInt(kTapeWidthKey, kDefaultWidth);
     const int height = store.readInt(kTapeHeightKey, calculator_->height());
     resize(std::max(width, kMinimumSide), std::max(height, kMinimumSide));
@@ -119,11 +119,10 @@ bool TapeWindow::save(SettingsStore& store) {
     return true;
 }
 
-void TapeWindow::append(const TapeEntry& entry) {
-    const bool full = tape_.size() >= kTapeLimit;
-    tape_.append(entry);
-    if (full) delete list_->takeItem(0);
+void TapeWindow::append(TapeEntry entry) {
+    if (tape_.size() >= kTapeLimit) delete list_->takeItem(0);
     addLine(entry);
+    tape_.append(std::move(entry));
     list_->scrollToBottom();
 }
 
@@ -184,7 +183,7 @@ void TapeWindow::applyColours(const AppearanceSettings& appearance) {
 
 void TapeWindow::recall(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= tape_.size()) return;
-    if (const auto value = tapeRecallValue(tape_.entries()[static_cast<std::size_t>(row)]))
+    if (const auto value = tapeRecallValue(tape_[static_cast<std::size_t>(row)]))
         emit recallRequested(fromUtf8(*value));
 }
 

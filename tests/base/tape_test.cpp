@@ -45,8 +45,8 @@ TEST(Tape, KeepsTheNewestThousandEntries) {
     for (int k = 0; k < 1005; ++k)
         tape.append({TapeKind::Operation, std::to_string(k), "+", "", ""});
     ASSERT_EQ(tape.size(), kTapeLimit);
-    EXPECT_EQ(tape.entries().front().value, "5");
-    EXPECT_EQ(tape.entries().back().value, "1004");
+    EXPECT_EQ(tape[0].value, "5");
+    EXPECT_EQ(tape[kTapeLimit - 1].value, "1004");
 }
 
 TEST(Tape, FileRoundTripsEveryTextAndKind) {

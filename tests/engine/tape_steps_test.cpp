@@ -35,7 +35,7 @@ std::string described(const TapeEntry& e) {
 class TapeView : public RecordingView {
 public:
     std::vector<std::string> tape;
-    void appendTape(const TapeEntry& entry) override { tape.push_back(described(entry)); }
+    void appendTape(TapeEntry entry) override { tape.push_back(described(entry)); }
     bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         FakeDialogView form;
         model.initialise(form);
