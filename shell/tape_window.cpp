@@ -63,6 +63,17 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(kMinimumSide, kMinimumSide);
 
+    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(close, &QShortcut::activated, this, &TapeWindow::toggle);
+    // Follows the calculator wherever it goes.
+    calculator_->installEventFilter(this);
+    resize(kDefaultWidth, calculator_->height());
+}
+
+// The controls and their lines come with the first opening: a closed tape costs
+// the start-up nothing but its entries.
+void TapeWindow::ensureControls() {
+    if (list_) return;
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("tapeLines"));
     list_->setAccessibleName(QStringLiteral("Tape lines"));
@@ -84,11 +95,13 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
     layout->addWidget(list_);
     layout->addWidget(clear_);
 
-    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
-    connect(close, &QShortcut::activated, this, &TapeWindow::toggle);
-    // Follows the calculator wherever it goes.
-    calculator_->installEventFilter(this);
-    resize(kDefaultWidth, calculator_->height());
+    if (appearance_) applyColours(*appearance_);
+    for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
+}
+
+QListWidget* TapeWindow::list() {
+    ensureControls();
+    return list_;
 }
 
 void TapeWindow::restore(SettingsStore& store) {
@@ -97,14 +110,16 @@ void TapeWindow::restore(SettingsStore& store) {
         std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
                      qPrintable(filePath_), load.setAside->c_str());
     tape_ = std::move(load.tape);
-    list_->clear();
-    for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
+    if (list_) {
+        list_->clear();
+        for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
+    }
     const int width = store.readInt(kTapeWidthKey, kDefaultWidth);
     const int height = store.readInt(kTapeHeightKey, calculator_->height());
     resize(std::max(width, kMinimumSide), std::max(height, kMinimumSide));
     // Shown with the calculator, so that it docks where the calculator is.
     openWithCalculator_ = store.readInt(kTapeOpenKey, 0) != 0;
-    if (openWithCalculator_ && calculator_->isVisible()) show();
+    if (openWithCalculator_ && calculator_->isVisible()) open();
 }
 
 bool TapeWindow::save(SettingsStore& store) {
@@ -120,10 +135,12 @@ bool TapeWindow::save(SettingsStore& store) {
 }
 
 void TapeWindow::append(TapeEntry entry) {
-    if (tape_.size() >= kTapeLimit) delete list_->takeItem(0);
-    addLine(entry);
+    if (list_) {
+        if (tape_.size() >= kTapeLimit) delete list_->takeItem(0);
+        addLine(entry);
+        list_->scrollToBottom();
+    }
     tape_.append(std::move(entry));
-    list_->scrollToBottom();
 }
 
 void TapeWindow::addLine(const TapeEntry& entry) {
@@ -141,10 +158,11 @@ void TapeWindow::addLine(const TapeEntry& entry) {
 
 void TapeWindow::clearTape() {
     tape_.clear();
-    list_->clear();
+    if (list_) list_->clear();
 }
 
 QString TapeWindow::copiedText() const {
+    if (!list_) return QString::fromUtf8(tapeText(tape_));
     QStringList lines;
     for (int row = 0; row < list_->count(); ++row) {
         const QListWidgetItem* item = list_->item(row);
@@ -163,10 +181,17 @@ void TapeWindow::toggle() {
         hide();
         return;
     }
+    open();
+}
+
+void TapeWindow::open() {
+    ensureControls();
     show();
 }
 
 void TapeWindow::applyColours(const AppearanceSettings& appearance) {
+    appearance_ = appearance;
+    if (!list_) return;
     applyBodyColours(this, appearance);
     // The paper in the display's colours; a selection shows inverted.
     QPalette palette = list_->palette();
@@ -193,6 +218,7 @@ void TapeWindow::dock() {
 }
 
 void TapeWindow::showEvent(QShowEvent* event) {
+    ensureControls();
     dock();
     list_->scrollToBottom();
     QWidget::showEvent(event);
@@ -201,7 +227,7 @@ void TapeWindow::showEvent(QShowEvent* event) {
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == calculator_ && event->type() == QEvent::Show && openWithCalculator_) {
         openWithCalculator_ = false;
-        show();
+        open();
     } else if (watched == calculator_ && isVisible() &&
                (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         dock();

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "base/appearance_settings.h"
 #include "base/settings_store.h"
@@ -41,7 +42,8 @@ public:
 
     const Tape& tape() const { return tape_; }
     const QString& filePath() const { return filePath_; }
-    QListWidget* list() const { return list_; }
+    // The lines' list, made if the window was never opened.
+    QListWidget* list();
 
 signals:
     // A line's value, to be typed into the display.
@@ -52,6 +54,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ensureControls();
+    void open();
     void addLine(const TapeEntry& entry);
     void recall(int row);
     void dock();
@@ -61,7 +65,8 @@ private:
     Tape tape_;
     QListWidget* list_ = nullptr;
     QPushButton* clear_ = nullptr;
-    bool openWithCalculator_ = false;  // it was open when the calculator was left
+    std::optional<AppearanceSettings> appearance_;  // for the controls made later
+    bool openWithCalculator_ = false;               // it was open when the calculator was left
 };
 
 }  // namespace zentra
