@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -74,6 +75,7 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
 // the start-up nothing but its entries.
 void TapeWindow::ensureControls() {
     if (list_) return;
+    ensureLoaded();
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("tapeLines"));
     list_->setAccessibleName(QStringLiteral("Tape lines"));
@@ -104,25 +106,35 @@ QListWidget* TapeWindow::list() {
     return list_;
 }
 
-void TapeWindow::restore(SettingsStore& store) {
+// The file is read once the calculator is up (or when the tape is first
+// needed); the steps made before that follow the ones read.
+void TapeWindow::ensureLoaded() {
+    if (loaded_) return;
+    loaded_ = true;
     TapeLoad load = loadTapeFile(pathOf(filePath_));
     if (load.setAside)
         std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
                      qPrintable(filePath_), load.setAside->c_str());
+    for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(tape_[i]);
     tape_ = std::move(load.tape);
     if (list_) {
         list_->clear();
         for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
     }
+}
+
+void TapeWindow::restore(SettingsStore& store) {
     const int width = store.readInt(kTapeWidthKey, kDefaultWidth);
     const int height = store.readInt(kTapeHeightKey, calculator_->height());
     resize(std::max(width, kMinimumSide), std::max(height, kMinimumSide));
     // Shown with the calculator, so that it docks where the calculator is.
     openWithCalculator_ = store.readInt(kTapeOpenKey, 0) != 0;
     if (openWithCalculator_ && calculator_->isVisible()) open();
+    QTimer::singleShot(0, this, &TapeWindow::ensureLoaded);
 }
 
 bool TapeWindow::save(SettingsStore& store) {
+    ensureLoaded();  // a run ended before its loop keeps the file's steps
     store.writeInt(kTapeOpenKey, isVisible() ? 1 : 0);
     store.writeInt(kTapeWidthKey, width());
     store.writeInt(kTapeHeightKey, height());
@@ -214,7 +226,10 @@ void TapeWindow::recall(int row) {
 
 void TapeWindow::dock() {
     const QRect beside = calculator_->frameGeometry();
-    move(beside.right() + 1, beside.top());
+    // Until the window manager has framed the tape, a move places its inside:
+    // line that up with the calculator's inside.
+    const bool framed = frameGeometry() != geometry();
+    move(beside.right() + 1, framed ? beside.top() : calculator_->geometry().top());
 }
 
 void TapeWindow::showEvent(QShowEvent* event) {

@@ -54,6 +54,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ensureLoaded();
     void ensureControls();
     void open();
     void addLine(const TapeEntry& entry);
@@ -66,7 +67,8 @@ private:
     QListWidget* list_ = nullptr;
     QPushButton* clear_ = nullptr;
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
-    bool openWithCalculator_ = false;               // it was open when the calculator was left
+    bool loaded_ = false;
+    bool openWithCalculator_ = false;  // it was open when the calculator was left
 };
 
 }  // namespace zentra
