@@ -6,6 +6,7 @@
 #include "engine/key_table.h"
 
 #include <algorithm>
+#include <array>
 
 #include "base/key_glyphs.h"
 #include "engine/dispatch.h"
@@ -302,10 +303,29 @@ std::span<const KeyRow> keyTable() {
     return kKeys;
 }
 
+namespace {
+
+// The rows by command, for a look-up on every key that does not walk the table.
+struct KeyIndex {
+    CommandId id;
+    std::size_t row;
+};
+
+constexpr auto kKeyIndex = [] {
+    std::array<KeyIndex, std::size(kKeys)> index{};
+    for (std::size_t i = 0; i < index.size(); ++i) index[i] = {kKeys[i].id, i};
+    std::sort(index.begin(), index.end(),
+              [](const KeyIndex& a, const KeyIndex& b) { return a.id < b.id; });
+    return index;
+}();
+
+}  // namespace
+
 const KeyRow* findKey(CommandId id) {
-    const auto* found = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                     [id](const KeyRow& r) { return r.id == id; });
-    return found == std::end(kKeys) ? nullptr : found;
+    const auto* found =
+        std::lower_bound(kKeyIndex.begin(), kKeyIndex.end(), id,
+                         [](const KeyIndex& entry, CommandId wanted) { return entry.id < wanted; });
+    return found != kKeyIndex.end() && found->id == id ? &kKeys[found->row] : nullptr;
 }
 
 NumberBase effectiveMode(NumberBase base) {
