@@ -7,5 +7,5 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_INSTALL_PREFIX=/usr -DZENTRA_BUILD_TESTS=OFF -DZENTRA_BUILD_BENCH=OFF >/dev/null
-cmake --build "$root/build/release" --parallel
+cmake --build "$root/build/release" --parallel "$(nproc)"
 cpack --config "$root/build/release/CPackConfig.cmake" -G DEB -B "$root/build/package"
