@@ -44,8 +44,4 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return result;
 }
 
-LaunchOptions parseLaunchOptions(const QStringList& arguments) {
-    return parseCommandLine(arguments).options;
-}
-
 }  // namespace zentra

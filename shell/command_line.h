@@ -26,7 +26,4 @@ struct CommandLine {
 // and --version.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// The launch options alone, for a command line that has already been checked.
-LaunchOptions parseLaunchOptions(const QStringList& arguments);
-
 }  // namespace zentra

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Packs the built tree with cpack into a scratch folder and checks the Debian
 # package: its files are exactly what cmake --install puts under /usr, its
-# dependencies come from the binaries, and its version is the one the programs
-# and the software-centre entry give.
+# dependencies come from the binaries, its version is the one the programs and
+# the software-centre entry give, and the installed tree passes appstreamcli.
 #   check_package.sh BUILD_DIR VERSION ZENTRA ZENTRA_CLI METAINFO
 set -euo pipefail
 build=$1 version=$2 zentra=$3 cli=$4 metainfo=$5
@@ -33,6 +33,11 @@ expect "package version" "$(dpkg-deb -f "$deb" Version)" "$version"
 expect "zentra --version" "$(QT_QPA_PLATFORM=none "$zentra" --version)" "zentra $version"
 expect "zentra-cli --version" "$("$cli" --version)" "zentra-cli $version"
 expect "metainfo release" "$(grep -o '<release version="[^"]*"' "$metainfo")" "<release version=\"$version\""
+# Installed, the software-centre entry must find the desktop entry it launches.
+if ! appstreamcli validate-tree --no-net "$work/root" >"$work/tree.log" 2>&1; then
+    cat "$work/tree.log"
+    failures=$((failures + 1))
+fi
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6; do
     [[ $depends == *"$library "* ]] || { echo "Depends lacks $library: $depends"; failures=$((failures + 1)); }
