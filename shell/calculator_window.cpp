@@ -142,6 +142,10 @@ void CalculatorWindow::createControls() {
     // Enter in the display presses the default key, Help.
     connect(display_, &QLineEdit::returnPressed, this,
             [this] { runCommand(commandWord(CommandId::CmdHelp)); });
+    // Whatever writes the display, typing, a key or a paste, is use.
+    connect(display_, &QLineEdit::textChanged, this, [this] {
+        if (powerOff_) powerOff_->restart();
+    });
 
     for (std::size_t i = 0; i < kKeypad.size(); ++i) {
         const KeyPlace& place = kKeypad[i];
@@ -216,6 +220,7 @@ const RuntimeProblemPresenter& CalculatorWindow::problemPresenter() const {
 }
 
 void CalculatorWindow::runSystemCommand(SystemCommand command) {
+    powerOff_->restart();
     switch (command) {
         case SystemCommand::About:
             openAbout();
@@ -378,6 +383,7 @@ void CalculatorWindow::setKeyLabel(CommandId id, std::string_view caption) {
     if (!button) return;
     const bool glyphs = state_.buttonFontLoaded && hasGlyphs(caption);
     button->setText(captionText(caption, glyphs));
+    powerOff_->restart();
     button->setAccessibleName(glyphs ? spokenCaption(caption) : fromLatin1(caption));
 }
 
@@ -391,6 +397,7 @@ void CalculatorWindow::setKeyFont(CommandId id, KeyFont font) {
 
 void CalculatorWindow::setTitle(std::string_view title) {
     setWindowTitle(fromLatin1(title));
+    powerOff_->restart();
 }
 
 void CalculatorWindow::beep() {
