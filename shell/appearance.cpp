@@ -1,5 +1,6 @@
 #include "shell/appearance.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -54,6 +55,35 @@ FontSpec specFromFont(const QFont& font, double logicalDpiY) {
     spec.underline = font.underline() ? 1 : 0;
     spec.strikeOut = font.strikeOut() ? 1 : 0;
     spec.faceName = font.family().toStdString().substr(0, kFaceNameLimit);
+    return spec;
+}
+
+QFont chooserFontOf(const FontSpec& spec, double logicalDpiY) {
+    const QFont stored = fontFromSpec(spec);
+    QFont font(QFontInfo(stored).family());
+    const int pixels = spec.height != 0 ? std::abs(spec.height) : QFontInfo(stored).pixelSize();
+    font.setPointSizeF(pixels * 72.0 / logicalDpiY);
+    font.setWeight(stored.weight());
+    font.setItalic(stored.italic());
+    font.setUnderline(stored.underline());
+    font.setStrikeOut(stored.strikeOut());
+    // By its style's own name: a chooser that looks for "Normal" in a face that
+    // calls it "Book" settles on another style.
+    font.setStyleName(QFontInfo(font).styleName());
+    return font;
+}
+
+FontSpec chosenFontSpec(const FontSpec& stored, const QFont& shown, const QFont& chosen,
+                        double logicalDpiY) {
+    const FontSpec picked = specFromFont(chosen, logicalDpiY);
+    FontSpec spec = stored;
+    if (chosen.family() != shown.family()) spec.faceName = picked.faceName;
+    if (chosen.pointSizeF() != shown.pointSizeF() || chosen.pixelSize() != shown.pixelSize())
+        spec.height = picked.height;
+    if (chosen.weight() != shown.weight()) spec.weight = picked.weight;
+    if (chosen.italic() != shown.italic()) spec.italic = picked.italic;
+    if (chosen.underline() != shown.underline()) spec.underline = picked.underline;
+    if (chosen.strikeOut() != shown.strikeOut()) spec.strikeOut = picked.strikeOut;
     return spec;
 }
 

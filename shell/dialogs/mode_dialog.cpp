@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,7 +26,8 @@ void showSwatch(QPushButton* button, const QColor& colour) {
 
 }  // namespace
 
-FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
+FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent,
+                                   const QString& storedFace)
     : QDialog(parent), colour_(colour) {
     setWindowTitle(QStringLiteral("Font"));
     auto* layout = new QVBoxLayout(this);
@@ -33,6 +35,12 @@ FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWid
     chooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     chooser_->setWindowFlags(Qt::Widget);
     layout->addWidget(chooser_);
+    // A stored face this desktop lacks is shown as its substitute; say which.
+    const QString shownFace = chooser_->currentFont().family();
+    if (!storedFace.isEmpty() && storedFace != shownFace)
+        layout->addWidget(new QLabel(
+            QStringLiteral("\"%1\" is shown as %2 on this desktop.").arg(storedFace, shownFace),
+            this));
     auto* row = new QHBoxLayout;
     colourButton_ = new QPushButton(QStringLiteral("&Colour..."), this);
     showSwatch(colourButton_, colour_);
@@ -128,9 +136,11 @@ ModeDialog::ModeDialog(ModeSettings& settings, QWidget* parent)
     beep_->setChecked(settings_.errorBeep);
 
     chooseFont = [this](FontSpec& spec, Rgb& colour) {
-        FontColourDialog dialog(fontFromSpec(spec), toQColor(colour), this);
+        FontColourDialog dialog(chooserFontOf(spec, logicalDpiY()), toQColor(colour), this,
+                                QString::fromStdString(spec.faceName));
+        const QFont shown = dialog.selectedFont();  // as the chooser could show it
         if (dialog.exec() != QDialog::Accepted) return false;
-        spec = specFromFont(dialog.selectedFont(), logicalDpiY());
+        spec = chosenFontSpec(spec, shown, dialog.selectedFont(), logicalDpiY());
         colour = toRgb(dialog.selectedColour());
         return true;
     };

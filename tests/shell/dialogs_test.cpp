@@ -5,6 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +18,7 @@
 #include "engine/financial.h"
 #include "modal_test_support.h"
 #include "shell/about_dialog.h"
+#include "shell/appearance.h"
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
@@ -119,6 +123,51 @@ TEST_F(ModeDialogWidget, FontColourReachesTheCopyOnOk) {
     buttonOf(&dialog, ModeDialog::kFontButton)->click();
     buttonOf(&dialog, 1)->click();
     EXPECT_EQ(settings.textColour, (Rgb{255, 255, 0}));
+}
+
+// The real chooser, answered as a user would: it opens on the stored font (or
+// the face this desktop shows for it), and only what the user changed is written.
+TEST_F(ModeDialogWidget, FontChooserStartsFromTheStoredFontAndWritesOnlyWhatChanged) {
+    FontSpec italic = AppearanceSettings::makeFont(-16, 400);
+    italic.faceName = "DejaVu Sans";
+    italic.italic = 1;
+    const struct {
+        const char* name;
+        FontSpec stored;
+        double chosenPoints;  // 0: nothing changed
+        FontSpec expected;
+    } cases[] = {
+        {"default bold", AppearanceSettings::makeFont(-12, 700), 0,
+         AppearanceSettings::makeFont(-12, 700)},
+        {"default weight", AppearanceSettings::makeFont(-14, 0), 0,
+         AppearanceSettings::makeFont(-14, 0)},
+        {"italic", italic, 0, italic},
+        {"size only", AppearanceSettings::makeFont(-12, 700), 12,
+         AppearanceSettings::makeFont(-16, 700)},
+    };
+    for (const auto& c : cases) {
+        fontSpec = c.stored;
+        ModeDialog dialog(settings);
+        QFont shown;
+        whenShown<FontColourDialog>([&](FontColourDialog* d) {
+            shown = d->selectedFont();
+            if (c.chosenPoints > 0) {
+                QFont bigger = shown;
+                bigger.setPointSizeF(c.chosenPoints);
+                d->fontChooser()->setCurrentFont(bigger);
+            }
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        buttonOf(&dialog, ModeDialog::kFontButton)->click();
+        EXPECT_EQ(fontSpec, c.expected) << c.name << ": " << fontSpec.faceName << " "
+                                        << fontSpec.height << " " << fontSpec.weight;
+        const QFontInfo desktop(fontFromSpec(c.stored));
+        EXPECT_EQ(shown.family(), desktop.family()) << c.name;
+        EXPECT_EQ(shown.bold(), c.stored.weight >= 700) << c.name;
+        EXPECT_EQ(shown.italic(), c.stored.italic != 0) << c.name;
+        EXPECT_EQ(shown.pointSize(), qRound(-c.stored.height * 72.0 / dialog.logicalDpiY()))
+            << c.name;
+    }
 }
 
 struct Refusal {
