@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <climits>
+#include <optional>
 
 #include "base/key_glyphs.h"
 #include "base/message_texts.h"
@@ -29,6 +30,7 @@
 #include "shell/dialogs/units_dialogs.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
+#include "shell/window_place.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -163,22 +165,31 @@ void CalculatorWindow::createControls() {
 }
 
 void CalculatorWindow::restoreWindowPosition() {
-    const QPoint stored(store_.readInt(kWindowXKey, kNoPosition),
-                        store_.readInt(kWindowYKey, kNoPosition));
-    // Only where the title bar would be on a screen that is there now.
-    if (stored.x() != kNoPosition && stored.y() != kNoPosition) {
-        const QRect titleBar(stored, QSize(width(), 20));
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            if (screen->availableGeometry().intersects(titleBar)) {
-                move(stored);
-                return;
-            }
-        }
-    }
+    const QPoint saved(store_.readInt(kWindowXKey, kNoPosition),
+                       store_.readInt(kWindowYKey, kNoPosition));
+    std::optional<QPoint> stored;
+    if (saved.x() != kNoPosition && saved.y() != kNoPosition) stored = saved;
+    QPoint fallback(kDefaultPositionDu, kDefaultPositionDu);
     const DialogUnits units = dialogUnits();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().topLeft() +
-             QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y)));
+        fallback =
+            screen->availableGeometry().topLeft() +
+            QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y));
+    move(placeWindow(stored, fallback, frameGeometry().size(), availableScreens()));
+}
+
+// Once the desktop has put its frame round the window, all of the frame, title
+// bar to bottom row, must be on the screen.
+void CalculatorWindow::keepFrameOnScreen() {
+    const QPoint place = placeWindow(pos(), pos(), frameGeometry().size(), availableScreens());
+    if (place != pos()) move(place);
+}
+
+QList<QRect> CalculatorWindow::availableScreens() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    return screens;
 }
 
 QPushButton* CalculatorWindow::key(CommandId id) const {
@@ -315,6 +326,11 @@ void CalculatorWindow::openModeDirectly() {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Move && !frameKnown_ &&
+        frameGeometry() != geometry()) {
+        frameKnown_ = true;
+        keepFrameOnScreen();
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         // The keyboard's ways to the window menu; in the display it keeps the
