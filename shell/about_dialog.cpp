@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSysInfo>
+#include <algorithm>
 #include <optional>
 
 #include "dialogs/system_info_text.h"
@@ -133,6 +134,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
         l->setFont(font);
         l->setWordWrap(true);
         if (centred) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // The 16-pixel face is taller than the template's 9 units at some
+        // scales: the text keeps its lines whole, reaching a little lower.
+        l->resize(l->width(), std::max(l->height(), l->heightForWidth(l->width())));
         return l;
     };
     text(131, texts.programName, 54, 9, 124, 9, large, false);
@@ -220,7 +224,10 @@ AuthorsDialog::AuthorsDialog(QWidget* parent) : QDialog(parent) {
     };
     int y = 8;
     for (const char* line : lines) {
-        b.label(-1, QString::fromUtf8(line), 110, y, 145, 24)->setFont(font);
+        // Two lines' room each: a face wider than the template's breaks the line.
+        QLabel* label = b.label(-1, QString::fromUtf8(line), 110, y, 145, 24);
+        label->setFont(font);
+        label->setWordWrap(true);
         y += 28;
     }
     QPushButton* ok = b.okButton(200, 120, 50, 14);
