@@ -13,4 +13,9 @@ if(_shell_test_srcs AND TARGET zentra_shell)
   endif()
   gtest_discover_tests(zentra_shell_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # What depends on the scale, again at 200%: texts that fit, the bevel, the window's place.
+  add_test(NAME zentra_shell_tests_at_200_percent COMMAND zentra_shell_tests
+    "--gtest_filter=DialogTexts.*:Bevel.*:WindowDialogs.ModeOk*:WindowTest.Window*")
+  set_tests_properties(zentra_shell_tests_at_200_percent PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 endif()
