@@ -28,6 +28,7 @@
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/units_dialogs.h"
+#include "shell/early_keys.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
 #include "shell/window_place.h"
@@ -100,6 +101,7 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
                    Qt::WindowCloseButtonHint);
     createControls();
     powerOff_ = new PowerOff(this, state_);
+    new EarlyKeys(this);  // a dialog takes the keys typed while it opens
 
     state_.buttonFontLoaded = buttonFontLoaded;
 
