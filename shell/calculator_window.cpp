@@ -130,6 +130,8 @@ CalculatorWindow::~CalculatorWindow() {
 
 void CalculatorWindow::saveNow() {
     calculator_.save(store_, getDisplayText());
+    // Wayland places windows itself and tells no position: keep the one last known.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     store_.writeInt(kWindowXKey, pos().x());
     store_.writeInt(kWindowYKey, pos().y());
 }
