@@ -35,6 +35,9 @@ FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWid
     chooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     chooser_->setWindowFlags(Qt::Widget);
     layout->addWidget(chooser_);
+    // Enter or Escape in the chooser ends it as a dialog of its own: end this one with it.
+    connect(chooser_, &QDialog::accepted, this, &QDialog::accept);
+    connect(chooser_, &QDialog::rejected, this, &QDialog::reject);
     // A stored face this desktop lacks is shown as its substitute; say which.
     const QString shownFace = chooser_->currentFont().family();
     if (!storedFace.isEmpty() && storedFace != shownFace)
