@@ -217,18 +217,23 @@ void MakerDialog::paintEvent(QPaintEvent* event) {
 AuthorsDialog::AuthorsDialog(QWidget* parent) : QDialog(parent) {
     DialogBuilder b(this, templateFont(10), 260, 140, QStringLiteral("Authors"));
     const QFont font = swissFont(16);
-    const char* lines[] = {
-        "Zentra was written by the Zentra authors.",
-        "With thanks to everyone who tried it",
-        "and told us what they needed.",
+    // Paragraphs the label breaks where the face needs: the texts do not
+    // depend on a face as wide as the template's.
+    const struct {
+        const char* text;
+        int height;
+    } paragraphs[] = {
+        {"Zentra was written by the Zentra authors.", 24},
+        {"With thanks to everyone who tried it and told us what they needed.", 52},
     };
     int y = 8;
-    for (const char* line : lines) {
-        // Two lines' room each: a face wider than the template's breaks the line.
-        QLabel* label = b.label(-1, QString::fromUtf8(line), 110, y, 145, 24);
+    for (const auto& paragraph : paragraphs) {
+        QLabel* label =
+            b.label(-1, QString::fromUtf8(paragraph.text), 110, y, 145, paragraph.height);
         label->setFont(font);
         label->setWordWrap(true);
-        y += 28;
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        y += paragraph.height + 4;
     }
     QPushButton* ok = b.okButton(200, 120, 50, 14);
     ok->setDefault(true);
