@@ -19,7 +19,7 @@
 #include "base/message_texts.h"
 #include "base/settings_store.h"
 #include "dialogs/financial_rates.h"
-#include "dialogs/mode_settings.h"
+#include "dialogs/mode_dialog_model.h"
 #include "platform/host_dispatch.h"
 #include "shell/about_dialog.h"
 #include "shell/accelerators.h"
@@ -498,8 +498,8 @@ bool CalculatorWindow::runPropertiesDialog(PropertiesDialogModel& model) {
     return dialog.run();
 }
 
-bool CalculatorWindow::runModeDialog(ModeSettings& settings) {
-    ModeDialog dialog(settings, this);
+bool CalculatorWindow::runModeDialog(ModeDialogModel& model) {
+    ModeDialog dialog(model, this);
     return dialog.run();
 }
 

@@ -71,7 +71,7 @@ public:
     bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
-    bool runModeDialog(ModeSettings& settings) override;
+    bool runModeDialog(ModeDialogModel& model) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
     // The dialogs that keys open (Select Memory, Financial Rates, Convert,

@@ -80,6 +80,7 @@ TEST(DialogTexts, EveryTextFitsItsControl) {
     ModeSettings mode;
     FontSpec font = AppearanceSettings::makeFont(-12, 700);
     mode.displayFontSpec = &font;
+    ModeDialogModel modeModel(mode);
     std::array<std::string, 10> memories;
     memories.fill("-1.234567890123E+100");
     SelectMemoryModel memory("", memories);
@@ -99,7 +100,7 @@ TEST(DialogTexts, EveryTextFitsItsControl) {
     dialogs.push_back(std::make_unique<MakerDialog>());
     dialogs.push_back(std::make_unique<AuthorsDialog>());
     dialogs.push_back(std::make_unique<SystemInfoDialog>());
-    dialogs.push_back(std::make_unique<ModeDialog>(mode));
+    dialogs.push_back(std::make_unique<ModeDialog>(modeModel));
     dialogs.push_back(std::make_unique<SelectMemoryDialog>(memory));
     dialogs.push_back(std::make_unique<FinancialRatesDialog>(rates));
     dialogs.push_back(std::make_unique<ConvertDialog>(convert));

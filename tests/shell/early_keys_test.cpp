@@ -76,7 +76,7 @@ TEST_F(WindowTest, KeysTypedWhileADialogOpensReachTheDialog) {
     whenShown<ModeDialog>([&](ModeDialog* d) {
         opened = true;
         d->activateWindow();  // as a window manager gives a new window the keyboard
-        auto* box = qobject_cast<QCheckBox*>(d->control(ModeDialog::kAutoPowerOff));
+        auto* box = qobject_cast<QCheckBox*>(d->control(ModeDialogModel::kAutoPowerOff));
         took = QTest::qWaitFor([box] { return box->isChecked(); }, 3000);
         d->reject();
     });

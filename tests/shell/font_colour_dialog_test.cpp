@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/dialogs/mode_dialog.h"
+#include "shell/dialogs/font_colour_dialog.h"
 
 namespace zentra {
 namespace {

@@ -31,7 +31,7 @@ void clickControl(QWidget* dialog, int id) {
 TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
     click("255.75");
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kHexadecimal);
+        clickControl(d, ModeDialogModel::kHexadecimal);
         clickControl(d, 1);
     });
     click("mode");
@@ -39,7 +39,7 @@ TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
     EXPECT_EQ(displayText().trimmed(), QStringLiteral("FF"));
 
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kDecimal);
+        clickControl(d, ModeDialogModel::kDecimal);
         clickControl(d, 1);
     });
     click("mode");
@@ -50,8 +50,8 @@ TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
 TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {
     click("2.5");
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kBinary);
-        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, ModeDialogModel::kBinary);
+        clickControl(d, ModeDialogModel::kBevel);
         clickControl(d, 2);
     });
     click("mode");
@@ -62,13 +62,13 @@ TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {
 
 TEST_F(WindowDialogs, ModeOkAppliesColoursToDisplayAndBody) {
     whenShown<ModeDialog>([](ModeDialog* d) {
-        d->chooseColour = [](Rgb& colour, const QString& title) {
+        d->colourChooser = [](Rgb& colour, const QString& title) {
             colour = title == QStringLiteral("Body") ? Rgb{100, 150, 200} : Rgb{0, 64, 0};
             return true;
         };
-        clickControl(d, ModeDialog::kBodyButton);
-        clickControl(d, ModeDialog::kBackgroundButton);
-        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, ModeDialogModel::kBodyButton);
+        clickControl(d, ModeDialogModel::kBackgroundButton);
+        clickControl(d, ModeDialogModel::kBevel);
         clickControl(d, 1);
     });
     click("mode");
