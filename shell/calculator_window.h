@@ -92,6 +92,8 @@ protected:
 private:
     void createControls();
     void restoreWindowPosition();
+    void keepFrameOnScreen();
+    static QList<QRect> availableScreens();
     void createAppearanceObjects();
     void applyControlFonts();
     void showSystemMenu(const QPoint& globalPos, bool withEditActions);
@@ -116,6 +118,7 @@ private:
     QPointer<HelpWindow> help_;
     PowerOff* powerOff_ = nullptr;
     int beepCount_ = 0;
+    bool frameKnown_ = false;  // the desktop's frame was taken into account
 };
 
 }  // namespace zentra

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,7 +20,8 @@ void showSwatch(QPushButton* button, const QColor& colour) {
 
 }  // namespace
 
-FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
+FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent,
+                                   const QString& storedFace)
     : QDialog(parent), colour_(colour) {
     setWindowTitle(QStringLiteral("Font"));
     auto* layout = new QVBoxLayout(this);
@@ -27,6 +29,15 @@ FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWid
     chooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     chooser_->setWindowFlags(Qt::Widget);
     layout->addWidget(chooser_);
+    // Enter or Escape in the chooser ends it as a dialog of its own: end this one with it.
+    connect(chooser_, &QDialog::accepted, this, &QDialog::accept);
+    connect(chooser_, &QDialog::rejected, this, &QDialog::reject);
+    // A stored face this desktop lacks is shown as its substitute; say which.
+    const QString shownFace = chooser_->currentFont().family();
+    if (!storedFace.isEmpty() && storedFace != shownFace)
+        layout->addWidget(new QLabel(
+            QStringLiteral("\"%1\" is shown as %2 on this desktop.").arg(storedFace, shownFace),
+            this));
     auto* row = new QHBoxLayout;
     colourButton_ = new QPushButton(QStringLiteral("&Colour..."), this);
     showSwatch(colourButton_, colour_);

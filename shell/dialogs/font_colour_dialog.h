@@ -14,7 +14,9 @@ namespace zentra {
 class FontColourDialog : public QDialog {
     Q_OBJECT
 public:
-    FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent = nullptr);
+    // storedFace: the face the description names, when the desktop may show another.
+    FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent = nullptr,
+                     const QString& storedFace = QString());
     QFont selectedFont() const;
     QColor selectedColour() const { return colour_; }
     void setSelectedColour(const QColor& colour);

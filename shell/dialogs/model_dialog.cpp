@@ -44,9 +44,11 @@ ModelDialog::ModelDialog(DialogModel& model, QWidget* parent) : QDialog(parent),
         return true;
     };
     fontChooser = [this](FontSpec& spec, Rgb& colour) {
-        FontColourDialog dialog(fontFromSpec(spec), toQColor(colour), this);
+        FontColourDialog dialog(chooserFontOf(spec, logicalDpiY()), toQColor(colour), this,
+                                QString::fromStdString(spec.faceName));
+        const QFont shown = dialog.selectedFont();  // as the chooser could show it
         if (dialog.exec() != QDialog::Accepted) return false;
-        spec = specFromFont(dialog.selectedFont(), logicalDpiY());
+        spec = chosenFontSpec(spec, shown, dialog.selectedFont(), logicalDpiY());
         colour = toRgb(dialog.selectedColour());
         return true;
     };

@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +20,8 @@
 #include "engine/financial.h"
 #include "modal_test_support.h"
 #include "shell/about_dialog.h"
+#include "shell/appearance.h"
+#include "shell/dialogs/font_colour_dialog.h"
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
@@ -131,6 +136,50 @@ TEST_F(ModeDialogWidget, FontColourReachesTheCopyOnOk) {
     buttonOf(&d, ModeDialogModel::kFontButton)->click();
     buttonOf(&d, 1)->click();
     EXPECT_EQ(result().textColour, (Rgb{255, 255, 0}));
+}
+
+// The real chooser, answered as a user would: it opens on the stored font (or
+// the face this desktop shows for it), and only what the user changed is written.
+TEST_F(ModeDialogWidget, FontChooserStartsFromTheStoredFontAndWritesOnlyWhatChanged) {
+    FontSpec italic = AppearanceSettings::makeFont(-16, 400);
+    italic.faceName = "DejaVu Sans";
+    italic.italic = 1;
+    const struct {
+        const char* name;
+        FontSpec stored;
+        double chosenPoints;  // 0: nothing changed
+        FontSpec expected;
+    } cases[] = {
+        {"default bold", AppearanceSettings::makeFont(-12, 700), 0,
+         AppearanceSettings::makeFont(-12, 700)},
+        {"default weight", AppearanceSettings::makeFont(-14, 0), 0,
+         AppearanceSettings::makeFont(-14, 0)},
+        {"italic", italic, 0, italic},
+        {"size only", AppearanceSettings::makeFont(-12, 700), 12,
+         AppearanceSettings::makeFont(-16, 700)},
+    };
+    for (const auto& c : cases) {
+        fontSpec = c.stored;
+        ModeDialog& d = open();
+        QFont shown;
+        whenShown<FontColourDialog>([&](FontColourDialog* chooser) {
+            shown = chooser->selectedFont();
+            if (c.chosenPoints > 0) {
+                QFont bigger = shown;
+                bigger.setPointSizeF(c.chosenPoints);
+                chooser->fontChooser()->setCurrentFont(bigger);
+            }
+            chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        buttonOf(&d, ModeDialogModel::kFontButton)->click();
+        EXPECT_EQ(fontSpec, c.expected) << c.name << ": " << fontSpec.faceName << " "
+                                        << fontSpec.height << " " << fontSpec.weight;
+        const QFontInfo desktop(fontFromSpec(c.stored));
+        EXPECT_EQ(shown.family(), desktop.family()) << c.name;
+        EXPECT_EQ(shown.bold(), c.stored.weight >= 700) << c.name;
+        EXPECT_EQ(shown.italic(), c.stored.italic != 0) << c.name;
+        EXPECT_EQ(shown.pointSize(), qRound(-c.stored.height * 72.0 / d.logicalDpiY())) << c.name;
+    }
 }
 
 struct Refusal {

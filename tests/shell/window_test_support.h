@@ -44,6 +44,7 @@ protected:
         window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, false);
         window_->show();
         QApplication::setActiveWindow(window_.get());
+        window_->activateWindow();  // on X11 without a window manager, the keyboard too
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
