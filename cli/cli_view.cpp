@@ -59,8 +59,8 @@ bool CliView::runConvertDialog(ConvertDialogModel& model) {
 bool CliView::runPropertiesDialog(PropertiesDialogModel& model) {
     return answerPropertiesDialog(answers_, model);
 }
-bool CliView::runModeDialog(ModeSettings& settings) {
-    return answerModeDialog(answers_, settings);
+bool CliView::runModeDialog(ModeDialogModel& model) {
+    return answerModeDialog(answers_, model);
 }
 
 std::string latin1ToUtf8(std::string_view text) {

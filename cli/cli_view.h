@@ -59,7 +59,7 @@ public:
     bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
-    bool runModeDialog(ModeSettings& settings) override;
+    bool runModeDialog(ModeDialogModel& model) override;
     void appendTape(TapeEntry entry) override { tape.append(std::move(entry)); }
 
 private:
@@ -70,7 +70,7 @@ private:
 bool answerFinancialRates(DialogAnswers& answers, FinancialRatesModel& model);
 bool answerConvertDialog(DialogAnswers& answers, ConvertDialogModel& model);
 bool answerPropertiesDialog(DialogAnswers& answers, PropertiesDialogModel& model);
-bool answerModeDialog(DialogAnswers& answers, ModeSettings& settings);
+bool answerModeDialog(DialogAnswers& answers, ModeDialogModel& model);
 
 // Latin-1 display bytes as UTF-8 for the terminal.
 std::string latin1ToUtf8(std::string_view text);

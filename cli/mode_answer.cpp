@@ -99,10 +99,8 @@ ModeAnswerResult applyModeAnswer(std::string_view answer, ModeSettings& settings
             start = comma + 1;
         }
     }
-    auto problem = validateModeSettings(edited);
     settings = std::move(edited);
-    if (problem) return {ModeAnswerOutcome::Refused, std::move(problem->message)};
-    return {ModeAnswerOutcome::Accepted, {}};
+    return {ModeAnswerOutcome::Edited, {}};
 }
 
 }  // namespace zentra

@@ -1,11 +1,12 @@
 #pragma once
-// zentra-cli's answer to the Calculator Mode dialog, applied to the dialog's
-// copy of the settings with the dialog's own validation:
+// zentra-cli's answer to the Calculator Mode dialog, written into the settings
+// the dialog shows; the dialog's own OK then judges them:
 //   "ok"   accept the settings as they stand;
 //   "esc"  cancel;
 //   "SETTING=VALUE,..." with base=dec|bin|oct|hex|stats|fin,
 //   display=normal|fixed|sci|fin, digits=N, angle=deg|rad|grad, apo=0|1,
-//   apotime=N, beep=0|1, top=0|1, bevel=0|1; settings not named keep their values.
+//   apotime=N, beep=0|1, top=0|1, bevel=0|1; settings not named keep their
+//   values, and then the dialog's OK.
 
 #include <string>
 #include <string_view>
@@ -15,9 +16,8 @@
 namespace zentra {
 
 enum class ModeAnswerOutcome {
-    Accepted,   // OK: settings validated, digits and apoTime filled
+    Edited,     // the named settings are written; OK follows
     Cancelled,  // esc
-    Refused,    // the dialog refused a field; message says why, the dialog stays open
     Malformed,  // not an answer to this dialog; message names the fault
 };
 
@@ -26,9 +26,8 @@ struct ModeAnswerResult {
     std::string message;
 };
 
-// A refused answer keeps what it typed in the dialog (as a person's edits stay
-// in the fields), so the next answer goes on from there. A malformed answer
-// changes nothing.
+// A malformed answer changes nothing. The edit fields are taken as typed: the
+// dialog's OK refuses what it refuses.
 ModeAnswerResult applyModeAnswer(std::string_view answer, ModeSettings& settings);
 
 }  // namespace zentra

@@ -1,5 +1,6 @@
 #pragma once
-// The units dialogs (Convert, Properties, Name, Find) as platform-free models.
+// The dialogs (Convert, Properties, Name, Find, Calculator Mode, Financial Rates,
+// Select Memory) as platform-free models.
 // A model holds every step of its dialog; a host (the Qt window, zentra-cli, the
 // tests) shows the controls through DialogView and reports the user's actions to
 // the model's handlers. Controls are named by their ids in the dialog layouts.
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/appearance_settings.h"
 #include "dialogs/select_string.h"
 
 namespace zentra {
@@ -46,6 +48,10 @@ public:
     virtual void setText(ControlId control, std::string_view text) = 0;
     virtual std::string text(ControlId control) = 0;
     virtual void setFocus(ControlId control) = 0;
+    // Check boxes and radio buttons. Checking a radio button need not clear
+    // the others of its group: a model sets each one of the group.
+    virtual void setChecked(ControlId control, bool checked) = 0;
+    virtual bool isChecked(ControlId control) = 0;
 
     // The application's message box (OK, application title as caption).
     virtual void showMessage(std::string_view text) = 0;
@@ -63,6 +69,11 @@ public:
     // The properties-file dialogs: the chosen path, none when cancelled.
     virtual std::optional<std::string> chooseSaveFile() = 0;
     virtual std::optional<std::string> chooseLoadFile() = 0;
+
+    // The Calculator Mode dialog's choosers: true when the user chose, with the
+    // choice written back; Cancel leaves the arguments as they were.
+    virtual bool chooseColour(Rgb& colour, std::string_view title) = 0;
+    virtual bool chooseFont(FontSpec& font, Rgb& colour) = 0;
 };
 
 // The names of a database list (properties, units or constants), in its order,
@@ -111,7 +122,8 @@ private:
 
 // A DialogView that only keeps the state of its controls, for hosts without
 // real controls (zentra-cli) and for the tests. Messages, questions,
-// sub-dialogs and file choices are left to the deriving host.
+// sub-dialogs and file choices are left to the deriving host; it has no
+// colour or font chooser.
 class ControlStateView : public DialogView {
 public:
     bool ended = false;  // endDialog was called
@@ -120,6 +132,7 @@ public:
     std::map<ControlId, std::string> texts;
     std::set<ControlId> disabled;
     std::set<ControlId> hidden;
+    std::set<ControlId> checked;
     std::optional<ControlId> focus;
 
     void setTitle(std::string_view text) override { title = std::string(text); }
@@ -155,6 +168,16 @@ public:
     }
     std::string text(ControlId control) override { return texts[control]; }
     void setFocus(ControlId control) override { focus = control; }
+    void setChecked(ControlId control, bool on) override {
+        if (on) {
+            checked.insert(control);
+        } else {
+            checked.erase(control);
+        }
+    }
+    bool isChecked(ControlId control) override { return checked.contains(control); }
+    bool chooseColour(Rgb&, std::string_view) override { return false; }
+    bool chooseFont(FontSpec&, Rgb&) override { return false; }
 
     bool isEnabled(ControlId control) const { return !disabled.contains(control); }
     bool isVisible(ControlId control) const { return !hidden.contains(control); }

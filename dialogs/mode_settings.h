@@ -1,6 +1,6 @@
 #pragma once
-// What the Calculator Mode dialog edits, and its validation, which every host
-// applies before it accepts an OK.
+// What the Calculator Mode dialog edits, and the validation its model applies
+// on OK.
 
 #include <optional>
 #include <string>

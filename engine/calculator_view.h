@@ -16,7 +16,7 @@ namespace zentra {
 
 class ConvertDialogModel;
 class PropertiesDialogModel;
-struct ModeSettings;
+class ModeDialogModel;
 struct AppearanceSettings;
 struct CalculatorState;
 class FinancialRatesModel;
@@ -56,8 +56,8 @@ public:
     virtual bool runFinancialRatesDialog(FinancialRatesModel& /*model*/) { return false; }
     virtual bool runConvertDialog(ConvertDialogModel& /*model*/) { return false; }
     virtual bool runPropertiesDialog(PropertiesDialogModel& /*model*/) { return false; }
-    // Calculator Mode dialog: edits the copy of the settings; true on OK.
-    virtual bool runModeDialog(ModeSettings& /*settings*/) { return false; }
+    // Calculator Mode dialog, bound to the model like the three above.
+    virtual bool runModeDialog(ModeDialogModel& /*model*/) { return false; }
     // The window's colours, bevel and fonts, which the Mode dialog edits; hosts
     // without them return nothing.
     virtual AppearanceSettings* appearanceSettings() { return nullptr; }

@@ -23,7 +23,7 @@ void bitwiseNot(CalculatorState&, CalculatorView&);  // NOT in Octal and Hexadec
 // memories.cpp
 void keyMemoryIn(CalculatorState&, CalculatorView&);
 void keyMemoryRecall(CalculatorState&, CalculatorView&);
-void keyMemoryAdd(CalculatorState&, CalculatorView&);  // the Data key in Statistics
+void keyMemoryAdd(CalculatorState&, CalculatorView&);
 
 // statistics.cpp: a digit key under shift in Statistics, and the Data key (M+).
 void statisticKey(CalculatorState&, CalculatorView&, int digit);

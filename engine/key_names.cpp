@@ -1,5 +1,6 @@
 #include "engine/key_names.h"
 
+#include <iterator>
 #include <utility>
 
 #include "engine/number_bases.h"
@@ -67,6 +68,13 @@ std::optional<CommandId> keyByName(std::string_view name) {
     for (const auto& [text, id] : kKeyNames)
         if (text == name) return id;
     return std::nullopt;
+}
+
+std::vector<std::string_view> keyNames() {
+    std::vector<std::string_view> names;
+    names.reserve(std::size(kKeyNames));
+    for (const auto& entry : kKeyNames) names.push_back(entry.first);
+    return names;
 }
 
 std::optional<std::vector<CommandId>> keysOfNumber(std::string_view token, NumberBase base) {

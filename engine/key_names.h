@@ -16,6 +16,9 @@ namespace zentra {
 // "ln", "const", "deg", "hyp", "sin", "cos", "tan", "Min", "MR", "M+", "unit",
 // "mode", "copy", "paste", "Help", "%". Case-sensitive.
 std::optional<CommandId> keyByName(std::string_view name);
+// Every name keyByName knows, aliases included, in the table's order: the
+// manual page and the shell completion are made from it.
+std::vector<std::string_view> keyNames();
 
 // The keys that type a number token character by character: digits and ".",
 // "E" (the exponent key) in the decimal modes, "A"-"F" (const, deg, hyp, sin,

@@ -135,9 +135,9 @@ constexpr KeyRow kKeys[] = {
     key(Id::CmdPaste, startGlyph("paste"), kept(host())),
     key(Id::CmdUnit, startGlyph("unit"),
         shifting(text("conv"), text("units"), run(keyUnit)),
-        blank(run(keyUnit)),
-        blank(run(keyUnit)),
-        blank(run(keyUnit)),
+        blank(none()),
+        blank(none()),
+        blank(none()),
         shifting(text("conv"), text("units"), run(keyUnit)),
         shifting(text("conv"), text("units"), run(keyUnit))),
     key(Id::CmdMode, startGlyph("mode"), kept(run(keyMode))),
@@ -181,9 +181,9 @@ constexpr KeyRow kKeys[] = {
         shifting(glyph(kPowerGlyph), glyph(kRootGlyph), run(powKey))),
     key(Id::CmdConst, startGlyph("const"),
         fixed(text("const"), run(keyConst)),
-        blank(run(keyConst)),
-        blank(run(keyConst)),
-        fixed(text("A"), run(keyConst)),  // types the digit A
+        blank(none()),
+        blank(none()),
+        fixed(text("A"), character('A')),
         fixed(text("const"), run(keyConst)),
         fixed(text("const"), run(keyConst))),
     // Under the degrees-minutes-seconds steps the caption also shows the step.
@@ -290,7 +290,7 @@ constexpr KeyRow kKeys[] = {
         shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
         shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
         shifting(text("M+"), text("Mn+"), run(keyMemoryAdd)),
-        shifting(text("Data"), text("Data"), run(keyMemoryAdd)),  // enters a data point
+        shifting(text("Data"), text("Data"), run(dataKey)),
         shifting(text("M+"), text("Mn+"), run(keyMemoryAdd))),
     // The keyboard's % does nothing, but is a command all the same.
     key(Id::CmdPercent, {}, kept(none())),

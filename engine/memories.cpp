@@ -85,10 +85,6 @@ void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
 }
 
 void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {
-    if (state.numberBase == NumberBase::Statistics) {
-        dataKey(state, view);
-        return;
-    }
     applyOperator(state, view, OperatorCode::OpEquals);
     // An error while completing the calculation leaves nothing to add; the
     // error text would otherwise read as 0.

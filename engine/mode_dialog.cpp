@@ -72,11 +72,10 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
 void runModeDialog(CalculatorState& state, CalculatorView& view) {
     PowerOffPause pause(view);
     const double held = readDisplayValue(state, view);
-    ModeSettings settings = modeSettingsFrom(state, view);
-    if (!view.runModeDialog(settings)) return;
-    // The host validated before its OK; a host that did not gets no unchecked values in.
-    if (validateModeSettings(settings)) return;
-    applyModeSettings(state, view, settings, held);
+    // The model hands back only settings it validated.
+    ModeDialogModel model(modeSettingsFrom(state, view));
+    if (!view.runModeDialog(model)) return;
+    applyModeSettings(state, view, model.settings(), held);
 }
 
 void keyMode(CalculatorState& state, CalculatorView& view) {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/appearance_settings.h"
-#include "dialogs/mode_settings.h"
+#include "dialogs/mode_dialog_model.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 

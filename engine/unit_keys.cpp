@@ -1,10 +1,8 @@
 #include "dialogs/convert_dialog_model.h"
 #include "dialogs/properties_dialog_model.h"
 #include "engine/display_format.h"
-#include "engine/entry.h"
 #include "engine/key_handlers.h"
 #include "engine/key_labels.h"
-#include "engine/number_bases.h"
 #include "engine/tape_steps.h"
 #include "units/property_database.h"
 
@@ -74,7 +72,7 @@ bool hasUnitContext(const CalculatorState& state) {
 }  // namespace
 
 void keyUnit(CalculatorState& state, CalculatorView& view) {
-    if (isIntegerBase(state.numberBase) || !hasUnitContext(state)) return;
+    if (!hasUnitContext(state)) return;
     PowerOffPause pause(view);
     if (state.shift) {
         chooseDisplayProperty(state, view);
@@ -84,11 +82,7 @@ void keyUnit(CalculatorState& state, CalculatorView& view) {
 }
 
 void keyConst(CalculatorState& state, CalculatorView& view) {
-    if (state.numberBase == NumberBase::Hexadecimal) {
-        enterCharacter(state, view, 'A');  // the hexadecimal digit A
-        return;
-    }
-    if (isIntegerBase(state.numberBase) || !hasUnitContext(state)) return;
+    if (!hasUnitContext(state)) return;
     PowerOffPause pause(view);
     const double shown = readDisplayValue(state, view);
     const double chosen =

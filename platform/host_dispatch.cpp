@@ -132,8 +132,8 @@ public:
     bool runPropertiesDialog(PropertiesDialogModel& model) override {
         return call([&] { return host_.runPropertiesDialog(model); });
     }
-    bool runModeDialog(ModeSettings& settings) override {
-        return call([&] { return host_.runModeDialog(settings); });
+    bool runModeDialog(ModeDialogModel& model) override {
+        return call([&] { return host_.runModeDialog(model); });
     }
     AppearanceSettings* appearanceSettings() override {
         return call([&] { return host_.appearanceSettings(); });

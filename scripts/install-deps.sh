@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   xvfb xauth x11-utils python3 python3-fonttools fonts-dejavu-core locales
+  dpkg-dev file appstream desktop-file-utils mandoc bash-completion
 )
 
 missing=()

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSysInfo>
+#include <algorithm>
 #include <optional>
 
 #include "dialogs/system_info_text.h"
@@ -133,6 +134,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
         l->setFont(font);
         l->setWordWrap(true);
         if (centred) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        // The 16-pixel face is taller than the template's 9 units at some
+        // scales: the text keeps its lines whole, reaching a little lower.
+        l->resize(l->width(), std::max(l->height(), l->heightForWidth(l->width())));
         return l;
     };
     text(131, texts.programName, 54, 9, 124, 9, large, false);
@@ -213,15 +217,23 @@ void MakerDialog::paintEvent(QPaintEvent* event) {
 AuthorsDialog::AuthorsDialog(QWidget* parent) : QDialog(parent) {
     DialogBuilder b(this, templateFont(10), 260, 140, QStringLiteral("Authors"));
     const QFont font = swissFont(16);
-    const char* lines[] = {
-        "Zentra was written by the Zentra authors.",
-        "With thanks to everyone who tried it",
-        "and told us what they needed.",
+    // Paragraphs the label breaks where the face needs: the texts do not
+    // depend on a face as wide as the template's.
+    const struct {
+        const char* text;
+        int height;
+    } paragraphs[] = {
+        {"Zentra was written by the Zentra authors.", 24},
+        {"With thanks to everyone who tried it and told us what they needed.", 52},
     };
     int y = 8;
-    for (const char* line : lines) {
-        b.label(-1, QString::fromUtf8(line), 110, y, 145, 24)->setFont(font);
-        y += 28;
+    for (const auto& paragraph : paragraphs) {
+        QLabel* label =
+            b.label(-1, QString::fromUtf8(paragraph.text), 110, y, 145, paragraph.height);
+        label->setFont(font);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        y += paragraph.height + 4;
     }
     QPushButton* ok = b.okButton(200, 120, 50, 14);
     ok->setDefault(true);

@@ -1,5 +1,6 @@
 #include "shell/appearance.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -57,6 +58,35 @@ FontSpec specFromFont(const QFont& font, double logicalDpiY) {
     return spec;
 }
 
+QFont chooserFontOf(const FontSpec& spec, double logicalDpiY) {
+    const QFont stored = fontFromSpec(spec);
+    QFont font(QFontInfo(stored).family());
+    const int pixels = spec.height != 0 ? std::abs(spec.height) : QFontInfo(stored).pixelSize();
+    font.setPointSizeF(pixels * 72.0 / logicalDpiY);
+    font.setWeight(stored.weight());
+    font.setItalic(stored.italic());
+    font.setUnderline(stored.underline());
+    font.setStrikeOut(stored.strikeOut());
+    // By its style's own name: a chooser that looks for "Normal" in a face that
+    // calls it "Book" settles on another style.
+    font.setStyleName(QFontInfo(font).styleName());
+    return font;
+}
+
+FontSpec chosenFontSpec(const FontSpec& stored, const QFont& shown, const QFont& chosen,
+                        double logicalDpiY) {
+    const FontSpec picked = specFromFont(chosen, logicalDpiY);
+    FontSpec spec = stored;
+    if (chosen.family() != shown.family()) spec.faceName = picked.faceName;
+    if (chosen.pointSizeF() != shown.pointSizeF() || chosen.pixelSize() != shown.pixelSize())
+        spec.height = picked.height;
+    if (chosen.weight() != shown.weight()) spec.weight = picked.weight;
+    if (chosen.italic() != shown.italic()) spec.italic = picked.italic;
+    if (chosen.underline() != shown.underline()) spec.underline = picked.underline;
+    if (chosen.strikeOut() != shown.strikeOut()) spec.strikeOut = picked.strikeOut;
+    return spec;
+}
+
 QFont glyphFontOf() {
     QFont font(QStringLiteral("Buttons"));
     font.setPixelSize(8);
@@ -96,18 +126,20 @@ void applyBodyColours(QWidget* window, const AppearanceSettings& settings) {
 
 void paintBevel(QPainter& painter, const QRect& rect, Rgb body) {
     const BevelColours colours = bevelColours(body);
-    const QPen dark(toQColor(colours.dark), 0);
-    const QPen light(toQColor(colours.light), 0);
+    const QColor dark = toQColor(colours.dark), light = toQColor(colours.light);
+    // Filled one-pixel strips rather than lines: a line is one device pixel
+    // wide at any scale, a strip one pixel of the window's own.
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (int inset = 0; inset < 2; ++inset) {
         const int left = rect.left() + inset, top = rect.top() + inset;
         const int right = rect.right() - inset, bottom = rect.bottom() - inset;
-        painter.setPen(dark);
-        painter.drawLine(right, top, right, bottom);
-        painter.drawLine(right, bottom, left, bottom);
-        painter.setPen(light);
-        painter.drawLine(left, bottom, left, top);
-        painter.drawLine(left, top, right - 1, top);  // the corner at (right, top) stays dark
+        const int across = right - left, down = bottom - top;
+        // The corner at (right, top) is dark, the one at (left, bottom) light.
+        painter.fillRect(QRect(right, top, 1, down), dark);
+        painter.fillRect(QRect(left + 1, bottom, across, 1), dark);
+        painter.fillRect(QRect(left, top + 1, 1, down), light);
+        painter.fillRect(QRect(left, top, across, 1), light);
     }
     painter.restore();
 }

@@ -25,6 +25,16 @@ QFont fontFromSpec(const FontSpec& spec);
 // name cut to 31 characters.
 FontSpec specFromFont(const QFont& font, double logicalDpiY);
 
+// The font a chooser starts from for a description: the face this desktop
+// shows for it (the stored face or its substitute), in points, with its weight,
+// slant and effects.
+QFont chooserFontOf(const FontSpec& spec, double logicalDpiY);
+// The description after a chooser that showed shown returned chosen: stored,
+// with only what the user changed replaced, so that OK without a change keeps
+// every field as it was (the stored face too, when the desktop substitutes it).
+FontSpec chosenFontSpec(const FontSpec& stored, const QFont& shown, const QFont& chosen,
+                        double logicalDpiY);
+
 // The glyph font of the small keys: face "Buttons", 8 pixels high.
 QFont glyphFontOf();
 

@@ -13,12 +13,13 @@
 #include <QShortcut>
 #include <QSocketNotifier>
 #include <climits>
+#include <optional>
 
 #include "base/key_glyphs.h"
 #include "base/message_texts.h"
 #include "base/settings_store.h"
 #include "dialogs/financial_rates.h"
-#include "dialogs/mode_settings.h"
+#include "dialogs/mode_dialog_model.h"
 #include "platform/host_dispatch.h"
 #include "shell/about_dialog.h"
 #include "shell/accelerators.h"
@@ -27,9 +28,11 @@
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/units_dialogs.h"
+#include "shell/early_keys.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
 #include "shell/tape_window.h"
+#include "shell/window_place.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -99,6 +102,7 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
                    Qt::WindowCloseButtonHint);
     createControls();
     powerOff_ = new PowerOff(this, state_);
+    new EarlyKeys(this);  // a dialog takes the keys typed while it opens
 
     state_.buttonFontLoaded = buttonFontLoaded;
 
@@ -128,9 +132,11 @@ CalculatorWindow::~CalculatorWindow() {
 
 void CalculatorWindow::saveNow() {
     calculator_.save(store_, getDisplayText());
+    tape_->save(store_);
+    // Wayland places windows itself and tells no position: keep the one last known.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     store_.writeInt(kWindowXKey, pos().x());
     store_.writeInt(kWindowYKey, pos().y());
-    tape_->save(store_);
 }
 
 void CalculatorWindow::createTape(const QString& file) {
@@ -156,6 +162,10 @@ void CalculatorWindow::createControls() {
     // Enter in the display presses the default key, Help.
     connect(display_, &QLineEdit::returnPressed, this,
             [this] { runCommand(commandWord(CommandId::CmdHelp)); });
+    // Whatever writes the display, typing, a key or a paste, is use.
+    connect(display_, &QLineEdit::textChanged, this, [this] {
+        if (powerOff_) powerOff_->restart();
+    });
 
     for (std::size_t i = 0; i < kKeypad.size(); ++i) {
         const KeyPlace& place = kKeypad[i];
@@ -173,22 +183,31 @@ void CalculatorWindow::createControls() {
 }
 
 void CalculatorWindow::restoreWindowPosition() {
-    const QPoint stored(store_.readInt(kWindowXKey, kNoPosition),
-                        store_.readInt(kWindowYKey, kNoPosition));
-    // Only where the title bar would be on a screen that is there now.
-    if (stored.x() != kNoPosition && stored.y() != kNoPosition) {
-        const QRect titleBar(stored, QSize(width(), 20));
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            if (screen->availableGeometry().intersects(titleBar)) {
-                move(stored);
-                return;
-            }
-        }
-    }
+    const QPoint saved(store_.readInt(kWindowXKey, kNoPosition),
+                       store_.readInt(kWindowYKey, kNoPosition));
+    std::optional<QPoint> stored;
+    if (saved.x() != kNoPosition && saved.y() != kNoPosition) stored = saved;
+    QPoint fallback(kDefaultPositionDu, kDefaultPositionDu);
     const DialogUnits units = dialogUnits();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().topLeft() +
-             QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y)));
+        fallback =
+            screen->availableGeometry().topLeft() +
+            QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y));
+    move(placeWindow(stored, fallback, frameGeometry().size(), availableScreens()));
+}
+
+// Once the desktop has put its frame round the window, all of the frame, title
+// bar to bottom row, must be on the screen.
+void CalculatorWindow::keepFrameOnScreen() {
+    const QPoint place = placeWindow(pos(), pos(), frameGeometry().size(), availableScreens());
+    if (place != pos()) move(place);
+}
+
+QList<QRect> CalculatorWindow::availableScreens() {
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    return screens;
 }
 
 QPushButton* CalculatorWindow::key(CommandId id) const {
@@ -230,6 +249,7 @@ const RuntimeProblemPresenter& CalculatorWindow::problemPresenter() const {
 }
 
 void CalculatorWindow::runSystemCommand(SystemCommand command) {
+    powerOff_->restart();
     switch (command) {
         case SystemCommand::About:
             openAbout();
@@ -329,6 +349,11 @@ void CalculatorWindow::openModeDirectly() {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Move && !frameKnown_ &&
+        frameGeometry() != geometry()) {
+        frameKnown_ = true;
+        keepFrameOnScreen();
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         // The keyboard's ways to the window menu; in the display it keeps the
@@ -397,6 +422,7 @@ void CalculatorWindow::setKeyLabel(CommandId id, std::string_view caption) {
     if (!button) return;
     const bool glyphs = state_.buttonFontLoaded && hasGlyphs(caption);
     button->setText(captionText(caption, glyphs));
+    powerOff_->restart();
     button->setAccessibleName(glyphs ? spokenCaption(caption) : fromLatin1(caption));
 }
 
@@ -410,6 +436,7 @@ void CalculatorWindow::setKeyFont(CommandId id, KeyFont font) {
 
 void CalculatorWindow::setTitle(std::string_view title) {
     setWindowTitle(fromLatin1(title));
+    powerOff_->restart();
 }
 
 void CalculatorWindow::beep() {
@@ -491,8 +518,8 @@ bool CalculatorWindow::runPropertiesDialog(PropertiesDialogModel& model) {
     return dialog.run();
 }
 
-bool CalculatorWindow::runModeDialog(ModeSettings& settings) {
-    ModeDialog dialog(settings, this);
+bool CalculatorWindow::runModeDialog(ModeDialogModel& model) {
+    ModeDialog dialog(model, this);
     return dialog.run();
 }
 

@@ -74,7 +74,7 @@ public:
     bool runFinancialRatesDialog(FinancialRatesModel& model) override;
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
-    bool runModeDialog(ModeSettings& settings) override;
+    bool runModeDialog(ModeDialogModel& model) override;
     void appendTape(TapeEntry entry) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
@@ -97,6 +97,8 @@ private:
     void createControls();
     void restoreWindowPosition();
     void createTape(const QString& file);
+    void keepFrameOnScreen();
+    static QList<QRect> availableScreens();
     void createAppearanceObjects();
     void applyControlFonts();
     void showSystemMenu(const QPoint& globalPos, bool withEditActions);
@@ -122,6 +124,7 @@ private:
     PowerOff* powerOff_ = nullptr;
     TapeWindow* tape_ = nullptr;
     int beepCount_ = 0;
+    bool frameKnown_ = false;  // the desktop's frame was taken into account
 };
 
 }  // namespace zentra

@@ -51,12 +51,8 @@ bool PowerOff::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
         case QEvent::Wheel:
+            // Never a paint: the display's caret repaints it twice a second.
             restart();
-            break;
-        case QEvent::Paint:
-            // A repaint of the display or a key: any visible change keeps the
-            // calculator awake. The window's own paints are its background.
-            if (watched != window_) restart();
             break;
         case QEvent::Move:
         case QEvent::Resize:

@@ -1,8 +1,9 @@
 #pragma once
 // Automatic power-off: the window minimises itself after apoTime seconds
-// without use. Input over the window and its keys, repaints of its controls and
-// moves of the window start the countdown again; while a modal dialog is open
-// the countdown may run out but never minimises the window.
+// without use. Input over the window and its keys, moves of the window, and
+// what the window reports (a command, a new display text or caption) start the
+// countdown again; a repaint does not. While a modal dialog is open the
+// countdown may run out but never minimises the window.
 
 #include <QObject>
 #include <QTimer>

@@ -78,13 +78,6 @@ void onTerminationSignal(int) {
 
 }  // namespace
 
-LaunchOptions parseLaunchOptions(const QStringList& arguments) {
-    LaunchOptions options;
-    for (const QString& argument : arguments.mid(1))
-        if (argument == QLatin1String("--minimized")) options.minimized = true;
-    return options;
-}
-
 ZentraApp::ZentraApp() = default;
 
 ZentraApp::~ZentraApp() = default;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "shell/command_line.h"
 #include "units/property_database.h"
 #include "zentra_version.h"
 
@@ -26,11 +27,6 @@ class SingleInstance;
 // the settings store's name under the maker key.
 inline constexpr const char* kMakerKey = kProductMaker;
 inline constexpr const char* kApplicationTitle = "Marvolet";
-
-struct LaunchOptions {
-    bool minimized = false;  // --minimized
-};
-LaunchOptions parseLaunchOptions(const QStringList& arguments);
 
 class ZentraApp : public QObject {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "shell/dialogs/model_dialog.h"
 
+#include <QAbstractButton>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFocusEvent>
@@ -11,6 +13,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "shell/appearance.h"
+#include "shell/dialogs/font_colour_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
 #include "shell/zentra_app.h"
 #include "units/prp_file.h"
@@ -32,7 +36,23 @@ QString fileDialogFilter() {
 
 }  // namespace
 
-ModelDialog::ModelDialog(DialogModel& model, QWidget* parent) : QDialog(parent), model_(model) {}
+ModelDialog::ModelDialog(DialogModel& model, QWidget* parent) : QDialog(parent), model_(model) {
+    colourChooser = [this](Rgb& colour, const QString& title) {
+        const QColor chosen = QColorDialog::getColor(toQColor(colour), this, title);
+        if (!chosen.isValid()) return false;
+        colour = toRgb(chosen);
+        return true;
+    };
+    fontChooser = [this](FontSpec& spec, Rgb& colour) {
+        FontColourDialog dialog(chooserFontOf(spec, logicalDpiY()), toQColor(colour), this,
+                                QString::fromStdString(spec.faceName));
+        const QFont shown = dialog.selectedFont();  // as the chooser could show it
+        if (dialog.exec() != QDialog::Accepted) return false;
+        spec = chosenFontSpec(spec, shown, dialog.selectedFont(), logicalDpiY());
+        colour = toRgb(dialog.selectedColour());
+        return true;
+    };
+}
 
 bool ModelDialog::run() {
     return exec() == QDialog::Accepted;
@@ -200,6 +220,23 @@ void ModelDialog::setFocus(ControlId id) {
     if (!w) return;
     w->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+}
+
+void ModelDialog::setChecked(ControlId id, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control(id))) button->setChecked(checked);
+}
+
+bool ModelDialog::isChecked(ControlId id) {
+    auto* button = qobject_cast<QAbstractButton*>(control(id));
+    return button && button->isChecked();
+}
+
+bool ModelDialog::chooseColour(Rgb& colour, std::string_view title) {
+    return colourChooser(colour, fromUtf8(title));
+}
+
+bool ModelDialog::chooseFont(FontSpec& font, Rgb& colour) {
+    return fontChooser(font, colour);
 }
 
 void ModelDialog::showMessage(std::string_view text) {

@@ -4,6 +4,7 @@
 // changes to lists and fields never come back as selections or left fields.
 
 #include <QDialog>
+#include <functional>
 #include <map>
 
 #include "dialogs/dialog_view.h"
@@ -25,6 +26,11 @@ public:
     QWidget* control(ControlId id) const;
     QComboBox* list(ControlId id) const;
 
+    // The colour and font choosers chooseColour and chooseFont open; tests
+    // replace them.
+    std::function<bool(Rgb&, const QString& title)> colourChooser;
+    std::function<bool(FontSpec&, Rgb&)> fontChooser;
+
     // DialogView
     void setTitle(std::string_view title) override;
     void clearList(ControlId list) override;
@@ -38,12 +44,16 @@ public:
     void setText(ControlId control, std::string_view text) override;
     std::string text(ControlId control) override;
     void setFocus(ControlId control) override;
+    void setChecked(ControlId control, bool checked) override;
+    bool isChecked(ControlId control) override;
     void showMessage(std::string_view text) override;
     bool askYesNo(std::string_view text, std::string_view caption) override;
     bool runNameDialog(NameDialogModel& model) override;
     bool runFindDialog(FindDialogModel& model) override;
     std::optional<std::string> chooseSaveFile() override;
     std::optional<std::string> chooseLoadFile() override;
+    bool chooseColour(Rgb& colour, std::string_view title) override;
+    bool chooseFont(FontSpec& font, Rgb& colour) override;
     void endDialog() override;
 
 protected:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/key_names.h"
 
 namespace zentra {
@@ -19,6 +21,17 @@ TEST(CommandWordsOfToken, KeyNamesWordsAndTypedNumbers) {
     for (const char* bad : {"#4294967296", "#99999999999", "#12a", "#", "FF", "-5", "", "sin2"})
         EXPECT_FALSE(commandWordsOfToken(bad, dec)) << bad;
     EXPECT_EQ(commandWordsOfToken("1E3", hex), (Words{49, 10, 51}));  // E is the cos key there
+}
+
+// The manual page and the completion list these: each must be a key, once.
+TEST(KeyNames, EveryListedNameIsAKeyAndListedOnce) {
+    const std::vector<std::string_view> names = keyNames();
+    EXPECT_EQ(names.size(), 48u);  // 45 commands, 3 of them with a second name
+    std::set<std::string_view> seen;
+    for (std::string_view name : names) {
+        EXPECT_TRUE(keyByName(name)) << name;
+        EXPECT_TRUE(seen.insert(name).second) << name;
+    }
 }
 
 }  // namespace

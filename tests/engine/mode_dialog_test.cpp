@@ -6,6 +6,7 @@
 
 #include "base/number_text.h"
 #include "base/runtime_problem.h"
+#include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 #include "units/property_database.h"
 
@@ -25,8 +26,16 @@ public:
 
     void suspendPowerOff() override { ++suspended; }
     void resumePowerOff() override { ++resumed; }
-    bool runModeDialog(ModeSettings& settings) override {
-        return dialog ? dialog(settings) : false;
+    // The dialog function edits the settings as the user's controls would;
+    // true presses OK, which the model may still refuse.
+    bool runModeDialog(ModeDialogModel& model) override {
+        if (!dialog) return false;
+        FakeDialogView controls;
+        model.initialise(controls);
+        ModeSettings edited = model.settings();
+        if (!dialog(edited)) return false;
+        model.show(controls, edited);
+        return model.accept(controls);
     }
     AppearanceSettings* appearanceSettings() override {
         return hasAppearance ? &appearance : nullptr;
@@ -52,7 +61,7 @@ protected:
     void okWith(const std::function<void(ModeSettings&)>& edit) {
         view.dialog = [edit](ModeSettings& s) {
             edit(s);
-            return !validateModeSettings(s).has_value();
+            return true;
         };
         press(state, view, "mode");
     }

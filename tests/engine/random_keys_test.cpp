@@ -201,8 +201,11 @@ public:
         return false;
     }
 
-    bool runModeDialog(ModeSettings& settings) override {
+    bool runModeDialog(ModeDialogModel& model) override {
         if (chance(rng_, 0.3)) return false;
+        FakeDialogView form;
+        model.initialise(form);
+        ModeSettings settings = model.settings();
         static constexpr std::array<const char*, 8> kDigits = {"1",  "10",  "22",  "0",
                                                                "23", "abc", " 5 ", "17"};
         settings.numberBase = static_cast<NumberBase>(pick(rng_, 0, 5));
@@ -210,7 +213,8 @@ public:
         settings.angle = static_cast<AngleChoice>(pick(rng_, 0, 2));
         settings.digitsText = oneOf(rng_, kDigits);
         settings.errorBeep = chance(rng_, 0.5);
-        return !validateModeSettings(settings);
+        model.show(form, settings);
+        return model.accept(form);
     }
 
     bool runConvertDialog(ConvertDialogModel& model) override {

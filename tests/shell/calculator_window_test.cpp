@@ -229,6 +229,16 @@ TEST_F(WindowTest, PositionOffEveryScreenIsNotKept) {
     EXPECT_GT(window_->pos().y(), -1000);
 }
 
+// Left near the corner of a larger screen, or at another scale: all of it comes back.
+TEST_F(WindowTest, WindowLeftPartlyOffTheScreenComesBackWhole) {
+    const QRect screen = window_->screen()->availableGeometry();
+    window_.reset();
+    settings_->setValue(QStringLiteral("Calc/WindowX"), screen.right() - 20);
+    settings_->setValue(QStringLiteral("Calc/WindowY"), screen.bottom() - 20);
+    open();
+    EXPECT_TRUE(screen.contains(window_->frameGeometry())) << window_->frameGeometry().y();
+}
+
 TEST_F(WindowTest, CancelKeepsTheWindowWhenDatabaseChangesWouldBeLost) {
     QSignalSpy closed(window_.get(), &CalculatorWindow::closeAccepted);
     click("7 +");

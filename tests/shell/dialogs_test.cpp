@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +20,8 @@
 #include "engine/financial.h"
 #include "modal_test_support.h"
 #include "shell/about_dialog.h"
+#include "shell/appearance.h"
+#include "shell/dialogs/font_colour_dialog.h"
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
@@ -37,6 +44,16 @@ protected:
     FontSpec fontSpec = AppearanceSettings::makeFont(-12, 700);
 
     void SetUp() override { settings.displayFontSpec = &fontSpec; }
+    // The settings an accepted OK handed back.
+    const ModeSettings& result() const { return model->settings(); }
+    ModeDialog& open() {
+        model = std::make_unique<ModeDialogModel>(settings);
+        dialog = std::make_unique<ModeDialog>(*model);
+        return *dialog;
+    }
+
+    std::unique_ptr<ModeDialogModel> model;
+    std::unique_ptr<ModeDialog> dialog;
 
     QLineEdit* edit(ModeDialog& d, int id) { return qobject_cast<QLineEdit*>(d.control(id)); }
     QAbstractButton* box(ModeDialog& d, int id) {
@@ -51,74 +68,118 @@ TEST_F(ModeDialogWidget, ShowsTheSettingsItWasGiven) {
     settings.digitsText = "7";
     settings.apoTimeText = "300";
     settings.errorBeep = false;
-    ModeDialog dialog(settings);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Calculator Mode"));
-    EXPECT_TRUE(box(dialog, ModeDialog::kGrad)->isChecked());
-    EXPECT_TRUE(box(dialog, ModeDialog::kFinancialMode)->isChecked());
-    EXPECT_TRUE(box(dialog, ModeDialog::kScientific)->isChecked());
-    EXPECT_EQ(edit(dialog, ModeDialog::kDigitsEdit)->text(), QStringLiteral("7"));
-    EXPECT_EQ(edit(dialog, ModeDialog::kSecEdit)->text(), QStringLiteral("300"));
-    EXPECT_FALSE(box(dialog, ModeDialog::kErrorBeep)->isChecked());
+    ModeDialog& d = open();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Calculator Mode"));
+    EXPECT_TRUE(box(d, ModeDialogModel::kGrad)->isChecked());
+    EXPECT_TRUE(box(d, ModeDialogModel::kFinancialMode)->isChecked());
+    EXPECT_TRUE(box(d, ModeDialogModel::kScientific)->isChecked());
+    EXPECT_EQ(edit(d, ModeDialogModel::kDigitsEdit)->text(), QStringLiteral("7"));
+    EXPECT_EQ(edit(d, ModeDialogModel::kSecEdit)->text(), QStringLiteral("300"));
+    EXPECT_FALSE(box(d, ModeDialogModel::kErrorBeep)->isChecked());
 }
 
 TEST_F(ModeDialogWidget, OkWritesEveryControlBack) {
-    ModeDialog dialog(settings);
-    dialog.chooseColour = [](Rgb& colour, const QString&) {
+    ModeDialog& d = open();
+    d.colourChooser = [](Rgb& colour, const QString&) {
         colour = Rgb{10, 20, 30};
         return true;
     };
-    dialog.show();
-    box(dialog, ModeDialog::kHexadecimal)->click();
-    box(dialog, ModeDialog::kFixed)->click();
-    box(dialog, ModeDialog::kRad)->click();
-    box(dialog, ModeDialog::kAutoPowerOff)->click();
-    box(dialog, ModeDialog::kBevel)->click();
-    box(dialog, ModeDialog::kAlwaysOnTop)->click();
-    edit(dialog, ModeDialog::kDigitsEdit)->setText(QStringLiteral("4"));
-    edit(dialog, ModeDialog::kSecEdit)->setText(QStringLiteral("45"));
-    buttonOf(&dialog, ModeDialog::kBodyButton)->click();
-    buttonOf(&dialog, 1)->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(settings.numberBase, NumberBase::Hexadecimal);
-    EXPECT_EQ(settings.displayType, DisplayType::Fixed);
-    EXPECT_EQ(settings.angle, AngleChoice::Rad);
-    EXPECT_TRUE(settings.autoPowerOff);
-    EXPECT_TRUE(settings.bodyBevel);
-    EXPECT_TRUE(settings.alwaysOnTop);
-    EXPECT_EQ(settings.digits, 4);
-    EXPECT_EQ(settings.apoTime, 45);
-    EXPECT_EQ(settings.bodyColour, (Rgb{10, 20, 30}));
-    EXPECT_EQ(settings.backColour, (Rgb{0, 0, 64}));
+    d.show();
+    box(d, ModeDialogModel::kHexadecimal)->click();
+    box(d, ModeDialogModel::kFixed)->click();
+    box(d, ModeDialogModel::kRad)->click();
+    box(d, ModeDialogModel::kAutoPowerOff)->click();
+    box(d, ModeDialogModel::kBevel)->click();
+    box(d, ModeDialogModel::kAlwaysOnTop)->click();
+    edit(d, ModeDialogModel::kDigitsEdit)->setText(QStringLiteral("4"));
+    edit(d, ModeDialogModel::kSecEdit)->setText(QStringLiteral("45"));
+    buttonOf(&d, ModeDialogModel::kBodyButton)->click();
+    buttonOf(&d, 1)->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(result().numberBase, NumberBase::Hexadecimal);
+    EXPECT_EQ(result().displayType, DisplayType::Fixed);
+    EXPECT_EQ(result().angle, AngleChoice::Rad);
+    EXPECT_TRUE(result().autoPowerOff);
+    EXPECT_TRUE(result().bodyBevel);
+    EXPECT_TRUE(result().alwaysOnTop);
+    EXPECT_EQ(result().digits, 4);
+    EXPECT_EQ(result().apoTime, 45);
+    EXPECT_EQ(result().bodyColour, (Rgb{10, 20, 30}));
+    EXPECT_EQ(result().backColour, (Rgb{0, 0, 64}));
 }
 
 TEST_F(ModeDialogWidget, CancelKeepsTheCopyButNotTheFontChosenOnTheWay) {
-    ModeDialog dialog(settings);
-    dialog.chooseFont = [](FontSpec& spec, Rgb& colour) {
+    ModeDialog& d = open();
+    d.fontChooser = [](FontSpec& spec, Rgb& colour) {
         spec.faceName = "Sevenseg";
         colour = Rgb{255, 0, 0};
         return true;
     };
-    dialog.show();
-    box(dialog, ModeDialog::kBinary)->click();
-    buttonOf(&dialog, ModeDialog::kFontButton)->click();
-    buttonOf(&dialog, 2)->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(settings.numberBase, NumberBase::Decimal);
-    EXPECT_EQ(settings.textColour, (Rgb{0, 255, 255}));
+    d.show();
+    box(d, ModeDialogModel::kBinary)->click();
+    buttonOf(&d, ModeDialogModel::kFontButton)->click();
+    buttonOf(&d, 2)->click();
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(result().numberBase, NumberBase::Decimal);
+    EXPECT_EQ(result().textColour, (Rgb{0, 255, 255}));
     // The font goes straight into the window's description, even on Cancel.
     EXPECT_EQ(fontSpec.faceName, "Sevenseg");
 }
 
 TEST_F(ModeDialogWidget, FontColourReachesTheCopyOnOk) {
-    ModeDialog dialog(settings);
-    dialog.chooseFont = [](FontSpec&, Rgb& colour) {
+    ModeDialog& d = open();
+    d.fontChooser = [](FontSpec&, Rgb& colour) {
         colour = Rgb{255, 255, 0};
         return true;
     };
-    dialog.show();
-    buttonOf(&dialog, ModeDialog::kFontButton)->click();
-    buttonOf(&dialog, 1)->click();
-    EXPECT_EQ(settings.textColour, (Rgb{255, 255, 0}));
+    d.show();
+    buttonOf(&d, ModeDialogModel::kFontButton)->click();
+    buttonOf(&d, 1)->click();
+    EXPECT_EQ(result().textColour, (Rgb{255, 255, 0}));
+}
+
+// The real chooser, answered as a user would: it opens on the stored font (or
+// the face this desktop shows for it), and only what the user changed is written.
+TEST_F(ModeDialogWidget, FontChooserStartsFromTheStoredFontAndWritesOnlyWhatChanged) {
+    FontSpec italic = AppearanceSettings::makeFont(-16, 400);
+    italic.faceName = "DejaVu Sans";
+    italic.italic = 1;
+    const struct {
+        const char* name;
+        FontSpec stored;
+        double chosenPoints;  // 0: nothing changed
+        FontSpec expected;
+    } cases[] = {
+        {"default bold", AppearanceSettings::makeFont(-12, 700), 0,
+         AppearanceSettings::makeFont(-12, 700)},
+        {"default weight", AppearanceSettings::makeFont(-14, 0), 0,
+         AppearanceSettings::makeFont(-14, 0)},
+        {"italic", italic, 0, italic},
+        {"size only", AppearanceSettings::makeFont(-12, 700), 12,
+         AppearanceSettings::makeFont(-16, 700)},
+    };
+    for (const auto& c : cases) {
+        fontSpec = c.stored;
+        ModeDialog& d = open();
+        QFont shown;
+        whenShown<FontColourDialog>([&](FontColourDialog* chooser) {
+            shown = chooser->selectedFont();
+            if (c.chosenPoints > 0) {
+                QFont bigger = shown;
+                bigger.setPointSizeF(c.chosenPoints);
+                chooser->fontChooser()->setCurrentFont(bigger);
+            }
+            chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        buttonOf(&d, ModeDialogModel::kFontButton)->click();
+        EXPECT_EQ(fontSpec, c.expected) << c.name << ": " << fontSpec.faceName << " "
+                                        << fontSpec.height << " " << fontSpec.weight;
+        const QFontInfo desktop(fontFromSpec(c.stored));
+        EXPECT_EQ(shown.family(), desktop.family()) << c.name;
+        EXPECT_EQ(shown.bold(), c.stored.weight >= 700) << c.name;
+        EXPECT_EQ(shown.italic(), c.stored.italic != 0) << c.name;
+        EXPECT_EQ(shown.pointSize(), qRound(-c.stored.height * 72.0 / d.logicalDpiY())) << c.name;
+    }
 }
 
 struct Refusal {
@@ -133,31 +194,31 @@ class ModeDialogRefusal : public ModeDialogWidget, public ::testing::WithParamIn
 
 TEST_P(ModeDialogRefusal, StaysOpenWithTheMessageAndFocusOnTheField) {
     const Refusal& r = GetParam();
-    ModeDialog dialog(settings);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    edit(dialog, ModeDialog::kDigitsEdit)->setText(QString::fromLatin1(r.digits));
-    edit(dialog, ModeDialog::kSecEdit)->setText(QString::fromLatin1(r.sec));
+    ModeDialog& d = open();
+    d.show();
+    QApplication::setActiveWindow(&d);
+    edit(d, ModeDialogModel::kDigitsEdit)->setText(QString::fromLatin1(r.digits));
+    edit(d, ModeDialogModel::kSecEdit)->setText(QString::fromLatin1(r.sec));
     const auto seen = answerNextMessageBox(QMessageBox::Ok);
-    buttonOf(&dialog, 1)->click();
+    buttonOf(&d, 1)->click();
     EXPECT_EQ(*seen, QString::fromLatin1(r.message));
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.focusWidget(), dialog.control(r.field));
-    EXPECT_EQ(settings.digitsText, "10");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(d.focusWidget(), d.control(r.field));
+    EXPECT_EQ(result().digitsText, "10");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, ModeDialogRefusal,
-    ::testing::Values(Refusal{"DigitsZero", "0", "120", ModeDialog::kDigitsEdit,
+    ::testing::Values(Refusal{"DigitsZero", "0", "120", ModeDialogModel::kDigitsEdit,
                               "Please enter an integer between 1 and 22."},
-                      Refusal{"DigitsTwentyThree", "23", "120", ModeDialog::kDigitsEdit,
+                      Refusal{"DigitsTwentyThree", "23", "120", ModeDialogModel::kDigitsEdit,
                               "Please enter an integer between 1 and 22."},
-                      Refusal{"DigitsText", "abc", "120", ModeDialog::kDigitsEdit,
+                      Refusal{"DigitsText", "abc", "120", ModeDialogModel::kDigitsEdit,
                               "Please enter an integer."},
-                      Refusal{"SecNine", "10", "9", ModeDialog::kSecEdit,
+                      Refusal{"SecNine", "10", "9", ModeDialogModel::kSecEdit,
                               "Please enter an integer between 10 and 32000."},
-                      Refusal{"SecTooLong", "10", "32001", ModeDialog::kSecEdit,
+                      Refusal{"SecTooLong", "10", "32001", ModeDialogModel::kSecEdit,
                               "Please enter an integer between 10 and 32000."}),
     [](const ::testing::TestParamInfo<Refusal>& p) { return std::string(p.param.name); });
 

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/dialogs/mode_dialog.h"
+#include "shell/dialogs/font_colour_dialog.h"
 
 namespace zentra {
 namespace {
@@ -42,6 +43,20 @@ TEST(FontColourDialog, OkAcceptsAndCancelRejects) {
         dialog.show();
         QTest::mouseClick(box->button(button), Qt::LeftButton);
         EXPECT_EQ(dialog.result(), expected);
+    }
+}
+
+// Enter and Escape in the embedded chooser end the whole dialog, not only the chooser.
+TEST(FontColourDialog, EnterAndEscapeInTheChooserEndTheDialog) {
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Return, QDialog::Accepted},
+                                        std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+        FontColourDialog dialog(QFont(QStringLiteral("DejaVu Sans")), QColor(0, 0, 0));
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QWidget* list = dialog.fontChooser()->focusWidget();
+        QTest::keyClick(list ? list : dialog.fontChooser(), key);
+        EXPECT_FALSE(dialog.isVisible()) << key;
+        EXPECT_EQ(dialog.result(), expected) << key;
     }
 }
 

@@ -20,12 +20,6 @@
 namespace zentra::testing {
 namespace {
 
-TEST(LaunchOptions, MinimizedFlagIsRecognised) {
-    EXPECT_TRUE(parseLaunchOptions({"zentra", "--minimized"}).minimized);
-    EXPECT_FALSE(parseLaunchOptions({"zentra"}).minimized);
-    EXPECT_FALSE(parseLaunchOptions({"--minimized"}).minimized);  // the program's own name
-}
-
 TEST(SingleInstance, ALaterStartReachesTheFirstOne) {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));

@@ -13,4 +13,20 @@ if(_shell_test_srcs AND TARGET zentra_shell)
   endif()
   gtest_discover_tests(zentra_shell_tests DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(TARGET PkgConfig::XCB)
+    target_link_libraries(zentra_shell_tests PRIVATE PkgConfig::XCB)
+    target_compile_definitions(zentra_shell_tests PRIVATE ZENTRA_HAVE_XCB)
+    # Keys on their way to a dialog need a real X server (without a window manager).
+    find_program(XVFB_RUN xvfb-run)
+    if(XVFB_RUN)
+      add_test(NAME zentra_shell_tests_x11 COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+        $<TARGET_FILE:zentra_shell_tests> "--gtest_filter=*KeysTypedWhileADialogOpens*")
+      set_tests_properties(zentra_shell_tests_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+    endif()
+  endif()
+  # What depends on the scale, again at 200%: texts that fit, the bevel, the window's place.
+  add_test(NAME zentra_shell_tests_at_200_percent COMMAND zentra_shell_tests
+    "--gtest_filter=DialogTexts.*:Bevel.*:WindowDialogs.ModeOk*:WindowTest.Window*")
+  set_tests_properties(zentra_shell_tests_at_200_percent PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 endif()

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 #include "modal_test_support.h"
 #include "shell/appearance.h"
@@ -29,7 +31,7 @@ void clickControl(QWidget* dialog, int id) {
 TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
     click("255.75");
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kHexadecimal);
+        clickControl(d, ModeDialogModel::kHexadecimal);
         clickControl(d, 1);
     });
     click("mode");
@@ -37,7 +39,7 @@ TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
     EXPECT_EQ(displayText().trimmed(), QStringLiteral("FF"));
 
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kDecimal);
+        clickControl(d, ModeDialogModel::kDecimal);
         clickControl(d, 1);
     });
     click("mode");
@@ -48,8 +50,8 @@ TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
 TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {
     click("2.5");
     whenShown<ModeDialog>([](ModeDialog* d) {
-        clickControl(d, ModeDialog::kBinary);
-        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, ModeDialogModel::kBinary);
+        clickControl(d, ModeDialogModel::kBevel);
         clickControl(d, 2);
     });
     click("mode");
@@ -60,13 +62,13 @@ TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {
 
 TEST_F(WindowDialogs, ModeOkAppliesColoursToDisplayAndBody) {
     whenShown<ModeDialog>([](ModeDialog* d) {
-        d->chooseColour = [](Rgb& colour, const QString& title) {
+        d->colourChooser = [](Rgb& colour, const QString& title) {
             colour = title == QStringLiteral("Body") ? Rgb{100, 150, 200} : Rgb{0, 64, 0};
             return true;
         };
-        clickControl(d, ModeDialog::kBodyButton);
-        clickControl(d, ModeDialog::kBackgroundButton);
-        clickControl(d, ModeDialog::kBevel);
+        clickControl(d, ModeDialogModel::kBodyButton);
+        clickControl(d, ModeDialogModel::kBackgroundButton);
+        clickControl(d, ModeDialogModel::kBevel);
         clickControl(d, 1);
     });
     click("mode");
@@ -155,6 +157,61 @@ TEST_F(WindowDialogs, PowerOffIsRestartedByKeysAndHeldToItsRange) {
     QApplication::processEvents();
     EXPECT_TRUE(power.isRunning());
     EXPECT_EQ(power.intervalMs(), 10000);
+}
+
+// Use is what the user does and what the program writes, never a repaint: the
+// display's caret repaints twice a second while it has the focus.
+TEST_F(WindowDialogs, PowerOffIsRestartedByChangesButNotByRepaints) {
+    PowerOff& power = window_->powerOff();
+    window_->state().autoPowerOff = true;
+    const struct {
+        const char* name;
+        std::function<void(CalculatorWindow&)> act;
+        bool restarts;
+    } cases[] = {
+        {"caret repaint",
+         [](CalculatorWindow& w) {
+             w.display()->setFocus();
+             w.display()->repaint();
+         },
+         false},
+        {"key repaint", [](CalculatorWindow& w) { w.key(CommandId::CmdEquals)->repaint(); }, false},
+        {"display text", [](CalculatorWindow& w) { w.setDisplayText("5"); }, true},
+        {"key caption", [](CalculatorWindow& w) { w.setKeyLabel(CommandId::CmdSin, "x"); }, true},
+        {"window menu", [](CalculatorWindow& w) { w.runSystemCommand(SystemCommand::Copy); }, true},
+    };
+    for (const auto& c : cases) {
+        QApplication::processEvents();
+        power.stop();
+        c.act(*window_);
+        EXPECT_EQ(power.isRunning(), c.restarts) << c.name;
+    }
+}
+
+// The caret blinks by a timer of the display's; none runs while the focus is elsewhere.
+TEST_F(WindowDialogs, CaretTimerRunsOnlyWhileTheDisplayHasTheFocus) {
+    auto timersOf = [](QObject* object) {
+        std::size_t count = 0;
+        QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+        count += static_cast<std::size_t>(dispatcher->registeredTimers(object).size());
+        for (QObject* child : object->findChildren<QObject*>())
+            count += static_cast<std::size_t>(dispatcher->registeredTimers(child).size());
+        return count;
+    };
+    window_->display()->setFocus();
+    QApplication::processEvents();
+    EXPECT_GT(timersOf(window_->display()), 0U);
+    // Another window active, the display still the window's focus widget.
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(timersOf(window_->display()), 0U);
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->key(CommandId::CmdEquals)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(timersOf(window_->display()), 0U);
 }
 
 TEST_F(WindowDialogs, PowerOffIsSuspendedWhileADialogIsOpen) {

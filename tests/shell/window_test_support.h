@@ -45,6 +45,7 @@ protected:
             std::make_unique<CalculatorWindow>(*calculator_, *store_, false, nullptr, tapeFile());
         window_->show();
         QApplication::setActiveWindow(window_.get());
+        window_->activateWindow();  // on X11 without a window manager, the keyboard too
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
 
