@@ -30,6 +30,7 @@ public:
 class TapeView : public TextOnlyView {
 public:
     Tape tape;
+    bool keepsTape() override { return true; }
     void appendTape(TapeEntry entry) override { tape.append(std::move(entry)); }
 };
 

@@ -60,6 +60,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeDialogModel& model) override;
+    bool keepsTape() override { return true; }
     void appendTape(TapeEntry entry) override { tape.append(std::move(entry)); }
 
 private:

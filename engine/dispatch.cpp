@@ -58,7 +58,7 @@ void allClear(CalculatorState& state, CalculatorView& view) {
     state.nNPV = 1;
     resetEntry(state, view);
     state.errorKeyCount = 0;
-    reportTapeSeparator(view);
+    if (view.keepsTape()) reportTapeSeparator(view);
 }
 
 void clearEntry(CalculatorState& state, CalculatorView& view) {

@@ -358,6 +358,7 @@ bool runAction(const Action& action, CalculatorState& state, CalculatorView& vie
 
 bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
     const Action& action = factsIn(row, state.numberBase).action;
+    if (!view.keepsTape()) return runAction(action, state, view);
     if (const TapeRole role = tapeRole(row, action, state); role != TapeRole::None) {
         performRecorded(role, row, action, state, view);
         return true;

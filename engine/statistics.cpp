@@ -72,11 +72,12 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     if (state.nSum <= 0 || state.max < x) state.max = x;
     if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
-    view.appendTape({TapeKind::DataPoint,
-                     tapeDisplayText(view),
-                     tapeKeyName(state, CommandId::CmdMemoryAdd, false),
-                     {},
-                     "n=" + std::to_string(state.nSum)});
+    if (view.keepsTape())
+        view.appendTape({TapeKind::DataPoint,
+                         tapeDisplayText(view),
+                         tapeKeyName(state, CommandId::CmdMemoryAdd, false),
+                         {},
+                         "n=" + std::to_string(state.nSum)});
 }
 
 void statisticKey(CalculatorState& state, CalculatorView& view, int digit) {

@@ -42,7 +42,7 @@ void convertDisplay(CalculatorState& state, CalculatorView& view) {
         const double si = toSI(*property.currentUnit, readDisplayValue(state, view));
         if (dialog.toUnit) property.currentUnit = dialog.toUnit;
         showValue(state, view, fromSI(*property.currentUnit, si));
-        if (state.calcStatus != CalcStatus::Error)
+        if (view.keepsTape() && state.calcStatus != CalcStatus::Error)
             view.appendTape({TapeKind::Conversion, std::move(shown),
                              tapeKeyName(state, CommandId::CmdUnit, false), tapeDisplayText(view),
                              from.name + " \u2192 " + property.currentUnit->name});
@@ -88,7 +88,7 @@ void keyConst(CalculatorState& state, CalculatorView& view) {
     const double chosen =
         chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view));
     showValue(state, view, chosen);
-    if (chosen != shown && state.calcStatus != CalcStatus::Error)
+    if (view.keepsTape() && chosen != shown && state.calcStatus != CalcStatus::Error)
         view.appendTape({TapeKind::Conversion,
                          {},
                          tapeKeyName(state, CommandId::CmdConst, false),

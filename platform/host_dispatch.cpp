@@ -141,6 +141,9 @@ public:
     void applyAppearance(const CalculatorState& state) override {
         call([&] { host_.applyAppearance(state); });
     }
+    bool keepsTape() override {
+        return call([&] { return host_.keepsTape(); });
+    }
     void appendTape(TapeEntry entry) override {
         call([&] { host_.appendTape(std::move(entry)); });
     }

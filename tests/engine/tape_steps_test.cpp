@@ -35,6 +35,7 @@ std::string described(const TapeEntry& e) {
 class TapeView : public RecordingView {
 public:
     std::vector<std::string> tape;
+    bool keepsTape() override { return true; }
     void appendTape(TapeEntry entry) override { tape.push_back(described(entry)); }
     bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         FakeDialogView form;
