@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/latin1_text.h"
 #include "base/tape.h"
 #include "cli/token_stream.h"
 #include "engine/calculator.h"
@@ -72,8 +73,5 @@ bool answerFinancialRates(DialogAnswers& answers, FinancialRatesModel& model);
 bool answerConvertDialog(DialogAnswers& answers, ConvertDialogModel& model);
 bool answerPropertiesDialog(DialogAnswers& answers, PropertiesDialogModel& model);
 bool answerModeDialog(DialogAnswers& answers, ModeDialogModel& model);
-
-// Latin-1 display bytes as UTF-8 for the terminal.
-std::string latin1ToUtf8(std::string_view text);
 
 }  // namespace zentra::cli

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "base/key_glyphs.h"
+#include "base/latin1_text.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
 #include "engine/key_handlers.h"
@@ -99,21 +100,6 @@ TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState
         return entry.role;
     }
     return roleByKey(row.id, state);
-}
-
-std::string latin1ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string tapeDisplayText(CalculatorView& view) {

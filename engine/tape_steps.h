@@ -41,6 +41,5 @@ std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifte
 std::string tapeKeyName(const CalculatorState& state, const KeyRow& row, bool shifted);
 // The display text (Latin-1 bytes) in UTF-8.
 std::string tapeDisplayText(CalculatorView& view);
-std::string latin1ToUtf8(std::string_view text);
 
 }  // namespace zentra
