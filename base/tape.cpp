@@ -138,7 +138,7 @@ std::optional<TapeEntry> parseLine(std::string_view line) {
 
 }  // namespace
 
-void Tape::append(TapeEntry entry) {
+void Tape::append(TapeEntry&& entry) {
     if (ring_.size() < kTapeLimit) {
         if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
         ring_.push_back(std::move(entry));

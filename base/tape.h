@@ -24,7 +24,7 @@ inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
 class Tape {
 public:
     // Adds an entry; beyond kTapeLimit the oldest goes.
-    void append(TapeEntry entry);
+    void append(TapeEntry&& entry);
     void clear();
     // Entry i, the oldest first.
     const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }

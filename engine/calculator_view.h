@@ -70,7 +70,7 @@ public:
     // the host may keep the entry it is given. Only a host that keeps a tape
     // gets entries, so the others pay nothing for making them.
     virtual bool keepsTape() { return false; }
-    virtual void appendTape(TapeEntry /*entry*/) {}
+    virtual void appendTape(TapeEntry&& /*entry*/) {}
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

@@ -144,7 +144,7 @@ public:
     bool keepsTape() override {
         return call([&] { return host_.keepsTape(); });
     }
-    void appendTape(TapeEntry entry) override {
+    void appendTape(TapeEntry&& entry) override {
         call([&] { host_.appendTape(std::move(entry)); });
     }
 

@@ -523,7 +523,7 @@ bool CalculatorWindow::runModeDialog(ModeDialogModel& model) {
     return dialog.run();
 }
 
-void CalculatorWindow::appendTape(TapeEntry entry) {
+void CalculatorWindow::appendTape(TapeEntry&& entry) {
     tape_->append(std::move(entry));
 }
 

@@ -146,7 +146,7 @@ bool TapeWindow::save(SettingsStore& store) {
     return true;
 }
 
-void TapeWindow::append(TapeEntry entry) {
+void TapeWindow::append(TapeEntry&& entry) {
     if (list_) {
         if (tape_.size() >= kTapeLimit) delete list_->takeItem(0);
         addLine(entry);
