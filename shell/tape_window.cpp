@@ -115,7 +115,7 @@ void TapeWindow::ensureLoaded() {
     if (load.setAside)
         std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
                      qPrintable(filePath_), load.setAside->c_str());
-    for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(tape_[i]);
+    for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(TapeEntry(tape_[i]));
     tape_ = std::move(load.tape);
     if (list_) {
         list_->clear();
