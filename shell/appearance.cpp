@@ -93,7 +93,7 @@ QFont glyphFontOf() {
     return font;
 }
 
-void applyDisplayColours(QLineEdit* display, const AppearanceSettings& settings) {
+void applyDisplayColours(QWidget* display, const AppearanceSettings& settings) {
     QPalette palette = display->palette();
     const QColor text = toQColor(settings.textColour);
     const QColor back = toQColor(settings.backColour);

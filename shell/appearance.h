@@ -39,7 +39,7 @@ FontSpec chosenFontSpec(const FontSpec& stored, const QFont& shown, const QFont&
 QFont glyphFontOf();
 
 // Display text and background; the background stays while the text changes.
-void applyDisplayColours(QLineEdit* display, const AppearanceSettings& settings);
+void applyDisplayColours(QWidget* display, const AppearanceSettings& settings);
 // The body behind the keys, and the keys themselves in the body colour with
 // caption colours that stay legible on it.
 void applyBodyColours(QWidget* window, const AppearanceSettings& settings);

@@ -205,17 +205,8 @@ void TapeWindow::applyColours(const AppearanceSettings& appearance) {
     appearance_ = appearance;
     if (!list_) return;
     applyBodyColours(this, appearance);
-    // The paper in the display's colours; a selection shows inverted.
-    QPalette palette = list_->palette();
-    const QColor text = toQColor(appearance.textColour);
-    const QColor back = toQColor(appearance.backColour);
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Text, text);
-        palette.setColor(group, QPalette::Base, back);
-        palette.setColor(group, QPalette::Highlight, text);
-        palette.setColor(group, QPalette::HighlightedText, back);
-    }
-    list_->setPalette(palette);
+    // The paper in the display's colours.
+    applyDisplayColours(list_, appearance);
 }
 
 void TapeWindow::recall(int row) {
