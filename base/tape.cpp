@@ -138,14 +138,39 @@ std::optional<TapeEntry> parseLine(std::string_view line) {
 
 }  // namespace
 
-void Tape::append(TapeEntry&& entry) {
+namespace {
+
+// Into the buffer the text already has: append to an emptied string is the
+// short path, where assign takes the general replace with its overlap checks.
+void refill(std::string& text, std::string_view with) {
+    text.clear();
+    if (!with.empty()) text.append(with);
+}
+
+}  // namespace
+
+inline TapeEntry& Tape::nextSlot() {
     if (ring_.size() < kTapeLimit) {
         if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
-        ring_.push_back(std::move(entry));
-        return;
+        return ring_.emplace_back();
     }
-    ring_[oldest_] = std::move(entry);
-    oldest_ = (oldest_ + 1) % kTapeLimit;
+    TapeEntry& slot = ring_[oldest_];
+    if (++oldest_ == kTapeLimit) oldest_ = 0;
+    return slot;
+}
+
+const TapeEntry& Tape::append(const TapeStep& step) {
+    TapeEntry& slot = nextSlot();
+    slot.kind = step.kind;
+    refill(slot.value, step.value);
+    refill(slot.key, step.key);
+    refill(slot.result, step.result);
+    refill(slot.detail, step.detail);
+    return slot;
+}
+
+void Tape::append(TapeEntry&& entry) {
+    nextSlot() = std::move(entry);
 }
 
 void Tape::clear() {

@@ -23,16 +23,21 @@ inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
 // place, so that a long run of keys allocates nothing for the ring itself.
 class Tape {
 public:
-    // Adds an entry; beyond kTapeLimit the oldest goes.
+    // Adds an entry; beyond kTapeLimit the oldest goes, and the new entry
+    // takes over its place and its texts' buffers.
+    const TapeEntry& append(const TapeStep& step);
     void append(TapeEntry&& entry);
     void clear();
     // Entry i, the oldest first.
     const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }
     std::size_t size() const { return ring_.size(); }
     bool empty() const { return ring_.empty(); }
+    const TapeEntry& back() const { return (*this)[size() - 1]; }
     std::vector<TapeEntry> entries() const;
 
 private:
+    TapeEntry& nextSlot();
+
     std::vector<TapeEntry> ring_;
     std::size_t oldest_ = 0;
 };

@@ -4,6 +4,7 @@
 // turned into "º"), keys by the words of their captions, never glyph bytes.
 
 #include <string>
+#include <string_view>
 
 namespace zentra {
 
@@ -28,5 +29,26 @@ struct TapeEntry {
 
     friend bool operator==(const TapeEntry&, const TapeEntry&) = default;
 };
+
+// A step as the engine hands it to its host: the texts are borrowed for the
+// call only, so that a host keeping a ring copies them into the buffers of the
+// entry they replace and a long run of keys allocates nothing.
+struct TapeStep {
+    TapeKind kind = TapeKind::Separator;
+    std::string_view value;
+    std::string_view key;
+    std::string_view result;
+    std::string_view detail;
+};
+
+inline TapeStep tapeStep(TapeKind kind, std::string_view value, std::string_view key = {},
+                         std::string_view result = {}, std::string_view detail = {}) {
+    return {kind, value, key, result, detail};
+}
+
+inline TapeEntry toEntry(const TapeStep& step) {
+    return {step.kind, std::string(step.value), std::string(step.key), std::string(step.result),
+            std::string(step.detail)};
+}
 
 }  // namespace zentra

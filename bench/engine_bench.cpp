@@ -31,7 +31,7 @@ class TapeView : public TextOnlyView {
 public:
     Tape tape;
     bool keepsTape() override { return true; }
-    void appendTape(TapeEntry&& entry) override { tape.append(std::move(entry)); }
+    void appendTape(const TapeStep& step) override { tape.append(step); }
 };
 
 std::vector<std::uint32_t> mixedStream(std::size_t count) {

@@ -62,7 +62,7 @@ public:
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeDialogModel& model) override;
     bool keepsTape() override { return true; }
-    void appendTape(TapeEntry&& entry) override { tape.append(std::move(entry)); }
+    void appendTape(const TapeStep& step) override { tape.append(step); }
 
 private:
     DialogAnswers& answers_;

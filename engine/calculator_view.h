@@ -67,10 +67,10 @@ public:
     // Hosts' own keys that the engine passes back: copy, paste, help.
 
     // One step of the calculation for the tape, after the key that made it;
-    // the host may keep the entry it is given. Only a host that keeps a tape
-    // gets entries, so the others pay nothing for making them.
+    // its texts last only for the call. Only a host that keeps a tape gets
+    // steps, so the others pay nothing for making them.
     virtual bool keepsTape() { return false; }
-    virtual void appendTape(TapeEntry&& /*entry*/) {}
+    virtual void appendTape(const TapeStep& /*step*/) {}
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

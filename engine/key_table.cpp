@@ -357,16 +357,11 @@ bool runAction(const Action& action, CalculatorState& state, CalculatorView& vie
 }
 
 bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
-    const Action& action = factsIn(row, state.numberBase).action;
-    if (!view.keepsTape()) return runAction(action, state, view);
-    if (const TapeRole role = tapeRole(row, action, state); role != TapeRole::None) {
-        performRecorded(role, row, action, state, view);
-        return true;
-    }
-    const CalcStatus before = state.calcStatus;
-    const bool engines = runAction(action, state, view);
-    if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error) reportTapeError(view);
-    return engines;
+    const ModeFacts& facts = factsIn(row, state.numberBase);
+    // Typing makes no step and raises no error: a digit costs the tape one test.
+    if (facts.action.kind == Action::Kind::Character || !view.keepsTape())
+        return runAction(facts.action, state, view);
+    return performRecorded(row, facts, state, view);
 }
 
 }  // namespace zentra

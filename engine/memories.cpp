@@ -60,11 +60,8 @@ double& memoryAt(CalculatorState& state, int k) {
 
 void reportStore(const CalculatorState& state, CalculatorView& view, CommandId key, int k) {
     if (!view.keepsTape()) return;
-    view.appendTape({TapeKind::MemoryStore,
-                     tapeDisplayText(view),
-                     tapeKeyName(state, key, false),
-                     {},
-                     std::to_string(k)});
+    view.appendTape(tapeStep(TapeKind::MemoryStore, tapeDisplayText(view),
+                             tapeKeyName(state, key, false), {}, std::to_string(k)));
 }
 
 }  // namespace

@@ -73,11 +73,9 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
     if (view.keepsTape())
-        view.appendTape({TapeKind::DataPoint,
-                         tapeDisplayText(view),
-                         tapeKeyName(state, CommandId::CmdMemoryAdd, false),
-                         {},
-                         "n=" + std::to_string(state.nSum)});
+        view.appendTape(tapeStep(TapeKind::DataPoint, tapeDisplayText(view),
+                                 tapeKeyName(state, CommandId::CmdMemoryAdd, false), {},
+                                 "n=" + std::to_string(state.nSum)));
 }
 
 void statisticKey(CalculatorState& state, CalculatorView& view, int digit) {

@@ -12,13 +12,29 @@
 namespace zentra {
 namespace {
 
+enum class TapeRole {
+    None,          // typing, latches, dialogs; or a key that reports from inside
+    Operation,     // the operand and the operator key
+    Equals,        // the operand, "=" and the result
+    OpenBracket,   // "(" alone: a number typed before it is dropped
+    CloseBracket,  // the operand and ")"
+    Function,      // argument, key and result
+    Display,   // a function whose result is a display no key reads back (degrees-minutes-seconds)
+    Value,     // a key that shows a value of its own (a statistic, pi)
+    CashFlow,  // the operand as a data point of the present value
+};
+
 struct HandlerRole {
     Handler handler;
     TapeRole role;
 };
 
-// The keys whose handler alone says what the tape records.
+// The keys whose handler alone says what the tape records; a chain's keys
+// first, as they come most often.
 constexpr HandlerRole kHandlerRoles[] = {
+    {equalsKey, TapeRole::Equals},
+    {openBracket, TapeRole::OpenBracket},
+    {closeBracket, TapeRole::CloseBracket},
     {sinFunction, TapeRole::Function},
     {cosFunction, TapeRole::Function},
     {tanFunction, TapeRole::Function},
@@ -29,9 +45,6 @@ constexpr HandlerRole kHandlerRoles[] = {
     {reciprocalFunction, TapeRole::Function},
     {bitwiseNot, TapeRole::Function},
     {degreesKey, TapeRole::Function},
-    {equalsKey, TapeRole::Equals},
-    {openBracket, TapeRole::OpenBracket},
-    {closeBracket, TapeRole::CloseBracket},
     {cashFlowKey, TapeRole::CashFlow},
 };
 
@@ -54,12 +67,6 @@ TapeRole roleByKey(CommandId id, const CalculatorState& state) {
     if (digit < 0 || effectiveMode(state.numberBase) != NumberBase::Statistics)
         return TapeRole::None;
     return digit == 7 || digit == 8 ? TapeRole::Operation : TapeRole::Value;  // nPr, nCr
-}
-
-// The entry is built where the view's parameter is: the texts move once.
-void append(CalculatorView& view, TapeKind kind, std::string&& value, std::string&& key,
-            std::string&& result = {}) {
-    view.appendTape({kind, std::move(value), std::move(key), std::move(result), {}});
 }
 
 const char* captionText(const Caption& caption) {
@@ -88,8 +95,6 @@ void makeUtf8(std::string& text) {
     }
 }
 
-}  // namespace
-
 TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState& state) {
     if (action.kind == Action::Kind::Operator) return TapeRole::Operation;
     if (action.kind != Action::Kind::Function) return TapeRole::None;
@@ -102,6 +107,25 @@ TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState
     return roleByKey(row.id, state);
 }
 
+// Most names are the table's own texts; one the latches or the state make up
+// is written into storage.
+std::string_view keyName(const CalculatorState& state, const KeyRow& row, const ModeFacts& facts,
+                         bool shifted, std::string& storage) {
+    if (facts.writer == writeTrigCaption) {
+        storage = shifted ? "a" : "";
+        storage += facts.caption.words;
+        if (state.hyp) storage += 'h';
+        return storage;
+    }
+    if (facts.writer == writeCashFlowCaption) return storage = "V:" + std::to_string(state.nNPV);
+    if (row.id == CommandId::CmdDeg && !shifted && showsScientific(state.numberBase))
+        return dmsStepName(state.dmsPhase);
+    if (shifted && facts.shifted.words) return captionText(facts.shifted);
+    return captionText(facts.caption.words ? facts.caption : row.start);
+}
+
+}  // namespace
+
 std::string tapeDisplayText(CalculatorView& view) {
     std::string text = readDisplayText(view);
     makeUtf8(text);
@@ -110,72 +134,82 @@ std::string tapeDisplayText(CalculatorView& view) {
 
 std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted) {
     const KeyRow* row = findKey(key);
-    return row ? tapeKeyName(state, *row, shifted) : std::string();
-}
-
-std::string tapeKeyName(const CalculatorState& state, const KeyRow& row, bool shifted) {
-    const ModeFacts& facts = factsIn(row, state.numberBase);
-    if (facts.writer == writeTrigCaption)
-        return (shifted ? "a" : "") + std::string(facts.caption.words) + (state.hyp ? "h" : "");
-    if (facts.writer == writeCashFlowCaption) return "V:" + std::to_string(state.nNPV);
-    if (row.id == CommandId::CmdDeg && !shifted && showsScientific(state.numberBase))
-        return dmsStepName(state.dmsPhase);
-    if (shifted && facts.shifted.words) return captionText(facts.shifted);
-    return captionText(facts.caption.words ? facts.caption : row.start);
+    std::string storage;
+    if (!row) return storage;
+    return std::string(keyName(state, *row, factsIn(*row, state.numberBase), shifted, storage));
 }
 
 void reportTapeError(CalculatorView& view) {
-    append(view, TapeKind::Error, tapeDisplayText(view), {});
+    view.appendTape(tapeStep(TapeKind::Error, tapeDisplayText(view)));
 }
 
 void reportTapeSeparator(CalculatorView& view) {
-    append(view, TapeKind::Separator, {}, "AC");
+    view.appendTape(tapeStep(TapeKind::Separator, {}, "AC"));
 }
 
-void performRecorded(TapeRole role, const KeyRow& row, const Action& action, CalculatorState& state,
+bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState& state,
                      CalculatorView& view) {
+    const Action& action = facts.action;
+    const TapeRole role = tapeRole(row, action, state);
     const CalcStatus before = state.calcStatus;
+    if (role == TapeRole::None) {
+        const bool engines = runAction(action, state, view);
+        if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error)
+            reportTapeError(view);
+        return engines;
+    }
     const int depth = state.bracketDepth;
     // An equals with nothing to finish shows nothing new: no line for it.
     const bool idleEquals = role == TapeRole::Equals && before == CalcStatus::Ready && depth <= 0 &&
                             state.pendingOperator == OperatorCode::OpEquals;
-    std::string operand;
-    if (role != TapeRole::OpenBracket && role != TapeRole::Value) operand = tapeDisplayText(view);
-    std::string key = tapeKeyName(state, row, state.shift);
+    const bool takesOperand = role != TapeRole::OpenBracket && role != TapeRole::Value;
+    std::string operand = takesOperand ? readDisplayText(view) : std::string();
+    // Named before the action, which may change the latches; the brackets and
+    // "=" have names of their own.
+    const bool named =
+        role != TapeRole::Equals && role != TapeRole::OpenBracket && role != TapeRole::CloseBracket;
+    std::string storage;
+    const std::string_view key = named ? keyName(state, row, facts, state.shift, storage) : "";
 
-    runAction(action, state, view);
+    // An operator takes the operand just read: one read of the display for both.
+    if (action.kind == Action::Kind::Operator)
+        applyOperatorTo(state, view, action.code, parseDisplayText(state, operand));
+    else
+        runAction(action, state, view);
+    makeUtf8(operand);
     const bool failed = before != CalcStatus::Error && state.calcStatus == CalcStatus::Error;
     switch (role) {
         case TapeRole::Operation:
-            append(view, TapeKind::Operation, std::move(operand), std::move(key));
+            view.appendTape(tapeStep(TapeKind::Operation, operand, key));
             break;
         case TapeRole::Equals:
             if (idleEquals) break;
-            append(view, TapeKind::Operation, std::move(operand), "=");
-            if (!failed) append(view, TapeKind::Result, tapeDisplayText(view), {});
+            view.appendTape(tapeStep(TapeKind::Operation, operand, "="));
+            if (!failed) view.appendTape(tapeStep(TapeKind::Result, tapeDisplayText(view)));
             break;
         case TapeRole::OpenBracket:
-            if (state.bracketDepth != depth) append(view, TapeKind::Operation, {}, "(");
+            if (state.bracketDepth != depth)
+                view.appendTape(tapeStep(TapeKind::Operation, {}, "("));
             break;
         case TapeRole::CloseBracket:
-            if (depth > 0) append(view, TapeKind::Operation, std::move(operand), ")");
+            if (depth > 0) view.appendTape(tapeStep(TapeKind::Operation, operand, ")"));
             break;
         case TapeRole::Function:
         case TapeRole::Value:
-            append(view, TapeKind::Function, std::move(operand), std::move(key),
-                   failed ? std::string() : tapeDisplayText(view));
+            view.appendTape(tapeStep(TapeKind::Function, operand, key,
+                                     failed ? std::string() : tapeDisplayText(view)));
             break;
         case TapeRole::Display:
-            append(view, TapeKind::Function, std::move(operand), std::move(key),
-                   tapeDisplayText(view));
-            return;
+            view.appendTape(tapeStep(TapeKind::Function, operand, key, tapeDisplayText(view)));
+            return true;
         case TapeRole::CashFlow:
-            append(view, TapeKind::DataPoint, std::move(operand), std::move(key));
+            view.appendTape(tapeStep(TapeKind::DataPoint, operand, key));
             break;
         case TapeRole::None:
             break;
     }
     if (failed) reportTapeError(view);
+    return true;
 }
 
 }  // namespace zentra

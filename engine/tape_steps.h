@@ -14,21 +14,9 @@
 
 namespace zentra {
 
-enum class TapeRole {
-    None,          // typing, latches, dialogs; or a key that reports from inside
-    Operation,     // the operand and the operator key
-    Equals,        // the operand, "=" and the result
-    OpenBracket,   // "(" alone: a number typed before it is dropped
-    CloseBracket,  // the operand and ")"
-    Function,      // argument, key and result
-    Display,   // a function whose result is a display no key reads back (degrees-minutes-seconds)
-    Value,     // a key that shows a value of its own (a statistic, pi)
-    CashFlow,  // the operand as a data point of the present value
-};
-
-TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState& state);
-// Performs the action and reports the step it made; an error it raised follows it.
-void performRecorded(TapeRole role, const KeyRow& row, const Action& action, CalculatorState& state,
+// Performs the key's action and reports the step it made; an error it raised
+// follows it. False when the host performs the action.
+bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState& state,
                      CalculatorView& view);
 // The display's error text, after a key that raised it.
 void reportTapeError(CalculatorView& view);
@@ -38,7 +26,6 @@ void reportTapeSeparator(CalculatorView& view);
 // The key's caption in words (UTF-8) as the key shows it now, under shift if
 // shifted, never the button font's bytes.
 std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted);
-std::string tapeKeyName(const CalculatorState& state, const KeyRow& row, bool shifted);
 // The display text (Latin-1 bytes) in UTF-8.
 std::string tapeDisplayText(CalculatorView& view);
 

@@ -43,9 +43,9 @@ void convertDisplay(CalculatorState& state, CalculatorView& view) {
         if (dialog.toUnit) property.currentUnit = dialog.toUnit;
         showValue(state, view, fromSI(*property.currentUnit, si));
         if (view.keepsTape() && state.calcStatus != CalcStatus::Error)
-            view.appendTape({TapeKind::Conversion, std::move(shown),
-                             tapeKeyName(state, CommandId::CmdUnit, false), tapeDisplayText(view),
-                             from.name + " \u2192 " + property.currentUnit->name});
+            view.appendTape(tapeStep(
+                TapeKind::Conversion, shown, tapeKeyName(state, CommandId::CmdUnit, false),
+                tapeDisplayText(view), from.name + " \u2192 " + property.currentUnit->name));
     }
     updateKeyLabels(state, view);
 }
@@ -89,11 +89,9 @@ void keyConst(CalculatorState& state, CalculatorView& view) {
         chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view));
     showValue(state, view, chosen);
     if (view.keepsTape() && chosen != shown && state.calcStatus != CalcStatus::Error)
-        view.appendTape({TapeKind::Conversion,
-                         {},
-                         tapeKeyName(state, CommandId::CmdConst, false),
-                         tapeDisplayText(view),
-                         constantName(*state.database, chosen)});
+        view.appendTape(tapeStep(TapeKind::Conversion, {},
+                                 tapeKeyName(state, CommandId::CmdConst, false),
+                                 tapeDisplayText(view), constantName(*state.database, chosen)));
 }
 
 }  // namespace zentra

@@ -144,8 +144,8 @@ public:
     bool keepsTape() override {
         return call([&] { return host_.keepsTape(); });
     }
-    void appendTape(TapeEntry&& entry) override {
-        call([&] { host_.appendTape(std::move(entry)); });
+    void appendTape(const TapeStep& step) override {
+        call([&] { host_.appendTape(step); });
     }
 
 private:

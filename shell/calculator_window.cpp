@@ -523,8 +523,8 @@ bool CalculatorWindow::runModeDialog(ModeDialogModel& model) {
     return dialog.run();
 }
 
-void CalculatorWindow::appendTape(TapeEntry&& entry) {
-    tape_->append(std::move(entry));
+void CalculatorWindow::appendTape(const TapeStep& step) {
+    tape_->append(step);
 }
 
 }  // namespace zentra

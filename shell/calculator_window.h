@@ -76,7 +76,7 @@ public:
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeDialogModel& model) override;
     bool keepsTape() override { return true; }
-    void appendTape(TapeEntry&& entry) override;
+    void appendTape(const TapeStep& step) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
     // The dialogs that keys open (Select Memory, Financial Rates, Convert,

@@ -146,13 +146,13 @@ bool TapeWindow::save(SettingsStore& store) {
     return true;
 }
 
-void TapeWindow::append(TapeEntry&& entry) {
+void TapeWindow::append(const TapeStep& step) {
+    const TapeEntry& entry = tape_.append(step);
     if (list_) {
-        if (tape_.size() >= kTapeLimit) delete list_->takeItem(0);
+        if (list_->count() >= static_cast<int>(kTapeLimit)) delete list_->takeItem(0);
         addLine(entry);
         list_->scrollToBottom();
     }
-    tape_.append(std::move(entry));
 }
 
 void TapeWindow::addLine(const TapeEntry& entry) {

@@ -32,7 +32,7 @@ public:
     // could not be written.
     bool save(SettingsStore& store);
 
-    void append(TapeEntry&& entry);
+    void append(const TapeStep& step);
     void clearTape();
     // The selected lines, or all of them, one a line.
     QString copiedText() const;

@@ -40,20 +40,27 @@ TEST(Tape, EachKindHasItsLineAndRecallValue) {
     }
 }
 
+// A new entry reuses the oldest one's place: nothing of the old may show through.
 TEST(Tape, KeepsTheNewestThousandEntries) {
     Tape tape;
-    for (int k = 0; k < 1005; ++k)
-        tape.append({TapeKind::Operation, std::to_string(k), "+", "", ""});
+    const std::string longText(40, 'x');
+    for (int k = 0; k < 1005; ++k) {
+        const std::string value = std::to_string(k);
+        if (k < 1000)
+            tape.append(tapeStep(TapeKind::Function, value, "sin", longText, longText));
+        else
+            tape.append(tapeStep(TapeKind::Operation, value, "+"));
+    }
     ASSERT_EQ(tape.size(), kTapeLimit);
-    EXPECT_EQ(tape[0].value, "5");
-    EXPECT_EQ(tape[kTapeLimit - 1].value, "1004");
+    EXPECT_EQ(tape[0], (TapeEntry{TapeKind::Function, "5", "sin", longText, longText}));
+    EXPECT_EQ(tape.back(), (TapeEntry{TapeKind::Operation, "1004", "+", "", ""}));
 }
 
 TEST(Tape, FileRoundTripsEveryTextAndKind) {
     Tape tape;
-    tape.append({TapeKind::Conversion, "a\tb", "back\\slash", "line\nbreak", "\u00ba"});
+    tape.append(tapeStep(TapeKind::Conversion, "a\tb", "back\\slash", "line\nbreak", "\u00ba"));
     for (int k = 0; k <= static_cast<int>(TapeKind::Separator); ++k)
-        tape.append({static_cast<TapeKind>(k), "1", "+", "", ""});
+        tape.append(tapeStep(static_cast<TapeKind>(k), "1", "+"));
     const auto parsed = parseTapeFile(writeTapeFile(tape));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->entries(), tape.entries());
@@ -85,7 +92,7 @@ TEST(Tape, LoadSetsADamagedFileAsideAndSaveWritesANewOne) {
     EXPECT_TRUE(loadTapeFile(path).tape.empty());  // missing: a new tape
 
     Tape tape;
-    tape.append({TapeKind::Result, "5", "", "", ""});
+    tape.append(tapeStep(TapeKind::Result, "5"));
     ASSERT_EQ(saveTapeFile(path, tape), std::nullopt);
     EXPECT_EQ(loadTapeFile(path).tape.entries(), tape.entries());
 

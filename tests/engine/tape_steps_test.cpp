@@ -36,7 +36,7 @@ class TapeView : public RecordingView {
 public:
     std::vector<std::string> tape;
     bool keepsTape() override { return true; }
-    void appendTape(TapeEntry&& entry) override { tape.push_back(described(entry)); }
+    void appendTape(const TapeStep& step) override { tape.push_back(described(toEntry(step))); }
     bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         FakeDialogView form;
         model.initialise(form);
