@@ -94,7 +94,6 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     // settings store keeps the maker key and application title below.
     QCoreApplication::setApplicationName(QStringLiteral("zentra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentra"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
     settings_ = std::make_unique<QSettings>(QString::fromLatin1(kMakerKey),
                                             QString::fromLatin1(kApplicationTitle));
     store_ = std::make_unique<QSettingsStore>(*settings_);
@@ -132,6 +131,10 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         window_->showMinimized();
     else
         window_->show();
+    // Set once the calculator is on the screen: reading the icon's image
+    // before would keep the window from the screen for no gain, and the
+    // desktop takes a changed icon from a mapped window as well.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
     splash.reset();
     return true;
 }
