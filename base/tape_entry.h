@@ -41,14 +41,10 @@ struct TapeStep {
     std::string_view detail;
 };
 
+// A step with its texts in order; those left out are empty.
 inline TapeStep tapeStep(TapeKind kind, std::string_view value, std::string_view key = {},
                          std::string_view result = {}, std::string_view detail = {}) {
     return {kind, value, key, result, detail};
-}
-
-inline TapeEntry toEntry(const TapeStep& step) {
-    return {step.kind, std::string(step.value), std::string(step.key), std::string(step.result),
-            std::string(step.detail)};
 }
 
 }  // namespace zentra

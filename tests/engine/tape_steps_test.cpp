@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/runtime_problem.h"
@@ -21,12 +22,12 @@ namespace {
 
 // An entry as "K|value|key|result|detail" with the empty fields at the end
 // left out; K is the kind's first letter (S for the separator).
-std::string described(const TapeEntry& e) {
+std::string described(const TapeStep& e) {
     constexpr const char* kLetters = "ORFMDCES";
     std::string text(1, kLetters[static_cast<int>(e.kind)]);
-    std::vector<const std::string*> fields = {&e.value, &e.key, &e.result, &e.detail};
-    while (!fields.empty() && fields.back()->empty()) fields.pop_back();
-    for (const std::string* field : fields) text += "|" + *field;
+    std::vector<std::string_view> fields = {e.value, e.key, e.result, e.detail};
+    while (!fields.empty() && fields.back().empty()) fields.pop_back();
+    for (std::string_view field : fields) (text += '|') += field;
     return text;
 }
 
@@ -36,7 +37,7 @@ class TapeView : public RecordingView {
 public:
     std::vector<std::string> tape;
     bool keepsTape() override { return true; }
-    void appendTape(const TapeStep& step) override { tape.push_back(described(toEntry(step))); }
+    void appendTape(const TapeStep& step) override { tape.push_back(described(step)); }
     bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         FakeDialogView form;
         model.initialise(form);
