@@ -149,7 +149,7 @@ void refill(std::string& text, std::string_view with) {
 
 }  // namespace
 
-inline TapeEntry& Tape::nextSlot() {
+TapeEntry& Tape::nextSlot() {
     if (ring_.size() < kTapeLimit) {
         if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
         return ring_.emplace_back();
