@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include <map>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace zentra {
 
@@ -35,8 +38,15 @@ signals:
     void activationRequested();
 
 private:
+    struct Request;
+
+    void acceptRequests();
+    void readRequest(QSocketNotifier* notifier);
+
     QString name_;
-    QLocalServer* server_ = nullptr;
+    int listening_ = -1;  // the listening socket, once listen succeeded
+    QSocketNotifier* listener_ = nullptr;
+    std::map<QSocketNotifier*, std::unique_ptr<Request>> requests_;
 };
 
 }  // namespace zentra

@@ -39,7 +39,7 @@ if ! appstreamcli validate-tree --no-net "$work/root" >"$work/tree.log" 2>&1; th
     failures=$((failures + 1))
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ $depends == *"$library "* ]] || { echo "Depends lacks $library: $depends"; failures=$((failures + 1)); }
 done
 exit $failures

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <cstring>
 
 #include "shell/single_instance.h"
 #include "shell/zentra_app.h"
@@ -32,15 +35,35 @@ TEST(SingleInstance, ALaterStartReachesTheFirstOne) {
     EXPECT_TRUE(activated.wait(2000));
 }
 
+// What a crashed run leaves: its socket with nobody listening, or any file.
+bool leaveSocket(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+bool leaveFile(const QString& path) {
+    QFile stale(path);
+    return stale.open(QIODevice::WriteOnly);
+}
+
 TEST(SingleInstance, ASocketLeftByACrashIsTakenOver) {
-    QTemporaryDir dir;
-    const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));
-    QFile stale(name);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.close();
-    SingleInstance instance(name);
-    EXPECT_FALSE(instance.askRunningInstance(200));
-    EXPECT_TRUE(instance.listen());
+    for (const auto leave : {leaveSocket, leaveFile}) {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("ZENTRACLASS"));
+        ASSERT_TRUE(leave(name));
+        SingleInstance instance(name);
+        EXPECT_FALSE(instance.askRunningInstance(200));
+        ASSERT_TRUE(instance.listen());
+        QSignalSpy activated(&instance, &SingleInstance::activationRequested);
+        EXPECT_TRUE(SingleInstance(name).askRunningInstance(1000));
+        EXPECT_TRUE(activated.wait(2000));
+    }
 }
 
 // Root stands in for the user here; nobody (65534) for another user.

@@ -5,7 +5,8 @@ if(_shell_test_srcs AND TARGET zentra_shell)
   find_package(Qt6 REQUIRED COMPONENTS Test Widgets Network)
   add_executable(zentra_shell_tests ${_shell_test_srcs})
   target_include_directories(zentra_shell_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(zentra_shell_tests PRIVATE zentra_shell Qt6::Test
+  # Network: the tests play another program listening on the calculator's socket.
+  target_link_libraries(zentra_shell_tests PRIVATE zentra_shell Qt6::Test Qt6::Network
                         GTest::gtest GTest::gmock zentra_warnings)
   if(TARGET zentra)
     add_dependencies(zentra_shell_tests zentra)
