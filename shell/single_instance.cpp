@@ -150,21 +150,21 @@ void SingleInstance::readRequest(QSocketNotifier* notifier) {
     Request& request = *found->second;
     char buffer[64];
     ssize_t got;
+    bool activate = false;
     while ((got = ::recv(request.socket.get(), buffer, sizeof buffer, 0)) > 0) {
         request.received.append(buffer, got);
-        if (request.received.contains("activate")) {
-            emit activationRequested();
-            got = 0;  // one request a connection: done with it
-            break;
-        }
-        // A peer that never ends its line does not grow this without bound.
-        if (request.received.size() > 256) break;
+        activate = request.received.contains("activate");
+        // One request a connection; and a peer that never sends one does not
+        // grow this without bound.
+        if (activate || request.received.size() > 256) break;
     }
-    if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;  // more to come
-    // Quiet before its descriptor closes, which another open may reuse at once.
+    if (!activate && got < 0 && (errno == EAGAIN || errno == EINTR)) return;  // more to come
+    // Done with the connection before anything the signal starts: quiet the
+    // notifier before its descriptor closes, which another open may reuse.
     notifier->setEnabled(false);
     notifier->deleteLater();
     requests_.erase(found);
+    if (activate) emit activationRequested();
 }
 
 }  // namespace zentra
