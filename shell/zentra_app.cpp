@@ -5,13 +5,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFrame>
-#include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSettings>
 #include <QSocketNotifier>
-#include <QVBoxLayout>
 #include <csignal>
 #include <cstdio>
 
@@ -21,6 +17,7 @@
 #include "platform/system_facts.h"
 #include "shell/calculator_window.h"
 #include "shell/single_instance.h"
+#include "shell/splash_window.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
 #include "zentra_version.h"
@@ -39,32 +36,6 @@ QString fromLatin1(std::string_view text) {
 QWidget* messageOwner() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return QApplication::activeWindow();
-}
-
-// The start-up window: name, version and the notice on copying, while the
-// database and fonts load.
-std::unique_ptr<QWidget> createSplashWindow() {
-    auto splash = std::make_unique<QFrame>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
-    splash->setFrameStyle(QFrame::Box | QFrame::Plain);
-    auto* layout = new QVBoxLayout(splash.get());
-    auto* title =
-        new QLabel(QStringLiteral("<b>Zentra</b> %1").arg(QString::fromUtf8(kProductVersion)));
-    layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("Copyright \u00A9 2026 the Zentra authors")));
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    layout->addWidget(rule);
-    layout->addWidget(
-        new QLabel(QStringLiteral("You may copy this program and give copies to others,\n"
-                                  "provided that each copy is complete and unchanged\n"
-                                  "and carries this notice. No charge may be made for it\n"
-                                  "beyond the cost of the copy itself.\n"
-                                  "The program comes with no warranty of any kind: check\n"
-                                  "results that matter before you rely on them.")));
-    splash->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        splash->move(screen->availableGeometry().center() - splash->rect().center());
-    return splash;
 }
 
 // Termination signals end the run as a close does, so the state is saved:
@@ -98,7 +69,7 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
                                             QString::fromLatin1(kApplicationTitle));
     store_ = std::make_unique<QSettingsStore>(*settings_);
 
-    std::unique_ptr<QWidget> splash = createSplashWindow();
+    auto splash = std::make_unique<SplashWindow>();
     splash->show();
     QCoreApplication::processEvents();
 

@@ -6,11 +6,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QtMath>
 #include <array>
 #include <memory>
 
@@ -20,6 +22,7 @@
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
 #include "shell/dialogs/units_dialogs.h"
+#include "shell/splash_window.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -117,6 +120,28 @@ TEST(DialogTexts, EveryTextFitsItsControl) {
     }
     dialogs.clear();
     clearDatabase(db);
+}
+
+// The start-up window paints its lines itself: none may run into the border
+// or past it, and some text must be there at all.
+TEST(DialogTexts, StartUpWindowKeepsItsLinesInsideTheBorder) {
+    SplashWindow splash;
+    const QImage image = splash.grab().toImage();
+    const double scale = image.devicePixelRatio();
+    const int border = qCeil(scale);  // the plain box line, one pixel wide
+    const int band = qRound(splash.fontMetrics().height() / 2 * scale);
+    const QRgb background = image.pixel(border, border);
+    int inkInside = 0, inkInBand = 0;
+    for (int y = border; y < image.height() - border; ++y) {
+        for (int x = border; x < image.width() - border; ++x) {
+            if (image.pixel(x, y) == background) continue;
+            const bool inBand = x < border + band || x >= image.width() - border - band ||
+                                y < border + band || y >= image.height() - border - band;
+            ++(inBand ? inkInBand : inkInside);
+        }
+    }
+    EXPECT_GT(inkInside, 0);
+    EXPECT_EQ(inkInBand, 0) << "text within " << band << " pixels of the border";
 }
 
 }  // namespace

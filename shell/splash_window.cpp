@@ -1,0 +1,59 @@
+#include "shell/splash_window.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "shell/dialogs/dialog_layout.h"
+#include "zentra_version.h"
+
+namespace zentra {
+
+// Plain lines painted in one widget: the window shows for a moment only, and
+// labels in a layout, with rich text for a bold title, kept the calculator
+// window from the screen about 3 ms longer.
+SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    // The template face, as the calculator window measures its dialog units
+    // in it: the font is loaded once for both.
+    setFont(templateFont(9));
+    lines_ = {QStringLiteral("Zentra %1").arg(QString::fromUtf8(kProductVersion)),
+              QStringLiteral("Copyright \u00A9 2026 the Zentra authors"),
+              QString(),
+              QStringLiteral("You may copy this program and give copies to others,"),
+              QStringLiteral("provided that each copy is complete and unchanged"),
+              QStringLiteral("and carries this notice. No charge may be made for it"),
+              QStringLiteral("beyond the cost of the copy itself."),
+              QStringLiteral("The program comes with no warranty of any kind: check"),
+              QStringLiteral("results that matter before you rely on them.")};
+    setAccessibleName(lines_.front());
+    setAccessibleDescription(lines_.mid(1).join(QLatin1Char(' ')).simplified());
+
+    const QFontMetrics metrics(font());
+    margin_ = metrics.height();
+    int width = 0;
+    for (const QString& line : lines_) width = qMax(width, metrics.horizontalAdvance(line));
+    resize(width + 2 * margin_,
+           static_cast<int>(lines_.size()) * metrics.lineSpacing() + 2 * margin_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);  // the border
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    int top = margin_;
+    for (const QString& line : lines_) {
+        if (line.isEmpty()) {
+            const int y = top + metrics.lineSpacing() / 2;
+            painter.drawLine(margin_, y, width() - margin_ - 1, y);
+        } else {
+            painter.drawText(margin_, top + metrics.ascent(), line);
+        }
+        top += metrics.lineSpacing();
+    }
+}
+
+}  // namespace zentra
