@@ -20,7 +20,6 @@
 #include "shell/splash_window.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
-#include "zentra_version.h"
 
 namespace zentra {
 namespace {

@@ -60,9 +60,8 @@ private:
     std::unique_ptr<FloatingPointGuard> guard_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<CalculatorWindow> window_;
-    std::vector<int> fontIds_;
-    bool quitRequested_ =
-        false;  // by a termination signal  // in the order added, -1 for a file not added
+    std::vector<int> fontIds_;    // in the order added, -1 for a file not added
+    bool quitRequested_ = false;  // by a termination signal
 };
 
 }  // namespace zentra
