@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "shell/about_dialog.h"
 #include "shell/dialogs/dialog_layout.h"
-#include "zentra_version.h"
 
 namespace zentra {
 
@@ -18,8 +18,10 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
     // The template face, as the calculator window measures its dialog units
     // in it: the font is loaded once for both.
     setFont(templateFont(9));
-    lines_ = {QStringLiteral("Zentra %1").arg(QString::fromUtf8(kProductVersion)),
-              QStringLiteral("Copyright \u00A9 2026 the Zentra authors"),
+    // Name, version and rights as the About dialog reads them from the build.
+    const VersionTexts version = readVersionInfo();
+    lines_ = {version.programName + QLatin1Char(' ') + version.versionText,
+              version.rightsText,
               QString(),
               QStringLiteral("You may copy this program and give copies to others,"),
               QStringLiteral("provided that each copy is complete and unchanged"),
