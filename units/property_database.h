@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,8 +46,10 @@ Unit& blankUnit();
 
 struct Property {
     std::string name;
-    std::deque<Unit> units;            // stable addresses on append
-    std::deque<Constant> constants;    // empty behaves as "absent"
+    // Lists: stable addresses on append, and no memory while empty (most
+    // properties have a few units and no constants).
+    std::list<Unit> units;
+    std::list<Constant> constants;     // empty behaves as "absent"
     Unit* currentUnit = &blankUnit();  // BlankUnit until the first unit is added
 
     // Look-up indexes beside the ordered lists; names are unique per list.

@@ -87,7 +87,8 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlock = 1 << 16;
+    // Many lines a block; a bigger one only adds fresh pages to touch at start-up.
+    static constexpr std::size_t kBlock = 1 << 12;
 
     // Consumes a line end (LF or CR LF) at the current position, if one is there.
     bool atLineEnd() {

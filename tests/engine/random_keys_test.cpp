@@ -30,6 +30,7 @@
 #include "engine/mode_dialog.h"
 #include "support/dialog_test_support.h"
 #include "support/recording_view.h"
+#include "support/units_test_support.h"
 #include "units/property_database.h"
 
 namespace zentra::testing {
@@ -230,10 +231,10 @@ public:
             const auto n = static_cast<int>(units.size());
             model.fromUnit = chance(rng_, 0.2)
                                  ? nullptr
-                                 : &units[static_cast<std::size_t>(pick(rng_, 0, n - 1))];
+                                 : &nth(units, static_cast<std::size_t>(pick(rng_, 0, n - 1)));
             model.toUnit = chance(rng_, 0.2)
                                ? nullptr
-                               : &units[static_cast<std::size_t>(pick(rng_, 0, n - 1))];
+                               : &nth(units, static_cast<std::size_t>(pick(rng_, 0, n - 1)));
         }
         return true;
     }

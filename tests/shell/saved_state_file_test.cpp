@@ -18,6 +18,7 @@
 #include "engine/saved_state.h"
 #include "platform/qsettings_store.h"
 #include "support/recording_view.h"
+#include "support/units_test_support.h"
 #include "units/property_database.h"
 
 namespace zentra::testing {
@@ -138,7 +139,7 @@ public:
         a.displayFontSpec = anyFont();
         a.keyFontSpec = anyFont();
         Property* angle = findProperty(database_, "angle", true);
-        angle->currentUnit = &angle->units[rng_() % angle->units.size()];
+        angle->currentUnit = &nth(angle->units, rng_() % angle->units.size());
     }
 
     // Every value of the file, changed at random by a few edits or replaced.

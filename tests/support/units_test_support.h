@@ -22,6 +22,12 @@ struct CaseName {
     }
 };
 
+// The index-th unit or constant of a property's list.
+template <class List>
+auto& nth(List& list, std::size_t index) {
+    return *std::next(list.begin(), static_cast<std::ptrdiff_t>(index));
+}
+
 // Collects the runtime-problem messages of a database instead of printing them.
 // It must outlive the database's look-ups.
 class CapturedProblems {

@@ -11,6 +11,9 @@
 #include "units/prp_file.h"
 
 namespace zentra {
+
+using testing::nth;
+
 namespace {
 
 std::filesystem::path factoryFile() {
@@ -58,9 +61,9 @@ TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
 
 TEST_F(FactoryDatabaseTest, BuiltInAnglesKeepTheirDefinitions) {
     Property& angle = *findProperty(db, "angle", false);
-    EXPECT_EQ(angle.units[0].name, "radians");
-    EXPECT_EQ(angle.units[1].factor, 0.0174532925199433);
-    EXPECT_EQ(angle.units[2].factor, 0.01570796326794897);
+    EXPECT_EQ(nth(angle.units, 0).name, "radians");
+    EXPECT_EQ(nth(angle.units, 1).factor, 0.0174532925199433);
+    EXPECT_EQ(nth(angle.units, 2).factor, 0.01570796326794897);
     EXPECT_EQ(db.properties[0].units.size(), 5u);  // "", %, per mille, ppm, ppb
 }
 

@@ -12,6 +12,7 @@ namespace zentra {
 namespace {
 
 using testing::CapturedProblems;
+using testing::nth;
 
 class PropertyDatabaseTest : public ::testing::Test {
 protected:
@@ -26,19 +27,19 @@ TEST_F(PropertyDatabaseTest, BuiltInContentInOrderWithExactFactors) {
     ASSERT_EQ(db.properties.size(), 2u);
     EXPECT_EQ(db.properties[0].name, "dimensionless");
     ASSERT_EQ(db.properties[0].units.size(), 1u);
-    EXPECT_EQ(db.properties[0].units[0].name, "");
+    EXPECT_EQ(nth(db.properties[0].units, 0).name, "");
     Property& angle = db.properties[1];
     EXPECT_EQ(angle.name, "angle");
     ASSERT_EQ(angle.units.size(), 3u);
-    EXPECT_EQ(angle.units[0].name, "radians");
-    EXPECT_EQ(angle.units[1].name, "deg");
-    EXPECT_EQ(angle.units[2].name, "gr");
-    EXPECT_EQ(angle.units[1].factor, 0.0174532925199433);
-    EXPECT_EQ(angle.units[2].factor, 0.01570796326794897);
+    EXPECT_EQ(nth(angle.units, 0).name, "radians");
+    EXPECT_EQ(nth(angle.units, 1).name, "deg");
+    EXPECT_EQ(nth(angle.units, 2).name, "gr");
+    EXPECT_EQ(nth(angle.units, 1).factor, 0.0174532925199433);
+    EXPECT_EQ(nth(angle.units, 2).factor, 0.01570796326794897);
     // One unit in the last place above the nearest doubles to pi/180 and pi/200.
-    EXPECT_EQ(angle.units[1].factor, std::nextafter(M_PI / 180, 1.0));
-    EXPECT_EQ(angle.units[2].factor, std::nextafter(M_PI / 200, 1.0));
-    EXPECT_EQ(angle.currentUnit, &angle.units[0]);
+    EXPECT_EQ(nth(angle.units, 1).factor, std::nextafter(M_PI / 180, 1.0));
+    EXPECT_EQ(nth(angle.units, 2).factor, std::nextafter(M_PI / 200, 1.0));
+    EXPECT_EQ(angle.currentUnit, &nth(angle.units, 0));
 }
 
 struct QuietLookup {
@@ -148,8 +149,8 @@ TEST_F(PropertyDatabaseTest, SetUnitOverwritesInPlaceAndOnlyFirstUnitBecomesCurr
     Unit& again = setUnit(length, "m", 2, 5);
     EXPECT_EQ(&again, &metre);
     EXPECT_EQ(length.units.size(), 2u);
-    EXPECT_EQ(length.units[0].factor, 2);
-    EXPECT_EQ(length.units[0].offset, 5);
+    EXPECT_EQ(nth(length.units, 0).factor, 2);
+    EXPECT_EQ(nth(length.units, 0).offset, 5);
     EXPECT_EQ(length.currentUnit, &foot);
 }
 
@@ -160,7 +161,7 @@ TEST_F(PropertyDatabaseTest, SetConstantOverwritesInPlace) {
     Constant& again = setConstant(angle, "right", M_PI / 2);
     EXPECT_EQ(&again, &right);
     ASSERT_EQ(angle.constants.size(), 2u);
-    EXPECT_EQ(angle.constants[0].value, M_PI / 2);
+    EXPECT_EQ(nth(angle.constants, 0).value, M_PI / 2);
 }
 
 TEST_F(PropertyDatabaseTest, LookupsSeeRecordsAppendedWithoutIndexInListOrder) {
@@ -189,7 +190,7 @@ TEST_P(FindSIUnitTest, PicksFirstUnitWithFactorOneAndZeroOffset) {
     if (GetParam().expected < 0) {
         EXPECT_EQ(si, nullptr);
     } else {
-        EXPECT_EQ(si, &p.units[static_cast<std::size_t>(GetParam().expected)]);
+        EXPECT_EQ(si, &nth(p.units, static_cast<std::size_t>(GetParam().expected)));
     }
 }
 
@@ -281,21 +282,21 @@ TEST_F(PropertyDatabaseTest, DynamicConstantsAddedPerExistingProperty) {
     addDynamicConstants(db, 6.01);
     Property& dimensionless = prop("dimensionless");
     ASSERT_EQ(dimensionless.constants.size(), 3u);
-    EXPECT_EQ(dimensionless.constants[0].name, "Windows Version");
-    EXPECT_EQ(dimensionless.constants[0].value, 6.01);
-    EXPECT_EQ(dimensionless.constants[1].name, "Zentra Version");
-    EXPECT_EQ(dimensionless.constants[1].value, 3.31);
-    EXPECT_EQ(dimensionless.constants[2].name, "Random Number");
+    EXPECT_EQ(nth(dimensionless.constants, 0).name, "Windows Version");
+    EXPECT_EQ(nth(dimensionless.constants, 0).value, 6.01);
+    EXPECT_EQ(nth(dimensionless.constants, 1).name, "Zentra Version");
+    EXPECT_EQ(nth(dimensionless.constants, 1).value, 3.31);
+    EXPECT_EQ(nth(dimensionless.constants, 2).name, "Random Number");
     EXPECT_EQ(findProperty(db, "time", true), nullptr) << "no time property is created";
 
     Property& time = addProperty(db, "time");
     setConstant(time, "Date", 17);
     addDynamicConstants(db, 6.01);
     ASSERT_EQ(time.constants.size(), 3u);
-    EXPECT_EQ(time.constants[0].name, "Date");
-    EXPECT_EQ(time.constants[0].value, 0) << "stored value reset";
-    EXPECT_EQ(time.constants[1].name, "Current Time");
-    EXPECT_EQ(time.constants[2].name, "CPU Time");
+    EXPECT_EQ(nth(time.constants, 0).name, "Date");
+    EXPECT_EQ(nth(time.constants, 0).value, 0) << "stored value reset";
+    EXPECT_EQ(nth(time.constants, 1).name, "Current Time");
+    EXPECT_EQ(nth(time.constants, 2).name, "CPU Time");
     EXPECT_EQ(dimensionless.constants.size(), 3u);
 }
 

@@ -19,6 +19,7 @@ namespace zentra {
 namespace {
 
 using testing::CaseName;
+using testing::nth;
 using testing::readBytes;
 using testing::TempDir;
 using testing::writeBytes;
@@ -131,7 +132,7 @@ TEST_F(PrpFileTest, LoadingSavedBuiltInsMergesWithoutDuplicates) {
     EXPECT_EQ(prop("dimensionless")->units.size(), 1u);
     EXPECT_EQ(prop("angle")->units.size(), 3u);
     EXPECT_EQ(prop("dimensionless")->constants.size(), 3u) << "dynamic constants added";
-    EXPECT_EQ(prop("dimensionless")->constants[0].value, 5.1);
+    EXPECT_EQ(nth(prop("dimensionless")->constants, 0).value, 5.1);
     EXPECT_TRUE(messages.texts.empty());
 }
 
@@ -160,13 +161,13 @@ TEST_P(UnitLineTest, ParsesFieldsAtSeparatorRuns) {
     ASSERT_TRUE(load(std::string("P:p\n") + c.line + "\n"));
     Property& p = *prop("p");
     ASSERT_EQ(p.units.size(), 1u);
-    EXPECT_EQ(p.units[0].name, c.unit);
+    EXPECT_EQ(nth(p.units, 0).name, c.unit);
     if (std::isnan(c.factor)) {
-        EXPECT_TRUE(std::isnan(p.units[0].factor));
+        EXPECT_TRUE(std::isnan(nth(p.units, 0).factor));
     } else {
-        EXPECT_EQ(p.units[0].factor, c.factor);
+        EXPECT_EQ(nth(p.units, 0).factor, c.factor);
     }
-    EXPECT_EQ(p.units[0].offset, c.offset);
+    EXPECT_EQ(nth(p.units, 0).offset, c.offset);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -212,17 +213,17 @@ TEST_F(PrpFileTest, EmptyUnitNameWithFactorComesBackUnderFactorsName) {
     ASSERT_TRUE(loadDatabase(fresh, dir / "out.prp", messages.sink(), 0));
     Property& q = *findProperty(fresh, "p", true);
     ASSERT_EQ(q.units.size(), 1u);
-    EXPECT_EQ(q.units[0].name, "2.000000000000000e+000");
-    EXPECT_EQ(q.units[0].factor, 1);
+    EXPECT_EQ(nth(q.units, 0).name, "2.000000000000000e+000");
+    EXPECT_EQ(nth(q.units, 0).factor, 1);
 }
 
 TEST_F(PrpFileTest, ConstantLines) {
     ASSERT_TRUE(load("P:p\nU:u\nC:c\\3e8\nC:noval\nC:\nC:c\\4\n"));
     Property& p = *prop("p");
     ASSERT_EQ(p.constants.size(), 3u);
-    EXPECT_EQ(p.constants[0].value, 4);
-    EXPECT_EQ(p.constants[1].value, 0);
-    EXPECT_EQ(p.constants[2].name, "");
+    EXPECT_EQ(nth(p.constants, 0).value, 4);
+    EXPECT_EQ(nth(p.constants, 1).value, 0);
+    EXPECT_EQ(nth(p.constants, 2).name, "");
 }
 
 TEST_F(PrpFileTest, PropertyNameKeepsSeparatorsAndSpaces) {
@@ -265,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, CorruptLineTest,
 
 TEST_F(PrpFileTest, EmbeddedNulEndsTheLine) {
     ASSERT_TRUE(load(std::string("P:p\nU:ab\0cd\n", 12)));
-    EXPECT_EQ(prop("p")->units[0].name, "ab");
+    EXPECT_EQ(nth(prop("p")->units, 0).name, "ab");
 }
 
 TEST_F(PrpFileTest, LastLineWithoutLineFeedIsLost) {
@@ -276,8 +277,8 @@ TEST_F(PrpFileTest, LastLineWithoutLineFeedIsLost) {
 TEST_F(PrpFileTest, CarriageReturnLineFeedAndBareLineFeedBothEndLines) {
     ASSERT_TRUE(load("P:p\r\nU:a\nU:b\r\n"));
     ASSERT_EQ(prop("p")->units.size(), 2u);
-    EXPECT_EQ(prop("p")->units[0].name, "a");
-    EXPECT_EQ(prop("p")->units[1].name, "b");
+    EXPECT_EQ(nth(prop("p")->units, 0).name, "a");
+    EXPECT_EQ(nth(prop("p")->units, 1).name, "b");
 }
 
 TEST_F(PrpFileTest, LineOf99CharactersReadsWhole) {
@@ -300,8 +301,8 @@ TEST_F(PrpFileTest, LongerLineIsReadInPiecesWhoseContinuationIsCorrupt) {
 TEST_F(PrpFileTest, ScrambledFileIsReadBack) {
     ASSERT_TRUE(load(scrambledFile({"P:length", "U:m", "U:ft\\3.048e-1", "C:mile\\1609.344"})));
     Property& length = *prop("length");
-    EXPECT_EQ(length.units[1].factor, 0.3048);
-    EXPECT_EQ(length.constants[0].value, 1609.344);
+    EXPECT_EQ(nth(length.units, 1).factor, 0.3048);
+    EXPECT_EQ(nth(length.constants, 0).value, 1609.344);
 }
 
 TEST_F(PrpFileTest, PropertyWithConstantsButNoUnitsIsNotSaved) {
@@ -481,14 +482,14 @@ TEST_F(PrpFileTest, NamesBeyondAsciiSurviveSaveAndLoad) {
         ASSERT_NE(q, nullptr) << p.name;
         ASSERT_EQ(q->units.size(), p.units.size()) << p.name;
         for (std::size_t i = 0; i < p.units.size(); ++i) {
-            EXPECT_EQ(q->units[i].name, p.units[i].name);
-            EXPECT_EQ(q->units[i].factor, p.units[i].factor);
-            EXPECT_EQ(q->units[i].offset, p.units[i].offset);
+            EXPECT_EQ(nth(q->units, i).name, nth(p.units, i).name);
+            EXPECT_EQ(nth(q->units, i).factor, nth(p.units, i).factor);
+            EXPECT_EQ(nth(q->units, i).offset, nth(p.units, i).offset);
         }
         if (&p == &odd) {
             for (std::size_t i = 0; i < p.constants.size(); ++i) {
-                EXPECT_EQ(q->constants[i].name, p.constants[i].name);
-                EXPECT_EQ(q->constants[i].value, p.constants[i].value);
+                EXPECT_EQ(nth(q->constants, i).name, nth(p.constants, i).name);
+                EXPECT_EQ(nth(q->constants, i).value, nth(p.constants, i).value);
             }
         }
     }
@@ -592,13 +593,15 @@ TEST(PrpRoundTrip, RecordsAtTheReadersLimitsSurviveSaveAndLoad) {
         ASSERT_EQ(b.units.size(), a.units.size()) << a.name;
         ASSERT_EQ(b.constants.size(), a.constants.size()) << a.name;
         for (std::size_t u = 0; u < a.units.size(); ++u) {
-            EXPECT_EQ(b.units[u].name, a.units[u].name);
-            EXPECT_TRUE(same(b.units[u].factor, a.units[u].factor)) << a.units[u].name;
-            EXPECT_TRUE(same(b.units[u].offset, a.units[u].offset)) << a.units[u].name;
+            EXPECT_EQ(nth(b.units, u).name, nth(a.units, u).name);
+            EXPECT_TRUE(same(nth(b.units, u).factor, nth(a.units, u).factor))
+                << nth(a.units, u).name;
+            EXPECT_TRUE(same(nth(b.units, u).offset, nth(a.units, u).offset))
+                << nth(a.units, u).name;
         }
         for (std::size_t k = 0; k < a.constants.size(); ++k) {
-            EXPECT_EQ(b.constants[k].name, a.constants[k].name);
-            EXPECT_TRUE(same(b.constants[k].value, a.constants[k].value));
+            EXPECT_EQ(nth(b.constants, k).name, nth(a.constants, k).name);
+            EXPECT_TRUE(same(nth(b.constants, k).value, nth(a.constants, k).value));
         }
     }
 }
@@ -674,7 +677,7 @@ TEST_F(InitDatabaseTest, DefaultInCurrentDirectoryWins) {
     EXPECT_EQ(findProperty(db, "factory", true), nullptr);
     EXPECT_FALSE(db.modified);
     EXPECT_EQ(db.properties[0].name, "dimensionless");
-    EXPECT_EQ(db.properties[0].constants[0].value, 6.02);
+    EXPECT_EQ(nth(db.properties[0].constants, 0).value, 6.02);
 }
 
 TEST_F(InitDatabaseTest, FactoryFromDataDirectoryWhenCurrentHasNone) {
