@@ -50,11 +50,6 @@ QString fromLatin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Dialog units of the window's template font, "Arial" 9 point.
-DialogUnits dialogUnits() {
-    return dialogUnitsOf(templateFont(9));
-}
-
 // A caption's bytes as the key shows them: with the button font loaded, a
 // byte from 0x80 up is a picture of the "Buttons" face, reached at U+E000 + byte.
 QString captionText(std::string_view bytes, bool glyphs) {
@@ -88,13 +83,19 @@ bool hasGlyphs(std::string_view bytes) {
 
 }  // namespace
 
+DialogUnits windowDialogUnits() {
+    return dialogUnitsOf(templateFont(9));
+}
+
 CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
-                                   bool buttonFontLoaded, QWidget* parent, const QString& tapeFile)
+                                   bool buttonFontLoaded, const DialogUnits& units, QWidget* parent,
+                                   const QString& tapeFile)
     : QWidget(parent),
       calculator_(calculator),
       state_(calculator.state()),
       appearance_(calculator.appearance()),
-      store_(store) {
+      store_(store),
+      units_(units) {
     setAttribute(Qt::WA_QuitOnClose, false);  // the application ends the run itself
     // A fixed size: no desktop may offer maximise (or resize, by the fixed size).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -151,14 +152,13 @@ void CalculatorWindow::createTape(const QString& file) {
 }
 
 void CalculatorWindow::createControls() {
-    const DialogUnits units = dialogUnits();
-    setFixedSize(units.map(0, 0, kWindowWidthDu, kWindowHeightDu).size());
+    setFixedSize(units_.map(0, 0, kWindowWidthDu, kWindowHeightDu).size());
 
     display_ = new QLineEdit(this);
     display_->setObjectName(QStringLiteral("display"));
     display_->setAccessibleName(QStringLiteral("Display"));
     display_->setGeometry(
-        units.map(kDisplayPlace.x, kDisplayPlace.y, kDisplayPlace.width, kDisplayPlace.height));
+        units_.map(kDisplayPlace.x, kDisplayPlace.y, kDisplayPlace.width, kDisplayPlace.height));
     // Enter in the display presses the default key, Help.
     connect(display_, &QLineEdit::returnPressed, this,
             [this] { runCommand(commandWord(CommandId::CmdHelp)); });
@@ -171,7 +171,7 @@ void CalculatorWindow::createControls() {
         const KeyPlace& place = kKeypad[i];
         // The engine gives the caption when the state is restored.
         auto* button = new QPushButton(this);
-        button->setGeometry(units.map(place.x, place.y, place.width, place.height));
+        button->setGeometry(units_.map(place.x, place.y, place.width, place.height));
         button->setAutoDefault(false);
         button->installEventFilter(this);
         const CommandId id = place.id;
@@ -188,11 +188,10 @@ void CalculatorWindow::restoreWindowPosition() {
     std::optional<QPoint> stored;
     if (saved.x() != kNoPosition && saved.y() != kNoPosition) stored = saved;
     QPoint fallback(kDefaultPositionDu, kDefaultPositionDu);
-    const DialogUnits units = dialogUnits();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         fallback =
             screen->availableGeometry().topLeft() +
-            QPoint(qRound(kDefaultPositionDu * units.x), qRound(kDefaultPositionDu * units.y));
+            QPoint(qRound(kDefaultPositionDu * units_.x), qRound(kDefaultPositionDu * units_.y));
     move(placeWindow(stored, fallback, frameGeometry().size(), availableScreens()));
 }
 

@@ -11,6 +11,7 @@
 
 #include "base/runtime_problem.h"
 #include "engine/calculator.h"
+#include "shell/dialogs/dialog_layout.h"
 #include "shell/help_window.h"
 #include "shell/key_layout.h"
 
@@ -23,6 +24,11 @@ namespace zentra {
 class PowerOff;
 class TapeWindow;
 
+// The dialog units the window is laid out in: those of its template font,
+// "Arial" 9 point. Measured before the calculator's font files are added, as
+// adding a font file drops every loaded font and measuring would load it again.
+DialogUnits windowDialogUnits();
+
 // The window-menu entries by their command numbers; they bypass the error gate.
 enum class SystemCommand { About = 21, Help = 22, Mode = 23, Copy = 24, Paste = 25 };
 
@@ -32,10 +38,11 @@ class CalculatorWindow : public QWidget, public CalculatorView {
 public:
     // Restores the saved state from store into calculator (its database must
     // be loaded, since the angle unit is one of its units) and lays out the
-    // keys for the mode. The window is created hidden. An empty tapeFile keeps
-    // the tape in the user's data directory.
+    // keys for the mode, in units (windowDialogUnits()). The window is created
+    // hidden. An empty tapeFile keeps the tape in the user's data directory.
     CalculatorWindow(Calculator& calculator, SettingsStore& store, bool buttonFontLoaded,
-                     QWidget* parent = nullptr, const QString& tapeFile = QString());
+                     const DialogUnits& units, QWidget* parent = nullptr,
+                     const QString& tapeFile = QString());
     // Saves the state into the store.
     ~CalculatorWindow() override;
 
@@ -116,6 +123,7 @@ private:
     CalculatorState& state_;
     AppearanceSettings& appearance_;
     SettingsStore& store_;
+    const DialogUnits units_;
 
     QLineEdit* display_ = nullptr;
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad

@@ -84,9 +84,12 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
                                   QMessageBox::warning(messageOwner(), fromLatin1(caption),
                                                        fromLatin1(text));
                               });
+    // The start-up window has the template font loaded; adding the font
+    // files drops it.
+    const DialogUnits units = windowDialogUnits();
     addFonts();
     const bool buttonFontLoaded = fontIds_[kButtonsFont] >= 0;
-    window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, buttonFontLoaded);
+    window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, buttonFontLoaded, units);
     connect(window_.get(), &CalculatorWindow::closeAccepted, this,
             [] { QCoreApplication::exit(0); });
     connect(instance_.get(), &SingleInstance::activationRequested, window_.get(),

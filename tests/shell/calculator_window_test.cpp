@@ -305,7 +305,7 @@ TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenName) {
     QSettingsStore store(settings);
     FloatingPointGuard guard(database.presentProblem);
     Calculator calculator(database, guard);
-    CalculatorWindow window(calculator, store, true);
+    CalculatorWindow window(calculator, store, true, windowDialogUnits());
     window.setKeyLabel(C::CmdPow, "\xC2");
     EXPECT_EQ(window.key(C::CmdPow)->text(), QString(QChar(0xE0C2)));
     EXPECT_EQ(window.key(C::CmdPow)->accessibleName(), QStringLiteral("x^y"));
@@ -324,7 +324,7 @@ TEST(WindowGlyphs, WithoutTheButtonFontOperatorKeysKeepTheirCaptions) {
     QSettingsStore store(settings);
     FloatingPointGuard guard(database.presentProblem);
     Calculator calculator(database, guard);
-    CalculatorWindow window(calculator, store, false);
+    CalculatorWindow window(calculator, store, false, windowDialogUnits());
     for (const auto& [id, caption] : {std::pair{C::CmdPoint, "."},
                                       {C::CmdAdd, "+"},
                                       {C::CmdSubtract, "-"},

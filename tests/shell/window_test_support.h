@@ -41,8 +41,8 @@ protected:
         // A new calculator each time: nothing carries over but the settings file.
         window_.reset();
         calculator_ = std::make_unique<Calculator>(database_, guard_);
-        window_ =
-            std::make_unique<CalculatorWindow>(*calculator_, *store_, false, nullptr, tapeFile());
+        window_ = std::make_unique<CalculatorWindow>(*calculator_, *store_, false,
+                                                     windowDialogUnits(), nullptr, tapeFile());
         window_->show();
         QApplication::setActiveWindow(window_.get());
         window_->activateWindow();  // on X11 without a window manager, the keyboard too
