@@ -20,15 +20,16 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
     setFont(templateFont(9));
     // Name, version and rights as the About dialog reads them from the build.
     const VersionTexts version = readVersionInfo();
-    lines_ = {version.programName + QLatin1Char(' ') + version.versionText,
-              version.rightsText,
+    lines_ = {version.programName + QLatin1Char(' ') + version.versionText, version.rightsText,
               QString(),
-              QStringLiteral("You may copy this program and give copies to others,"),
-              QStringLiteral("provided that each copy is complete and unchanged"),
-              QStringLiteral("and carries this notice. No charge may be made for it"),
-              QStringLiteral("beyond the cost of the copy itself."),
-              QStringLiteral("The program comes with no warranty of any kind: check"),
-              QStringLiteral("results that matter before you rely on them.")};
+              // Short lines: a narrow window has fewer pixels to fill before
+              // the calculator can start.
+              QStringLiteral("You may copy and share this program"),
+              QStringLiteral("if each copy is whole and unchanged"),
+              QStringLiteral("and keeps this notice. Charge only"),
+              QStringLiteral("for the cost of making the copy."),
+              QStringLiteral("There is no warranty: check results"),
+              QStringLiteral("that matter before relying on them.")};
     setAccessibleName(lines_.front());
     setAccessibleDescription(lines_.mid(1).join(QLatin1Char(' ')).simplified());
 
