@@ -35,7 +35,9 @@ Rgb toRgb(const QColor& colour) {
 
 QFont fontFromSpec(const FontSpec& spec) {
     QFont font(QString::fromStdString(spec.faceName));
-    font.setStyleHint(QFont::SansSerif);
+    // Numbers and key captions need no OpenType shaping: the display lays out
+    // its text on every key without reading the face's layout tables.
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     if (spec.height != 0) font.setPixelSize(std::abs(spec.height));
     if (spec.weight > 0)
         font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));

@@ -28,7 +28,10 @@ DialogUnits dialogUnitsOf(const QFont& font) {
 
 QFont templateFont(int pointSize) {
     QFont font(QString::fromLatin1(kTemplateFace), pointSize);
-    font.setStyleHint(QFont::SansSerif);
+    // Latin text needs no OpenType shaping; without it the face's layout
+    // tables are never read, and text sets without pair kerning, as classic
+    // desktop dialogs do.
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     return font;
 }
 
