@@ -18,12 +18,13 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
     // The template face, as the calculator window measures its dialog units
     // in it: the font is loaded once for both.
     setFont(templateFont(9));
-    // Name, version and rights as the About dialog reads them from the build.
+    // Name, version and rights as the About dialog reads them from the build;
+    // the notice in short lines, as a narrow window has fewer pixels to fill
+    // before the calculator can start.
     const VersionTexts version = readVersionInfo();
-    lines_ = {version.programName + QLatin1Char(' ') + version.versionText, version.rightsText,
+    lines_ = {version.programName + QLatin1Char(' ') + version.versionText,
+              version.rightsText,
               QString(),
-              // Short lines: a narrow window has fewer pixels to fill before
-              // the calculator can start.
               QStringLiteral("You may copy and share this program"),
               QStringLiteral("if each copy is whole and unchanged"),
               QStringLiteral("and keeps this notice. Charge only"),
