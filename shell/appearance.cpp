@@ -92,6 +92,8 @@ FontSpec chosenFontSpec(const FontSpec& stored, const QFont& shown, const QFont&
 QFont glyphFontOf() {
     QFont font(QStringLiteral("Buttons"));
     font.setPixelSize(8);
+    // Shaped, unlike the text fonts: only the shaper finds this face's
+    // private-use pictures; laid out without it, the keys show nothing.
     return font;
 }
 

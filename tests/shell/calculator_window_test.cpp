@@ -1,8 +1,11 @@
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QMenu>
 #include <QSignalSpy>
 
+#include "base/key_glyphs.h"
 #include "modal_test_support.h"
+#include "platform/system_facts.h"
 #include "shell/help_window.h"
 #include "window_test_support.h"
 
@@ -331,6 +334,32 @@ TEST(WindowGlyphs, WithoutTheButtonFontOperatorKeysKeepTheirCaptions) {
                                       {C::CmdMultiply, "X"},
                                       {C::CmdDivide, "/"}})
         EXPECT_EQ(window.key(id)->text(), QString::fromLatin1(caption));
+}
+
+// The pictures sit in the private-use area of the "Buttons" face; they must
+// reach the screen however the key fonts are tuned for speed.
+TEST(WindowGlyphs, TheButtonsFacePaintsItsPictures) {
+    int fontId = -1;
+    for (const std::string& dir : dataDirectories()) {
+        fontId = QFontDatabase::addApplicationFont(QString::fromStdString(dir) +
+                                                   QStringLiteral("/fonts/Buttons.fnt"));
+        if (fontId >= 0) break;
+    }
+    ASSERT_GE(fontId, 0);
+    PropertyDatabase database;
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("calc.ini")), QSettings::IniFormat);
+    QSettingsStore store(settings);
+    FloatingPointGuard guard(database.presentProblem);
+    Calculator calculator(database, guard);
+    CalculatorWindow window(calculator, store, true, windowDialogUnits());
+    QPushButton* key = window.key(C::CmdMultiply);
+    window.setKeyFont(C::CmdMultiply, KeyFont::Glyph);
+    window.setKeyLabel(C::CmdMultiply, "");
+    const QImage blank = key->grab().toImage();
+    window.setKeyLabel(C::CmdMultiply, kMultiplyGlyph.glyph);
+    EXPECT_NE(key->grab().toImage(), blank) << "the glyph drew nothing";
+    QFontDatabase::removeApplicationFont(fontId);
 }
 
 }  // namespace
