@@ -113,6 +113,14 @@ std::string formatShortestDouble(double value) {
     return std::string(buf, res.ptr);
 }
 
+std::string formatRecordDouble(double value) {
+    std::string text = formatDouble(value, 'e', 15);
+    if (!std::isfinite(value) || parseDecimalPrefix(text) == value) return text;
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    return widenExponent(std::string(buf, res.ptr), false);
+}
+
 std::string formatStoredDouble(double value) {
     return formatDouble(value, 'G', 18, true);
 }

@@ -20,6 +20,12 @@ std::string formatDouble(double value, char conv, int precision, bool alternate 
 // "0.30000000000000004"), or "inf", "-inf", "nan".
 std::string formatShortestDouble(double value);
 
+// The properties files' text form of a double: "%.15e" with three-digit
+// exponents where that reads back as exactly value, else the shortest digits
+// that do (17 significant at most) in the same form, so that no stored value
+// changes on its way through a file and files written before stay as they were.
+std::string formatRecordDouble(double value);
+
 // The settings store's text form of a double: "%#.18G" with three-digit exponents.
 std::string formatStoredDouble(double value);
 

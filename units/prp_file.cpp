@@ -352,15 +352,15 @@ std::string unitRecord(const Unit& unit) {
     std::string line = "U:" + unit.name;
     if (unit.factor == 1.0 && unit.offset == 0.0) return line;
     line += '\\';
-    line += formatDouble(unit.factor, 'e', 15);
+    line += formatRecordDouble(unit.factor);
     if (unit.offset == 0.0) return line;
     line += '\\';
-    line += formatDouble(unit.offset, 'e', 15);
+    line += formatRecordDouble(unit.offset);
     return line;
 }
 
 std::string constantRecord(const Constant& constant) {
-    return "C:" + constant.name + '\\' + formatDouble(constant.value, 'e', 15);
+    return "C:" + constant.name + '\\' + formatRecordDouble(constant.value);
 }
 
 bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const MessageSink& sink,

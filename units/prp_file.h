@@ -44,7 +44,8 @@ enum class RecordKind { Property, Unit, Constant };
 // characters in one read, so the writer may use every one of them.
 inline constexpr std::size_t kMaxWrittenLine = 99;
 // Longest names the New commands accept: they always fit, with numbers in
-// their longest form and a character to spare.
+// their longest form (a unit whose factor and offset both need 17 digits
+// writes them in their compact exact form instead).
 inline constexpr std::size_t kMaxPropertyName = 96;
 inline constexpr std::size_t kMaxUnitName = 48;
 inline constexpr std::size_t kMaxConstantName = 72;
@@ -63,7 +64,7 @@ struct RecordFields {
 RecordFields parseRecordFields(std::string_view payload);
 
 // The record line of a unit ("U:name", "U:name\factor", "U:name\factor\offset")
-// and of a constant ("C:name\value"), numbers as "%.15e" with 3-digit exponents.
+// and of a constant ("C:name\value"), numbers as formatRecordDouble writes them.
 std::string unitRecord(const Unit& unit);
 std::string constantRecord(const Constant& constant);
 

@@ -8,7 +8,9 @@
 #include <cerrno>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -204,6 +206,48 @@ TEST_F(PrpFileTest, UnitLineFormsAreWrittenBack) {
                                         "U:c\\1.000000000000000e+000\\-2.731500000000000e+002",
                                         "C:k\\-1.500000000000000e-300"}));
 }
+
+struct NumberTextCase {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class NumberTextTest : public PrpFileTest, public ::testing::WithParamInterface<NumberTextCase> {};
+
+// A value whose sixteen-digit text reads back as itself keeps that text, so
+// files written before do not change; any other gets the digits it needs.
+TEST_P(NumberTextTest, ValuesComeBackBitForBit) {
+    const NumberTextCase& c = GetParam();
+    Property& p = addProperty(db, "p");
+    setConstant(p, "c", c.value);
+    // A zero factor or offset is not stored: a zero is checked as a constant only.
+    setUnit(p, "u", c.value != 0 ? c.value : 2, c.value);
+    const auto lines = saveLines();
+    EXPECT_EQ(lines.back(), std::string("C:c\\") + c.text);
+    PropertyDatabase back;
+    ASSERT_TRUE(loadDatabase(back, dir / "out.prp", messages.sink(), 0));
+    Property& q = *findProperty(back, "p", true);
+    std::vector<double> read{nth(q.constants, 0).value};
+    if (c.value != 0) read.insert(read.end(), {nth(q.units, 0).factor, nth(q.units, 0).offset});
+    for (double x : read)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(c.value));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberTextTest,
+    ::testing::Values(
+        NumberTextCase{"ReducedPlanck", 1.0545718176461565e-34, "1.0545718176461565e-034"},
+        NumberTextCase{"NegativeNeedsSeventeen", -0.30000000000000004, "-3.0000000000000004e-001"},
+        NumberTextCase{"Pi", 3.141592653589793, "3.141592653589793e+000"},
+        NumberTextCase{"OneTenth", 0.1, "1.000000000000000e-001"},
+        NumberTextCase{"LargestFinite", 1.7976931348623157e308, "1.7976931348623157e+308"},
+        NumberTextCase{"SmallestNormal", 2.2250738585072014e-308, "2.2250738585072014e-308"},
+        NumberTextCase{"LargestDenormal", 2.225073858507201e-308, "2.225073858507201e-308"},
+        NumberTextCase{"SmallestDenormal", 5e-324, "4.940656458412465e-324"},
+        NumberTextCase{"LargeInteger", 1.2345678901234568e17, "1.2345678901234568e+017"},
+        NumberTextCase{"NegativeZero", -0.0, "-0.000000000000000e+000"}),
+    CaseName());
 
 TEST_F(PrpFileTest, EmptyUnitNameWithFactorComesBackUnderFactorsName) {
     Property& p = addProperty(db, "p");
@@ -642,9 +686,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RecordNames, LongestAllowedNamesFitWithLongestNumbers) {
     Unit unit{std::string(kMaxUnitName, 'u'), -1.2345678901234567e-300, -9.87654321e-300};
-    EXPECT_EQ(unitRecord(unit).size(), kMaxWrittenLine - 1);
+    EXPECT_EQ(unitRecord(unit).size(), kMaxWrittenLine);
     Constant constant{std::string(kMaxConstantName, 'c'), -1.2345678901234567e-300};
-    EXPECT_EQ(constantRecord(constant).size(), kMaxWrittenLine - 1);
+    EXPECT_EQ(constantRecord(constant).size(), kMaxWrittenLine);
+}
+
+TEST_F(PrpFileTest, LongestUnitNameWithTwoSeventeenDigitNumbersIsSavedCompactAndExact) {
+    const std::string name(kMaxUnitName, 'u');
+    Property& p = addProperty(db, "p");
+    setUnit(p, name, -1.2345678901234568e-300, -0.30000000000000004);
+    EXPECT_EQ(saveLines().back(), "U:" + name + "\\-12345678901234568e-316\\-.30000000000000004");
+    PropertyDatabase back;
+    ASSERT_TRUE(loadDatabase(back, dir / "out.prp", messages.sink(), 0));
+    const Unit* unit = findUnit(back, *findProperty(back, "p", true), name, true);
+    ASSERT_NE(unit, nullptr);
+    EXPECT_EQ(unit->factor, -1.2345678901234568e-300);
+    EXPECT_EQ(unit->offset, -0.30000000000000004);
 }
 
 // Start-up looks in the current directory, then in each given directory.
