@@ -114,7 +114,7 @@ bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
 }
 
 void Calculator::openModeDialog(CalculatorView& view) {
-    guard_.runEngine(view, [&](CalculatorView& host) { keyMode(state_, host); });
+    guard_.runEngine(view, [&](CalculatorView& host) { performOffKeypad(state_, host, keyMode); });
 }
 
 void Calculator::save(SettingsStore& store, std::string_view displayText) const {

@@ -45,6 +45,7 @@ enum class OperatorCode : int {
 };
 
 // Entry step of the deg key; shown in its caption ("deg", "min", "sec").
+// Degrees: no angle is under way, the next deg press starts one.
 enum class DmsPhase : int { Degrees = 0, Minutes = 1, Seconds = 2 };
 
 inline constexpr int kBracketLevels = 16;
@@ -83,8 +84,10 @@ struct CalculatorState {
     int errorKeyCount = 0;
 
     // Engine-internal, not saved.
+    // Degrees-minutes-seconds entry; the entry rules (entry.h) keep and end it.
     DmsPhase dmsPhase = DmsPhase::Degrees;
     double dmsAngle = 0.0;                 // the angle entered so far by the deg key's steps
+    bool dmsCarried = false;               // the key now performed carries the angle on
     bool buttonFontLoaded = false;         // given by the host at start-up
     PropertyDatabase* database = nullptr;  // the database the engine works on
 

@@ -3,6 +3,7 @@
 #include "base/message_texts.h"
 #include "engine/command_id.h"
 #include "engine/display_format.h"
+#include "engine/entry.h"
 #include "engine/key_labels.h"
 #include "engine/key_table.h"
 #include "engine/tape_steps.h"
@@ -30,11 +31,20 @@ bool handleCommand(CalculatorState& state, CalculatorView& view, std::uint32_t w
     const bool passes = state.calcStatus != CalcStatus::Error ||
                         word == commandWord(CommandId::CmdAllClear) ||
                         word == commandWord(CommandId::CmdHelp);
-    if (!passes) {
+    startKeyOfAngleEntry(state);
+    bool engines = true;
+    if (passes)
+        engines = performKey(*key, state, view);
+    else
         refuse(state, view);
-        return true;
-    }
-    return performKey(*key, state, view);
+    if (endUncarriedAngleEntry(state)) showDmsPhaseLabel(state, view);
+    return engines;
+}
+
+void performOffKeypad(CalculatorState& state, CalculatorView& view, KeyHandler handler) {
+    startKeyOfAngleEntry(state);
+    handler(state, view);
+    if (endUncarriedAngleEntry(state)) showDmsPhaseLabel(state, view);
 }
 
 void resetEntry(CalculatorState& state, CalculatorView& view) {

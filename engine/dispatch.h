@@ -13,6 +13,10 @@ namespace zentra {
 // commands the host performs itself (copy, paste, Help) once they passed the
 // gate, and for identifiers outside the command table.
 bool handleCommand(CalculatorState& state, CalculatorView& view, std::uint32_t commandWord);
+// A key's handler that a host runs outside the keypad (the Mode dialog of the
+// window's right click), performed as one key all the same.
+using KeyHandler = void (*)(CalculatorState&, CalculatorView&);
+void performOffKeypad(CalculatorState& state, CalculatorView& view, KeyHandler handler);
 
 // The common reset of AC and of the open-bracket key.
 void resetEntry(CalculatorState& state, CalculatorView& view);

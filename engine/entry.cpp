@@ -28,7 +28,14 @@ bool isDecimalBase(NumberBase base) {
 
 }  // namespace
 
+bool endUncarriedAngleEntry(CalculatorState& state) {
+    if (state.dmsCarried || state.dmsPhase == DmsPhase::Degrees) return false;
+    state.dmsPhase = DmsPhase::Degrees;
+    return true;
+}
+
 void enterCharacter(CalculatorState& state, CalculatorView& view, char ch) {
+    carryAngleEntry(state);  // also a refused character: it was typed
     if (acceptedCharacters(state.numberBase).find(ch) == std::string_view::npos) return;
     std::string text;
     if (state.calcStatus == CalcStatus::Entering) {
@@ -79,6 +86,7 @@ void changeSign(CalculatorState& state, CalculatorView& view) {
 }
 
 void backspace(CalculatorState& state, CalculatorView& view) {
+    carryAngleEntry(state);
     if (state.calcStatus == CalcStatus::Ready) return;  // results cannot be edited
     std::string text = readDisplayText(view);
     if (text.size() == 1)

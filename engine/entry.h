@@ -17,4 +17,20 @@ void exponentKey(CalculatorState& state, CalculatorView& view);
 
 inline constexpr double kPi = 3.141592653589793;
 
+// An angle entered in degrees, minutes and seconds is the run of deg presses
+// with the number typed between them. Typing (digits, point, EXP, backspace)
+// and deg carry the angle under way over their key; any other key ends it, and
+// the angle so far is then an ordinary displayed number. The rule is kept
+// around every key, so a new key ends an angle without being listed anywhere.
+inline void carryAngleEntry(CalculatorState& state) {
+    state.dmsCarried = true;
+}
+// Before a key: it has not carried the angle yet.
+inline void startKeyOfAngleEntry(CalculatorState& state) {
+    state.dmsCarried = false;
+}
+// After a key: ends an angle it did not carry; true when one ended, so that
+// the deg key's caption is shown again.
+bool endUncarriedAngleEntry(CalculatorState& state);
+
 }  // namespace zentra

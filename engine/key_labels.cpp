@@ -79,10 +79,27 @@ void applyModeLayout(CalculatorState& state, CalculatorView& view) {
     updateKeyLabels(state, view);
 }
 
+void writeDegreesCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
+                         const Caption&) {
+    if (state.shift) {
+        setCaption(state, view, key, kToDegreesGlyph);
+        return;
+    }
+    switch (state.dmsPhase) {
+        case DmsPhase::Minutes:
+            setCaption(state, view, key, kMinutesGlyph);
+            return;
+        case DmsPhase::Seconds:
+            setCaption(state, view, key, kSecondsGlyph);
+            return;
+        case DmsPhase::Degrees:
+        default:
+            setCaption(state, view, key, kDegreesGlyph);
+            return;
+    }
+}
+
 void updateKeyLabels(CalculatorState& state, CalculatorView& view) {
-    // The deg key's caption is rewritten below (in the modes that show it), so
-    // degrees-minutes-seconds entry starts again.
-    state.dmsPhase = DmsPhase::Degrees;
     for (const KeyRow& row : keyTable()) {
         const ModeFacts& facts = factsIn(row, state.numberBase);
         if (facts.writer)
@@ -94,19 +111,7 @@ void updateKeyLabels(CalculatorState& state, CalculatorView& view) {
 }
 
 void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view) {
-    if (!isScientificMode(state.numberBase)) return;
-    switch (state.dmsPhase) {
-        case DmsPhase::Minutes:
-            setCaption(state, view, Id::CmdDeg, kMinutesGlyph);
-            return;
-        case DmsPhase::Seconds:
-            setCaption(state, view, Id::CmdDeg, kSecondsGlyph);
-            return;
-        case DmsPhase::Degrees:
-        default:
-            setCaption(state, view, Id::CmdDeg, kDegreesGlyph);
-            return;
-    }
+    if (isScientificMode(state.numberBase)) writeDegreesCaption(state, view, Id::CmdDeg, {});
 }
 
 }  // namespace zentra

@@ -13,11 +13,11 @@ void applyStartCaptions(const CalculatorState& state, CalculatorView& view);
 // After a change of mode: clears the latches, sets every mode caption and the
 // title, then updateKeyLabels.
 void applyModeLayout(CalculatorState& state, CalculatorView& view);
-// After any change of shift, hyp or nNPV, every error and every reset. Rewrites
-// the deg key's caption, which restarts degrees-minutes-seconds entry.
+// After any change of shift, hyp or nNPV, every error and every reset. Reads
+// the state only (the deg key shows its degrees-minutes-seconds step).
 void updateKeyLabels(CalculatorState& state, CalculatorView& view);
-// The deg key's caption for the current degrees-minutes-seconds step ("deg",
-// "min", "sec"), leaving the step as it is.
+// The deg key's caption as the state gives it in the modes that show it: the
+// step of the angle under way ("deg", "min", "sec"), or ">deg" under shift.
 void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view);
 
 }  // namespace zentra

@@ -186,13 +186,13 @@ constexpr KeyRow kKeys[] = {
         fixed(text("A"), character('A')),
         fixed(text("const"), run(keyConst)),
         fixed(text("const"), run(keyConst))),
-    // Under the degrees-minutes-seconds steps the caption also shows the step.
+    // The caption also shows the degrees-minutes-seconds step.
     key(Id::CmdDeg, startGlyph("deg"),
-        shifting(glyph(kDegreesGlyph), glyph(kToDegreesGlyph), run(degreesKey)),
+        written(glyph(kDegreesGlyph), writeDegreesCaption, run(degreesKey)),
         blank(none()),
         blank(none()),
         fixed(text("B"), character('B')),
-        shifting(glyph(kDegreesGlyph), glyph(kToDegreesGlyph), run(degreesKey)),
+        written(glyph(kDegreesGlyph), writeDegreesCaption, run(degreesKey)),
         fixed(text("NPV"), op(Op::OpPresentValue))),
     key(Id::CmdHyp, startGlyph("hyp"),
         fixed(text("hyp"), run(toggleHyp)),

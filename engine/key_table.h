@@ -78,6 +78,9 @@ bool runAction(const Action& action, CalculatorState& state, CalculatorView& vie
 // key_labels.cpp: the captions the table's writers give.
 // sin, cos, tan: the function's name by the latches.
 void writeTrigCaption(const CalculatorState&, CalculatorView&, CommandId key, const Caption& plain);
+// deg in Decimal and Statistics: the degrees-minutes-seconds step, ">deg" under shift.
+void writeDegreesCaption(const CalculatorState&, CalculatorView&, CommandId key,
+                         const Caption& plain);
 // The hyp key in Financial: the cash flow to enter next, "V:n".
 void writeCashFlowCaption(const CalculatorState&, CalculatorView&, CommandId key,
                           const Caption& plain);

@@ -216,6 +216,8 @@ void showDegreesMinutesSeconds(CalculatorState& state, CalculatorView& view) {
 // Degrees, minutes and seconds typed in turn build one angle in degrees, kept
 // aside from the evaluator: 12 deg 30 min 36 sec shows 12.51, and the next key
 // takes it as it takes any displayed number (5 + 12 deg 30 min 36 sec = is 17.51).
+// Only typing and deg carry the angle on (entry.h); a deg after any other key
+// starts a new one.
 void degreesKey(CalculatorState& state, CalculatorView& view) {
     if (state.shift) {
         showDegreesMinutesSeconds(state, view);
@@ -239,9 +241,10 @@ void degreesKey(CalculatorState& state, CalculatorView& view) {
             break;
     }
     showValue(state, view, state.dmsAngle);
-    // An angle too large to show has already restarted the steps.
+    // An angle too large to show is not carried on: the error ends it.
     if (state.calcStatus == CalcStatus::Error) return;
     state.dmsPhase = next;
+    carryAngleEntry(state);
     showDmsPhaseLabel(state, view);
 }
 

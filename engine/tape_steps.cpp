@@ -118,8 +118,8 @@ std::string_view keyName(const CalculatorState& state, const KeyRow& row, const 
         return storage;
     }
     if (facts.writer == writeCashFlowCaption) return storage = "V:" + std::to_string(state.nNPV);
-    if (row.id == CommandId::CmdDeg && !shifted && showsScientific(state.numberBase))
-        return dmsStepName(state.dmsPhase);
+    if (facts.writer == writeDegreesCaption)
+        return shifted ? kToDegreesGlyph.text : dmsStepName(state.dmsPhase);
     if (shifted && facts.shifted.words) return captionText(facts.shifted);
     return captionText(facts.caption.words ? facts.caption : row.start);
 }

@@ -303,12 +303,16 @@ TEST_F(ModeLayoutTest, CashFlowCaptionFollowsTheCounter) {
     EXPECT_EQ(view.labels[Id::CmdHyp], "V:1");
 }
 
-TEST_F(ModeLayoutTest, LabelRefreshResetsTheDegreesStep) {
+// Captions only show the state: the step of an angle under way stays.
+TEST_F(ModeLayoutTest, LabelRefreshShowsTheDegreesStepAndKeepsIt) {
     switchTo(B::Decimal);
     state.dmsPhase = DmsPhase::Seconds;
     updateKeyLabels(state, view);
-    EXPECT_EQ(state.dmsPhase, DmsPhase::Degrees);
-    EXPECT_EQ(view.labels[Id::CmdDeg], "deg");
+    EXPECT_EQ(state.dmsPhase, DmsPhase::Seconds);
+    EXPECT_EQ(view.labels[Id::CmdDeg], "sec");
+    state.shift = true;
+    updateKeyLabels(state, view);
+    EXPECT_EQ(view.labels[Id::CmdDeg], ">deg");
 }
 
 TEST_F(ModeLayoutTest, DegreesStepCaptionLeavesTheStep) {

@@ -288,16 +288,47 @@ TEST_P(DmsEntry, ActsAsOneEnteredNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, DmsEntry,
-    ::testing::Values(KeysCase{"Equals", "12 deg 30 deg 36 deg =", "12.51000000"},
-                      KeysCase{"EqualsAfterMinutes", "12 deg 30 deg =", "12.50000000"},
-                      KeysCase{"PendingAddition", "5 + 12 deg 30 deg 36 deg =", "17.51000000"},
-                      KeysCase{"Multiplied", "12 deg 30 deg 36 deg X 2 =", "25.02000000"},
-                      KeysCase{"Function", "12 deg 30 deg 36 deg sqr", "156.5001000"},
-                      KeysCase{"DivisorIsTheWholeAngle", "1 / 0 deg 30 deg =", "2.000000000"},
-                      // The refresh abandons 12 degrees; 30 starts a new angle.
-                      KeysCase{"LabelRefreshRestartsTheAngle", "12 deg hyp hyp 30 deg",
-                               "30.00000000"}),
+    ::testing::Values(
+        KeysCase{"Equals", "12 deg 30 deg 36 deg =", "12.51000000"},
+        KeysCase{"EqualsAfterMinutes", "12 deg 30 deg =", "12.50000000"},
+        KeysCase{"PendingAddition", "5 + 12 deg 30 deg 36 deg =", "17.51000000"},
+        KeysCase{"Multiplied", "12 deg 30 deg 36 deg X 2 =", "25.02000000"},
+        KeysCase{"Function", "12 deg 30 deg 36 deg sqr", "156.5001000"},
+        KeysCase{"DivisorIsTheWholeAngle", "1 / 0 deg 30 deg =", "2.000000000"},
+        // hyp ends the angle of 12 degrees; 30 starts a new one.
+        KeysCase{"LabelRefreshRestartsTheAngle", "12 deg hyp hyp 30 deg", "30.00000000"},
+        // Any key but typing and deg ends the angle: the next deg
+        // after a new number starts a new angle in degrees.
+        KeysCase{"AdditionEndsTheAngle", "12 deg 30 deg + 5 deg =", "17.50000000"},
+        KeysCase{"AddedAngleInMinutes", "20 deg 30 deg + 1 deg 15 deg =", "21.75000000"},
+        KeysCase{"FunctionEndsTheAngle", "20 deg 30 deg sqrt 4 deg =", "4.000000000"},
+        KeysCase{"ClearEndsTheAngle", "12 deg 30 deg C 5 deg 15 deg =", "5.250000000"},
+        // Typing between the steps carries the angle on.
+        KeysCase{"BackspaceCarries", "12 deg 35 < deg", "12.05000000"},
+        KeysCase{"PointAndExponentCarry", "12 deg .5 EXP 2 deg", "12.83333333"},
+        KeysCase{"DegRightAfterDegCarries", "12 deg deg", "12.20000000"}),
     [](const auto& param) { return param.param.name; });
+
+// Keys that leave the captions alone end an angle all the same, and the deg
+// key's caption says so.
+class DmsEndingKey : public ScientificTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DmsEndingKey, EndsTheAngleUnderWay) {
+    press(state, view, std::string("12 deg 30 deg ") + GetParam());
+    EXPECT_EQ(view.labels[CommandId::CmdDeg], "deg");
+    press(state, view, "5 deg");
+    EXPECT_EQ(view.display, "5.000000000");
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, DmsEndingKey,
+                         ::testing::Values("sin", "+/-", "MR", "1/X", "const", "mode", "unit",
+                                           "sqr", "(", "=", "copy"));
+
+TEST_F(ScientificTest, DataKeyEndsTheAngleInStatistics) {
+    state.numberBase = NumberBase::Statistics;
+    press(state, view, "12 deg 30 deg M+ 5 deg");
+    EXPECT_EQ(view.display, "5.000000000");
+}
 
 TEST_F(ScientificTest, DegreesMinutesSecondsStepsShowGlyphsWithTheButtonFont) {
     state.buttonFontLoaded = true;
