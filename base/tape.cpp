@@ -1,11 +1,10 @@
 #include "base/tape.h"
 
 #include <array>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <system_error>
 
+#include "base/safe_file_read.h"
 #include "base/safe_file_write.h"
 
 namespace zentra {
@@ -279,27 +278,33 @@ std::optional<Tape> parseTapeFile(std::string_view text) {
 
 TapeLoad loadTapeFile(const std::filesystem::path& path) {
     TapeLoad load;
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return load;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in && !in.bad()) {
-        if (std::optional<Tape> tape = parseTapeFile(content.str())) {
-            load.tape = std::move(*tape);
+    FileText read = readRegularFile(path);
+    switch (read.status) {
+        case FileOpenStatus::Missing:
             return load;
-        }
+        case FileOpenStatus::Refused:
+            load.refused = std::move(read.problem);
+            return load;
+        case FileOpenStatus::Opened:
+            break;
+    }
+    if (std::optional<Tape> tape = parseTapeFile(read.text)) {
+        load.tape = std::move(*tape);
+        return load;
     }
     std::filesystem::path aside = path;
     aside += ".damaged";
+    std::error_code error;
     std::filesystem::rename(path, aside, error);
     if (!error) load.setAside = aside;
     return load;
 }
 
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape) {
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape,
+                                        bool createFolder) {
     std::error_code error;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
+    if (createFolder && path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path(), error);
     return replaceFileContent(path, writeTapeFile(tape));
 }
 

@@ -61,11 +61,18 @@ struct TapeLoad {
     // Set when the file was damaged or foreign and has been renamed to this
     // path, so that a new tape starts without losing it.
     std::optional<std::filesystem::path> setAside;
+    // Set when the path is no regular file, a link that may not be followed, or
+    // cannot be read: nothing was read or moved, and the tape is not to be
+    // written there.
+    std::optional<std::string> refused;
 };
 // A missing file gives an empty tape. A file that cannot be parsed is set
 // aside beside itself ("tape.txt" -> "tape.txt.damaged").
 TapeLoad loadTapeFile(const std::filesystem::path& path);
-// Writes the tape atomically, creating the directory; nullopt on success, else why not.
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape);
+// Writes the tape atomically, creating the directory when asked (the window's
+// own data folder; a folder the user named must exist); nullopt on success,
+// else why not.
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape,
+                                        bool createFolder = true);
 
 }  // namespace zentra

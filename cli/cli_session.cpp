@@ -1,20 +1,22 @@
 #include "cli/cli_session.h"
 
-#include <QSettings>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "base/memory_settings_store.h"
+#include "base/printable_text.h"
 #include "base/runtime_problem.h"
+#include "base/safe_file_read.h"
+#include "base/safe_file_write.h"
 #include "base/tape.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
 #include "engine/calculator.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
+#include "platform/settings_file.h"
 #include "platform/system_facts.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
@@ -25,14 +27,24 @@ namespace {
 // The keys one token presses; any other token is a usage error.
 std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
     if (auto words = commandWordsOfToken(token.text, base)) return *words;
-    throw UsageError("unknown token " + std::to_string(token.position) + " \"" + token.text + "\"");
+    throw UsageError("unknown token " + std::to_string(token.position) + " \"" +
+                     printableText(token.text) + "\"");
 }
 
-// A directory opens but reads nothing, so it is refused first.
-bool canRead(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    return std::ifstream(path, std::ios::binary).is_open();
+// A file the run will read and write back: only a regular file, and a missing
+// one only in a folder that exists (nothing is created for it). Looked at
+// before any token, so a refused file leaves every file as it was.
+std::optional<std::string> keptFileProblem(const std::string& path) {
+    const OpenedFile file = openRegularFile(path);
+    switch (file.status) {
+        case FileOpenStatus::Opened:
+            return std::nullopt;
+        case FileOpenStatus::Missing:
+            return missingFolderProblem(path);
+        case FileOpenStatus::Refused:
+            return file.problem;
+    }
+    return file.problem;
 }
 
 void messageToStderr(std::string_view text, std::string_view /*caption*/) {
@@ -49,9 +61,26 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     };
     FloatingPointGuard guard(database.presentProblem);
     Calculator calculator(database, guard);
-    if (options.prpPath && !canRead(*options.prpPath)) {
-        err << kCannotReadText << ": " << *options.prpPath << '\n';
-        return kExitFileError;
+    if (options.prpPath) {
+        const OpenedFile prp = openRegularFile(*options.prpPath, true);
+        if (prp.status != FileOpenStatus::Opened) {
+            err << kCannotReadText << ": " << printableText(*options.prpPath) << '\n';
+            if (!prp.problem.empty()) err << prp.problem << '\n';
+            return kExitFileError;
+        }
+    }
+    for (const auto& kept : {options.statePath, options.tapePath}) {
+        if (!kept) continue;
+        if (const auto problem = keptFileProblem(*kept)) {
+            err << "zentra-cli: " << *problem << '\n';
+            return kExitFileError;
+        }
+    }
+    if (options.savePrpPath) {
+        if (const auto problem = missingFolderProblem(*options.savePrpPath)) {
+            err << cannotWriteMessage({*problem}) << '\n';
+            return kExitFileError;
+        }
     }
     DatabaseSource source{dataDirectories(), std::nullopt, kernelVersion()};
     if (options.prpPath) source.file = *options.prpPath;
@@ -63,20 +92,25 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     CliView view(answers);
     if (options.tapePath) {
         TapeLoad load = loadTapeFile(*options.tapePath);
+        if (load.refused) {
+            err << "zentra-cli: " << *load.refused << '\n';
+            return kExitFileError;
+        }
         if (load.setAside)
-            err << "zentra-cli: the tape file " << *options.tapePath
-                << " could not be read; it was set aside as " << load.setAside->string()
+            err << "zentra-cli: the tape file " << quotedPath(*options.tapePath)
+                << " could not be read; it was set aside as " << quotedPath(*load.setAside)
                 << " and a new tape starts\n";
         view.tape = std::move(load.tape);
     }
     // Without a state file the calculator starts as on a first start.
-    std::unique_ptr<QSettings> settings;
+    SettingsFile stateFile;
     MemorySettingsStore firstStart;
     std::unique_ptr<QSettingsStore> fileStore;
     if (options.statePath) {
-        settings = std::make_unique<QSettings>(QString::fromLocal8Bit(options.statePath->c_str()),
-                                               QSettings::IniFormat);
-        fileStore = std::make_unique<QSettingsStore>(*settings);
+        stateFile = openSettingsFile(QString::fromLocal8Bit(options.statePath->c_str()));
+        if (!stateFile.notice.empty()) err << "zentra-cli: " << stateFile.notice << '\n';
+        fileStore =
+            std::make_unique<QSettingsStore>(*stateFile.settings, stateFile.standIn != nullptr);
     }
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     calculator.restore(store, view);
@@ -112,13 +146,18 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     if (fileStore) {
         calculator.save(*fileStore, view.display);
         if (!fileStore->sync()) {
-            err << "zentra-cli: could not write " << *options.statePath << '\n';
+            err << "zentra-cli: could not write " << quotedPath(*options.statePath);
+            if (!fileStore->lockProblem().empty()) {
+                err << ": " << fileStore->lockProblem();
+                stateFile.dropPendingChanges();
+            }
+            err << '\n';
             status = kExitFileError;
         }
     }
     if (options.tapePath) {
-        if (const auto problem = saveTapeFile(*options.tapePath, view.tape)) {
-            err << "zentra-cli: could not write " << *options.tapePath << ": " << *problem << '\n';
+        if (const auto problem = saveTapeFile(*options.tapePath, view.tape, false)) {
+            err << "zentra-cli: could not write the tape: " << *problem << '\n';
             status = kExitFileError;
         }
     }
