@@ -12,6 +12,7 @@
 #include "base/tape.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
+#include "cli/end_signals.h"
 #include "engine/calculator.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
@@ -81,7 +82,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     calculator.restore(store, view);
     try {
-        while (auto token = tokens.next()) {
+        // An end signal stops the run before the next token, as the end of input does.
+        while (auto token = endSignal() == 0 ? tokens.next() : std::nullopt) {
             view.beeped = false;
             for (std::uint32_t word : keysOfToken(*token, calculator.state().numberBase))
                 calculator.press(view, word);
