@@ -62,12 +62,15 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens);
     CliView view(answers);
+    bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {
         TapeLoad load = loadTapeFile(*options.tapePath);
         if (load.setAside)
             err << "zentra-cli: the tape file " << *options.tapePath
                 << " could not be read; it was set aside as " << load.setAside->string()
                 << " and a new tape starts\n";
+        if (load.keptDamaged) err << "zentra-cli: " << *load.keptDamaged << '\n';
+        tapeInMemoryOnly = load.keptDamaged.has_value();
         view.tape = std::move(load.tape);
     }
     // Without a state file the calculator starts as on a first start.
@@ -118,7 +121,9 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             status = kExitFileError;
         }
     }
-    if (options.tapePath) {
+    if (tapeInMemoryOnly) {
+        status = kExitFileError;  // said when it was read
+    } else if (options.tapePath) {
         if (const auto problem = saveTapeFile(*options.tapePath, view.tape)) {
             err << "zentra-cli: could not write " << *options.tapePath << ": " << *problem << '\n';
             status = kExitFileError;
