@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/message_texts.h"
+#include "base/safe_file_read.h"
 
 namespace zentra {
 namespace {
@@ -61,16 +62,18 @@ FileLockResult lockFile(const std::filesystem::path& path, std::chrono::millisec
     if (fd < 0) return result;
     FileLock candidate(fd);
     // Tried again and again rather than waited on, so that the wait has an end.
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    auto pause = std::chrono::milliseconds(1);
+    // The pauses are counted, not the clock: a machine woken from sleep has
+    // waited for nobody.
+    constexpr auto kPause = std::chrono::milliseconds(2);
+    std::chrono::milliseconds waited{0};
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) return result;  // no locks here (some NFS)
-        if (std::chrono::steady_clock::now() >= deadline) {
-            result.busy = "\"" + path.string() + "\"" + std::string(kFileInUseText);
+        if (waited >= patience) {
+            result.busy = quotedPath(path) + std::string(kFileInUseText);
             return result;
         }
-        std::this_thread::sleep_for(pause);
-        pause = std::min(pause * 2, std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(kPause);
+        waited += kPause;
     }
     result.lock = std::move(candidate);
     return result;

@@ -14,6 +14,14 @@ inline constexpr std::string_view kNoDatabaseText = "Unable to open properties d
 inline constexpr std::string_view kCannotWriteText = "Sorry, couldn't write properties";
 inline constexpr std::string_view kCannotReadText = "Sorry, couldn't read properties";
 
+// Files the user names; each text follows the quoted path.
+inline constexpr std::string_view kNotRegularFileText = " is not a regular file";
+inline constexpr std::string_view kForeignLinkText =
+    " is a link owned by another user in a shared folder; it is not followed";
+inline constexpr std::string_view kBrokenLinkText = " is a link to no file";
+inline constexpr std::string_view kChangedWhileOpenText = " changed while it was being opened";
+inline constexpr std::string_view kMissingFolderText = ": its folder does not exist";
+
 // A Find in the Convert and Properties dialogs that found nothing.
 inline constexpr const char* kNoPropertyOrUnitText = "Couldn't find Property or Unit";
 inline constexpr const char* kNoPropertyUnitOrConstantText =

@@ -3,13 +3,12 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <system_error>
 
 #include "base/file_lock.h"
 #include "base/message_texts.h"
+#include "base/safe_file_read.h"
 #include "base/safe_file_write.h"
 
 namespace zentra {
@@ -331,22 +330,28 @@ std::optional<Tape> parseTapeFile(std::string_view text) {
 
 namespace {
 
-enum class TapeFileState { Missing, Read, Damaged };
+enum class TapeFileState { Missing, Read, Damaged, Refused };
 
 struct TapeOnDisk {
     TapeFileState state = TapeFileState::Missing;
     Tape tape;
+    std::string problem;  // why it was refused
 };
 
 TapeOnDisk readTapeOnDisk(const std::filesystem::path& path) {
     TapeOnDisk disk;
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) return disk;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    std::optional<Tape> tape;
-    if (in && !in.bad()) tape = parseTapeFile(content.str());
+    FileText read = readRegularFile(path);
+    switch (read.status) {
+        case FileOpenStatus::Missing:
+            return disk;
+        case FileOpenStatus::Refused:
+            disk.state = TapeFileState::Refused;
+            disk.problem = std::move(read.problem);
+            return disk;
+        case FileOpenStatus::Opened:
+            break;
+    }
+    std::optional<Tape> tape = parseTapeFile(read.text);
     disk.state = tape ? TapeFileState::Read : TapeFileState::Damaged;
     if (tape) disk.tape = std::move(*tape);
     return disk;
@@ -363,17 +368,22 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
 }
 
 std::string keptDamagedMessage(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"" + std::string(kDamagedTapeKeptText);
+    return quotedPath(path) + std::string(kDamagedTapeKeptText);
 }
 
 }  // namespace
 
 TapeLoad loadTapeFile(const std::filesystem::path& path) {
+    TapeLoad load;
+    // Nothing is made beside what is no regular file, not even the lock.
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    const bool irregular = type != std::filesystem::file_type::regular &&
+                           type != std::filesystem::file_type::not_found;
     // A lock held too long is read past: a file replaced by renaming reads whole
     // anyway, and the save reports it if it is still held then.
-    const FileLockResult locked = lockFile(path);
+    const FileLockResult locked = irregular ? FileLockResult{} : lockFile(path);
     TapeOnDisk disk = readTapeOnDisk(path);
-    TapeLoad load;
     switch (disk.state) {
         case TapeFileState::Missing:
             break;
@@ -384,16 +394,21 @@ TapeLoad loadTapeFile(const std::filesystem::path& path) {
             load.setAside = setAside(path);
             if (!load.setAside) load.keptDamaged = keptDamagedMessage(path);
             break;
+        case TapeFileState::Refused:
+            load.refused = std::move(disk.problem);
+            break;
     }
     return load;
 }
 
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape) {
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
+                                        bool createFolder) {
     std::error_code error;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
+    if (createFolder && path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path(), error);
     const FileLockResult locked = lockFile(path);
     if (locked.busy) return locked.busy;
-    const TapeOnDisk disk = readTapeOnDisk(path);
+    TapeOnDisk disk = readTapeOnDisk(path);
     Tape merged;
     switch (disk.state) {
         case TapeFileState::Missing:
@@ -406,6 +421,8 @@ std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape&
             merged = tape;
             merged.markSaved();
             break;
+        case TapeFileState::Refused:
+            return std::move(disk.problem);
     }
     if (auto problem = replaceFileContent(path, writeTapeFile(merged))) return problem;
     tape = std::move(merged);

@@ -90,6 +90,10 @@ struct TapeLoad {
     // writable): the message for the user. The file is left as it was, and
     // the host keeps the session's steps in memory only, never saving them.
     std::optional<std::string> keptDamaged;
+    // Set when the path is no regular file, a link that may not be followed, or
+    // cannot be read: nothing was read or moved, and the tape is not to be
+    // written there.
+    std::optional<std::string> refused;
 };
 // Runs sharing a file take its lock (base/file_lock.h) to read it, and again
 // to merge and write it. A missing file gives an empty tape. A file that
@@ -97,9 +101,11 @@ struct TapeLoad {
 // "tape.txt.damaged").
 TapeLoad loadTapeFile(const std::filesystem::path& path);
 // Writes what mergedTape gives from the file as it is now and the tape, which
-// then holds that; creates the directory. The file is replaced atomically;
-// one damaged meanwhile is set aside first, or else left as it was and the
-// save fails. nullopt on success, else why not.
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape);
+// then holds that; creates the directory when asked (the window's own data
+// folder; a folder the user named must exist). The file is replaced
+// atomically; one damaged meanwhile is set aside first, or else left as it
+// was and the save fails. nullopt on success, else why not.
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
+                                        bool createFolder = true);
 
 }  // namespace zentra

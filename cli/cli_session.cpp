@@ -2,13 +2,15 @@
 
 #include <QSettings>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "base/memory_settings_store.h"
+#include "base/printable_text.h"
 #include "base/runtime_problem.h"
+#include "base/safe_file_read.h"
+#include "base/safe_file_write.h"
 #include "base/tape.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
@@ -26,14 +28,24 @@ namespace {
 // The keys one token presses; any other token is a usage error.
 std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
     if (auto words = commandWordsOfToken(token.text, base)) return *words;
-    throw UsageError("unknown token " + std::to_string(token.position) + " \"" + token.text + "\"");
+    throw UsageError("unknown token " + std::to_string(token.position) + " \"" +
+                     printableText(token.text) + "\"");
 }
 
-// A directory opens but reads nothing, so it is refused first.
-bool canRead(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    return std::ifstream(path, std::ios::binary).is_open();
+// A file the run will read and write back: only a regular file, and a missing
+// one only in a folder that exists (nothing is created for it). Looked at
+// before any token, so a refused file leaves every file as it was.
+std::optional<std::string> keptFileProblem(const std::string& path) {
+    const OpenedFile file = openRegularFile(path);
+    switch (file.status) {
+        case FileOpenStatus::Opened:
+            return std::nullopt;
+        case FileOpenStatus::Missing:
+            return missingFolderProblem(path);
+        case FileOpenStatus::Refused:
+            return file.problem;
+    }
+    return file.problem;
 }
 
 void messageToStderr(std::string_view text, std::string_view /*caption*/) {
@@ -50,9 +62,33 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     };
     FloatingPointGuard guard(database.presentProblem);
     Calculator calculator(database, guard);
-    if (options.prpPath && !canRead(*options.prpPath)) {
-        err << kCannotReadText << ": " << *options.prpPath << '\n';
+    if (options.prpPath) {
+        const OpenedFile prp = openRegularFile(*options.prpPath, true);
+        if (prp.status != FileOpenStatus::Opened) {
+            err << kCannotReadText << ": " << printableText(*options.prpPath) << '\n';
+            if (!prp.problem.empty()) err << prp.problem << '\n';
+            return kExitFileError;
+        }
+    }
+    // The tape is looked at under its lock when it is read, below: another run
+    // may be replacing it just now. Here only a missing one is, for its folder.
+    std::error_code noTape;
+    const bool tapeMissing =
+        options.tapePath &&
+        !std::filesystem::exists(std::filesystem::symlink_status(*options.tapePath, noTape));
+    const std::optional<std::string> kept[] = {
+        options.statePath ? keptFileProblem(*options.statePath) : std::nullopt,
+        tapeMissing ? keptFileProblem(*options.tapePath) : std::nullopt};
+    for (const auto& problem : kept) {
+        if (!problem) continue;
+        err << "zentra-cli: " << *problem << '\n';
         return kExitFileError;
+    }
+    if (options.savePrpPath) {
+        if (const auto problem = missingFolderProblem(*options.savePrpPath)) {
+            err << cannotWriteMessage({*problem}) << '\n';
+            return kExitFileError;
+        }
     }
     DatabaseSource source{dataDirectories(), std::nullopt, kernelVersion()};
     if (options.prpPath) source.file = *options.prpPath;
@@ -65,9 +101,13 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {
         TapeLoad load = loadTapeFile(*options.tapePath);
+        if (load.refused) {
+            err << "zentra-cli: " << *load.refused << '\n';
+            return kExitFileError;
+        }
         if (load.setAside)
-            err << "zentra-cli: the tape file " << *options.tapePath
-                << " could not be read; it was set aside as " << load.setAside->string()
+            err << "zentra-cli: the tape file " << quotedPath(*options.tapePath)
+                << " could not be read; it was set aside as " << quotedPath(*load.setAside)
                 << " and a new tape starts\n";
         if (load.keptDamaged) err << "zentra-cli: " << *load.keptDamaged << '\n';
         tapeInMemoryOnly = load.keptDamaged.has_value();
@@ -117,15 +157,15 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     if (fileStore) {
         calculator.save(*fileStore, view.display);
         if (!fileStore->sync()) {
-            err << "zentra-cli: could not write " << *options.statePath << '\n';
+            err << "zentra-cli: could not write " << quotedPath(*options.statePath) << '\n';
             status = kExitFileError;
         }
     }
     if (tapeInMemoryOnly) {
         status = kExitFileError;  // said when it was read
     } else if (options.tapePath) {
-        if (const auto problem = saveTapeFile(*options.tapePath, view.tape)) {
-            err << "zentra-cli: could not write " << *options.tapePath << ": " << *problem << '\n';
+        if (const auto problem = saveTapeFile(*options.tapePath, view.tape, false)) {
+            err << "zentra-cli: could not write the tape: " << *problem << '\n';
             status = kExitFileError;
         }
     }

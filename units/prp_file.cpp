@@ -1,16 +1,19 @@
 #include "units/prp_file.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <limits>
 #include <system_error>
 #include <utility>
 
 #include "base/number_text.h"
+#include "base/safe_file_read.h"
 
 namespace zentra {
 namespace {
@@ -69,7 +72,10 @@ double readNumber(std::string_view text) {
 // a line. Reads in blocks, so memory stays bounded whatever the file holds.
 class LineReader {
 public:
-    explicit LineReader(std::istream& in) : in_(in), buf_(kBlock) {}
+    explicit LineReader(int fd) : fd_(fd), buf_(kBlock) {}
+
+    // A read error ended the lines early.
+    bool failed() const { return failed_; }
 
     bool next(std::string& line) {
         line.clear();
@@ -111,16 +117,26 @@ private:
     }
 
     void refill() {
-        if (!in_) return;
+        if (ended_) return;
         std::copy(buf_.begin() + static_cast<std::ptrdiff_t>(pos_),
                   buf_.begin() + static_cast<std::ptrdiff_t>(len_), buf_.begin());
         len_ -= pos_;
         pos_ = 0;
-        in_.read(buf_.data() + len_, static_cast<std::streamsize>(buf_.size() - len_));
-        len_ += static_cast<std::size_t>(in_.gcount());
+        while (len_ < buf_.size()) {
+            const ssize_t n = ::read(fd_, buf_.data() + len_, buf_.size() - len_);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                ended_ = true;
+                failed_ = n < 0;
+                return;
+            }
+            len_ += static_cast<std::size_t>(n);
+        }
     }
 
-    std::istream& in_;
+    int fd_;
+    bool ended_ = false;
+    bool failed_ = false;
     std::vector<char> buf_;
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
@@ -370,11 +386,10 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const
     bool scrambled = false;
     Property* property = nullptr;
 
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    LineReader reader(in);
+    // Only a regular file is read; a FIFO or device never blocks the start.
+    const OpenedFile file = openRegularFile(path, true);
+    if (file.status != FileOpenStatus::Opened) return false;
+    LineReader reader(file.fd.get());
     std::string line;
     while (reader.next(line)) {
         cutAtNul(line);
@@ -414,12 +429,16 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const
                 break;
         }
     }
+    if (reader.failed()) {
+        show(sink, kCorruptDatabaseText, kWarningCaption);
+        return false;
+    }
     addDynamicConstants(db, db.osVersion);
     return true;
 }
 
 bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* problems, const TemporaryFileOpener& openTemporary) {
+                  std::vector<std::string>* problems, const FileSaveHooks& hooks) {
     std::vector<std::string> found;
     auto fail = [&] {
         if (problems) *problems = std::move(found);
@@ -432,7 +451,7 @@ bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
     writer.writeHeader();
     writeProperties(writer, db, found);
     if (!found.empty()) return fail();
-    if (auto problem = replaceFileContent(path, text, openTemporary)) {
+    if (auto problem = replaceFileContent(path, text, hooks)) {
         found.push_back(std::move(*problem));
         return fail();
     }

@@ -90,8 +90,7 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path,
 // describing each record or file problem in *problems, when nothing could be
 // written or the database is empty; clears db.modified and *problems on success.
 bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* problems = nullptr,
-                  const TemporaryFileOpener& openTemporary = {});
+                  std::vector<std::string>* problems = nullptr, const FileSaveHooks& hooks = {});
 
 // kCannotWriteText, then on a line of its own what went
 // wrong first, when known.

@@ -19,8 +19,9 @@ CASES = [
 
 def runs(tape, first, count, codes):
     for k in range(first, first + count):
-        codes.append(subprocess.run([CLI, "--tape", tape, str(k), "+"], capture_output=True,
-                                    timeout=120).returncode)
+        run = subprocess.run([CLI, "--tape", tape, str(k), "+"], capture_output=True, text=True,
+                             timeout=120)
+        codes.append((run.returncode, run.stderr))
 
 
 failures = []
@@ -41,8 +42,8 @@ for name, processes, count, old in CASES:
                                text=True, timeout=60).stdout.splitlines()[1:]
         made = [int(line.split()[0]) for line in lines if int(line.split()[0]) >= 100000]
         problems = []
-        if set(codes) != {0}:
-            problems.append(f"exit statuses {sorted(set(codes))}")
+        if {code for code, _ in codes} != {0}:
+            problems.append("failed runs: " + "".join({err for code, err in codes if code}))
         for s in starts:
             own = [k for k in made if s <= k < s + count]
             if own != list(range(s, s + count)):
