@@ -41,6 +41,12 @@ inline constexpr const char* kNoPropertyOrUnitText = "Couldn't find Property or 
 inline constexpr const char* kNoPropertyUnitOrConstantText =
     "Couldn't find Property, Unit or Constant";
 
+// The tape file. The texts follow the quoted path.
+inline constexpr std::string_view kFileInUseText = " is in use by another run";
+inline constexpr std::string_view kDamagedTapeKeptText =
+    " is damaged and could not be set aside; it is left as it was, and this session's steps are "
+    "kept in memory only";
+
 // A number field whose text is not a number.
 inline constexpr const char* kEnterNumberText = "Please enter a number.";
 

@@ -1,9 +1,13 @@
 #include "base/tape.h"
 
 #include <array>
+#include <charconv>
+#include <chrono>
 #include <iterator>
 #include <system_error>
 
+#include "base/file_lock.h"
+#include "base/message_texts.h"
 #include "base/safe_file_read.h"
 #include "base/safe_file_write.h"
 
@@ -12,7 +16,7 @@ namespace {
 
 constexpr std::string_view kArrow = " \u2192 ";
 constexpr int kLastKind = static_cast<int>(TapeKind::Separator);
-constexpr std::size_t kFieldCount = 5;  // the kind and the four texts
+constexpr std::size_t kFieldCount = 6;  // the kind, the four texts and the time
 
 // The integer bases pad their display with blanks; the paper has no use for them.
 std::string_view trimmed(std::string_view text) {
@@ -110,18 +114,20 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-std::optional<TapeEntry> parseLine(std::string_view line) {
+// A line of a file of the first format has no time.
+std::optional<TapeEntry> parseLine(std::string_view line, bool timed) {
+    const std::size_t fieldCount = timed ? kFieldCount : kFieldCount - 1;
     std::array<std::string_view, kFieldCount> fields;
     std::size_t count = 0;
     std::size_t start = 0;
     while (true) {
         const auto tab = line.find('\t', start);
-        if (count == kFieldCount) return std::nullopt;
+        if (count == fieldCount) return std::nullopt;
         fields[count++] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
-    if (count != kFieldCount || fields[0].size() != 1 || fields[0][0] < '0' ||
+    if (count != fieldCount || fields[0].size() != 1 || fields[0][0] < '0' ||
         fields[0][0] > '0' + kLastKind)
         return std::nullopt;
     TapeEntry entry;
@@ -131,6 +137,14 @@ std::optional<TapeEntry> parseLine(std::string_view line) {
         std::optional<std::string> text = unescaped(fields[k + 1]);
         if (!text) return std::nullopt;
         *texts[k] = std::move(*text);
+    }
+    if (timed) {
+        const std::string_view time = fields[kFieldCount - 1];
+        const auto [end, error] =
+            std::from_chars(time.data(), time.data() + time.size(), entry.time);
+        if (time.empty() || error != std::errc() || end != time.data() + time.size() ||
+            entry.time < 0)
+            return std::nullopt;
     }
     return entry;
 }
@@ -159,22 +173,55 @@ TapeEntry& Tape::nextSlot() {
 }
 
 const TapeEntry& Tape::append(const TapeStep& step) {
+    // Never before the newest, so the entries stay in time order if the clock is set back.
+    const std::int64_t time = std::max(tapeTimeNow(), empty() ? 0 : back().time);
     TapeEntry& slot = nextSlot();
     slot.kind = step.kind;
+    slot.time = time;
     refill(slot.value, step.value);
     refill(slot.key, step.key);
     refill(slot.result, step.result);
     refill(slot.detail, step.detail);
+    if (unsaved_ < kTapeLimit) ++unsaved_;
     return slot;
 }
 
 void Tape::append(TapeEntry&& entry) {
     nextSlot() = std::move(entry);
+    if (unsaved_ < kTapeLimit) ++unsaved_;
 }
 
 void Tape::clear() {
+    clearedAt_ = std::max(tapeTimeNow(), empty() ? 0 : back().time);
     ring_.clear();
     oldest_ = 0;
+    unsaved_ = 0;
+}
+
+void Tape::markSaved() {
+    unsaved_ = 0;
+    clearedAt_.reset();
+}
+
+std::int64_t tapeTimeNow() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+Tape mergedTape(const Tape& onFile, const Tape& ours) {
+    std::vector<const TapeEntry*> all;
+    all.reserve(onFile.size() + ours.unsavedCount());
+    for (std::size_t i = 0; i < onFile.size(); ++i)
+        if (!ours.clearedAt() || onFile[i].time > *ours.clearedAt()) all.push_back(&onFile[i]);
+    for (std::size_t i = ours.size() - ours.unsavedCount(); i < ours.size(); ++i)
+        all.push_back(&ours[i]);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const TapeEntry* a, const TapeEntry* b) { return a->time < b->time; });
+    Tape merged;
+    const std::size_t first = all.size() > kTapeLimit ? all.size() - kTapeLimit : 0;
+    for (std::size_t i = first; i < all.size(); ++i) merged.append(TapeEntry(*all[i]));
+    merged.markSaved();
+    return merged;
 }
 
 std::vector<TapeEntry> Tape::entries() const {
@@ -254,6 +301,8 @@ std::string writeTapeFile(const Tape& tape) {
             text += '\t';
             text += escaped(*field);
         }
+        text += '\t';
+        text += std::to_string(e.time);
         text += '\n';
     }
     return text;
@@ -262,50 +311,122 @@ std::string writeTapeFile(const Tape& tape) {
 std::optional<Tape> parseTapeFile(std::string_view text) {
     if (!isUtf8(text)) return std::nullopt;
     const auto headerEnd = text.find('\n');
-    if (text.substr(0, headerEnd) != kTapeHeader) return std::nullopt;
+    const std::string_view header = text.substr(0, headerEnd);
+    if (header != kTapeHeader && header != kUntimedTapeHeader) return std::nullopt;
+    const bool timed = header == kTapeHeader;
     Tape tape;
     std::size_t start = headerEnd == std::string_view::npos ? text.size() : headerEnd + 1;
     while (start < text.size()) {
         const auto end = text.find('\n', start);
         if (end == std::string_view::npos) return std::nullopt;  // cut off mid-line
-        std::optional<TapeEntry> entry = parseLine(text.substr(start, end - start));
+        std::optional<TapeEntry> entry = parseLine(text.substr(start, end - start), timed);
         if (!entry) return std::nullopt;
         tape.append(std::move(*entry));
         start = end + 1;
     }
+    tape.markSaved();
     return tape;
 }
 
-TapeLoad loadTapeFile(const std::filesystem::path& path) {
-    TapeLoad load;
+namespace {
+
+enum class TapeFileState { Missing, Read, Damaged, Refused };
+
+struct TapeOnDisk {
+    TapeFileState state = TapeFileState::Missing;
+    Tape tape;
+    std::string problem;  // why it was refused
+};
+
+TapeOnDisk readTapeOnDisk(const std::filesystem::path& path) {
+    TapeOnDisk disk;
     FileText read = readRegularFile(path);
     switch (read.status) {
         case FileOpenStatus::Missing:
-            return load;
+            return disk;
         case FileOpenStatus::Refused:
-            load.refused = std::move(read.problem);
-            return load;
+            disk.state = TapeFileState::Refused;
+            disk.problem = std::move(read.problem);
+            return disk;
         case FileOpenStatus::Opened:
             break;
     }
-    if (std::optional<Tape> tape = parseTapeFile(read.text)) {
-        load.tape = std::move(*tape);
-        return load;
-    }
+    std::optional<Tape> tape = parseTapeFile(read.text);
+    disk.state = tape ? TapeFileState::Read : TapeFileState::Damaged;
+    if (tape) disk.tape = std::move(*tape);
+    return disk;
+}
+
+// Renames a damaged file beside itself; nothing when it cannot be.
+std::optional<std::filesystem::path> setAside(const std::filesystem::path& path) {
     std::filesystem::path aside = path;
     aside += ".damaged";
     std::error_code error;
     std::filesystem::rename(path, aside, error);
-    if (!error) load.setAside = aside;
+    if (error) return std::nullopt;
+    return aside;
+}
+
+std::string keptDamagedMessage(const std::filesystem::path& path) {
+    return quotedPath(path) + std::string(kDamagedTapeKeptText);
+}
+
+}  // namespace
+
+TapeLoad loadTapeFile(const std::filesystem::path& path) {
+    TapeLoad load;
+    // Nothing is made beside what is no regular file, not even the lock.
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    const bool irregular = type != std::filesystem::file_type::regular &&
+                           type != std::filesystem::file_type::not_found;
+    // A lock held too long is read past: a file replaced by renaming reads whole
+    // anyway, and the save reports it if it is still held then.
+    const FileLockResult locked = irregular ? FileLockResult{} : lockFile(path);
+    TapeOnDisk disk = readTapeOnDisk(path);
+    switch (disk.state) {
+        case TapeFileState::Missing:
+            break;
+        case TapeFileState::Read:
+            load.tape = std::move(disk.tape);
+            break;
+        case TapeFileState::Damaged:
+            load.setAside = setAside(path);
+            if (!load.setAside) load.keptDamaged = keptDamagedMessage(path);
+            break;
+        case TapeFileState::Refused:
+            load.refused = std::move(disk.problem);
+            break;
+    }
     return load;
 }
 
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape,
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
                                         bool createFolder) {
     std::error_code error;
     if (createFolder && path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), error);
-    return replaceFileContent(path, writeTapeFile(tape));
+    const FileLockResult locked = lockFile(path);
+    if (locked.busy) return locked.busy;
+    TapeOnDisk disk = readTapeOnDisk(path);
+    Tape merged;
+    switch (disk.state) {
+        case TapeFileState::Missing:
+        case TapeFileState::Read:
+            merged = mergedTape(disk.tape, tape);
+            break;
+        case TapeFileState::Damaged:
+            // Damaged since it was read: the tape in memory is all there is.
+            if (!setAside(path)) return keptDamagedMessage(path);
+            merged = tape;
+            merged.markSaved();
+            break;
+        case TapeFileState::Refused:
+            return std::move(disk.problem);
+    }
+    if (auto problem = replaceFileContent(path, writeTapeFile(merged))) return problem;
+    tape = std::move(merged);
+    return std::nullopt;
 }
 
 }  // namespace zentra

@@ -1,11 +1,14 @@
 #pragma once
 // The tape: the last steps of the calculation, as the window and zentra-cli
 // keep them, with the text file they are kept in. The file is UTF-8 text, a
-// header line and then one entry a line: the kind's number and the entry's
-// four texts, separated by tabs (a tab, line break or backslash inside a text
-// is written \t, \n or \\).
+// header line and then one entry a line: the kind's number, the entry's four
+// texts and its time (decimal microseconds), separated by tabs (a tab, line
+// break or backslash inside a text is written \t, \n or \\). Files of the
+// first format, whose lines end after the texts, are read with time 0.
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,17 +20,29 @@
 namespace zentra {
 
 inline constexpr std::size_t kTapeLimit = 1000;
-inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
+inline constexpr std::string_view kTapeHeader = "Zentra tape 2";
+inline constexpr std::string_view kUntimedTapeHeader = "Zentra tape 1";
 
 // A ring of kTapeLimit entries: once full, each new entry takes the oldest's
 // place, so that a long run of keys allocates nothing for the ring itself.
+// It also knows what is new since it was read from its file or written to
+// it, so that a save adds that to what other runs wrote meanwhile.
 class Tape {
 public:
-    // Adds an entry; beyond kTapeLimit the oldest goes, and the new entry
-    // takes over its place and its texts' buffers.
+    // Adds an entry made now (never before the newest entry); beyond
+    // kTapeLimit the oldest goes, and the new entry takes over its place and
+    // its texts' buffers.
     const TapeEntry& append(const TapeStep& step);
+    // Adds an entry with the time it has.
     void append(TapeEntry&& entry);
+    // Empties the tape: entries made before now are gone from its file too.
     void clear();
+    // The newest entries that are not in the file yet.
+    std::size_t unsavedCount() const { return std::min(unsaved_, size()); }
+    // When it was last cleared since the file was read or written, if it was.
+    std::optional<std::int64_t> clearedAt() const { return clearedAt_; }
+    // The tape and its file hold the same: nothing unsaved, no clearing.
+    void markSaved();
     // Entry i, the oldest first.
     const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }
     std::size_t size() const { return ring_.size(); }
@@ -40,7 +55,17 @@ private:
 
     std::vector<TapeEntry> ring_;
     std::size_t oldest_ = 0;
+    std::size_t unsaved_ = 0;
+    std::optional<std::int64_t> clearedAt_;
 };
+
+// Microseconds since 1970 (UTC), the time of a step made now.
+std::int64_t tapeTimeNow();
+
+// What a save writes: the file's entries (only those made after ours was
+// cleared, if it was) and ours not yet saved, in time order (the file's first
+// at equal times), the newest kTapeLimit of them. Nothing in it is unsaved.
+Tape mergedTape(const Tape& onFile, const Tape& ours);
 
 // An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".
 std::string tapeLineText(const TapeEntry& entry);
@@ -52,7 +77,7 @@ std::string tapeText(const Tape& tape);
 std::string writeTapeFile(const Tape& tape);
 // Nothing when the text is not a tape file or is damaged: no header, a line
 // that is no entry, or bytes that are not UTF-8. More than kTapeLimit entries
-// keep the newest.
+// keep the newest. Nothing in it is unsaved.
 std::optional<Tape> parseTapeFile(std::string_view text);
 
 // Reading the tape file at start-up.
@@ -61,18 +86,26 @@ struct TapeLoad {
     // Set when the file was damaged or foreign and has been renamed to this
     // path, so that a new tape starts without losing it.
     std::optional<std::filesystem::path> setAside;
+    // Set when such a file could not be set aside (the folder is not
+    // writable): the message for the user. The file is left as it was, and
+    // the host keeps the session's steps in memory only, never saving them.
+    std::optional<std::string> keptDamaged;
     // Set when the path is no regular file, a link that may not be followed, or
     // cannot be read: nothing was read or moved, and the tape is not to be
     // written there.
     std::optional<std::string> refused;
 };
-// A missing file gives an empty tape. A file that cannot be parsed is set
-// aside beside itself ("tape.txt" -> "tape.txt.damaged").
+// Runs sharing a file take its lock (base/file_lock.h) to read it, and again
+// to merge and write it. A missing file gives an empty tape. A file that
+// cannot be parsed is set aside beside itself ("tape.txt" ->
+// "tape.txt.damaged").
 TapeLoad loadTapeFile(const std::filesystem::path& path);
-// Writes the tape atomically, creating the directory when asked (the window's
-// own data folder; a folder the user named must exist); nullopt on success,
-// else why not.
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, const Tape& tape,
+// Writes what mergedTape gives from the file as it is now and the tape, which
+// then holds that; creates the directory when asked (the window's own data
+// folder; a folder the user named must exist). The file is replaced
+// atomically; one damaged meanwhile is set aside first, or else left as it
+// was and the save fails. nullopt on success, else why not.
+std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
                                         bool createFolder = true);
 
 }  // namespace zentra

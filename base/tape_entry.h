@@ -3,6 +3,7 @@
 // UTF-8: values as the display showed them (the degree byte 0xBA already
 // turned into "º"), keys by the words of their captions, never glyph bytes.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ struct TapeEntry {
     std::string key;     // the key's caption in words
     std::string result;  // a function's or conversion's result
     std::string detail;  // the register, the count, or the unit and constant names
+    // When the step was made, in microseconds since 1970 (UTC): runs that share
+    // a tape file merge their steps by it. 0 in a file from before times were kept.
+    std::int64_t time = 0;
 
     friend bool operator==(const TapeEntry&, const TapeEntry&) = default;
 };

@@ -13,6 +13,7 @@
 #include "base/tape.h"
 #include "cli/cli_dump.h"
 #include "cli/cli_view.h"
+#include "cli/end_signals.h"
 #include "engine/calculator.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
@@ -69,12 +70,19 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             return kExitFileError;
         }
     }
-    for (const auto& kept : {options.statePath, options.tapePath}) {
-        if (!kept) continue;
-        if (const auto problem = keptFileProblem(*kept)) {
-            err << "zentra-cli: " << *problem << '\n';
-            return kExitFileError;
-        }
+    // The tape is looked at under its lock when it is read, below: another run
+    // may be replacing it just now. Here only a missing one is, for its folder.
+    std::error_code noTape;
+    const bool tapeMissing =
+        options.tapePath &&
+        !std::filesystem::exists(std::filesystem::symlink_status(*options.tapePath, noTape));
+    const std::optional<std::string> kept[] = {
+        options.statePath ? keptFileProblem(*options.statePath) : std::nullopt,
+        tapeMissing ? keptFileProblem(*options.tapePath) : std::nullopt};
+    for (const auto& problem : kept) {
+        if (!problem) continue;
+        err << "zentra-cli: " << *problem << '\n';
+        return kExitFileError;
     }
     if (options.savePrpPath) {
         if (const auto problem = missingFolderProblem(*options.savePrpPath)) {
@@ -90,6 +98,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens);
     CliView view(answers);
+    bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {
         TapeLoad load = loadTapeFile(*options.tapePath);
         if (load.refused) {
@@ -100,6 +109,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             err << "zentra-cli: the tape file " << quotedPath(*options.tapePath)
                 << " could not be read; it was set aside as " << quotedPath(*load.setAside)
                 << " and a new tape starts\n";
+        if (load.keptDamaged) err << "zentra-cli: " << *load.keptDamaged << '\n';
+        tapeInMemoryOnly = load.keptDamaged.has_value();
         view.tape = std::move(load.tape);
     }
     // Without a state file the calculator starts as on a first start.
@@ -115,7 +126,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     calculator.restore(store, view);
     try {
-        while (auto token = tokens.next()) {
+        // An end signal stops the run before the next token, as the end of input does.
+        while (auto token = endSignal() == 0 ? tokens.next() : std::nullopt) {
             view.beeped = false;
             for (std::uint32_t word : keysOfToken(*token, calculator.state().numberBase))
                 calculator.press(view, word);
@@ -155,7 +167,9 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             status = kExitFileError;
         }
     }
-    if (options.tapePath) {
+    if (tapeInMemoryOnly) {
+        status = kExitFileError;  // said when it was read
+    } else if (options.tapePath) {
         if (const auto problem = saveTapeFile(*options.tapePath, view.tape, false)) {
             err << "zentra-cli: could not write the tape: " << *problem << '\n';
             status = kExitFileError;

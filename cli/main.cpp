@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli_session.h"
+#include "cli/end_signals.h"
 #include "zentra_version.h"
 
 namespace {
@@ -28,14 +29,18 @@ constexpr const char* kUsage =
     "  0  after the last token\n"
     "  1  a file could not be read or written: the --prp file cannot be read\n"
     "     (nothing is pressed), the --save-prp save fails, or the --state or\n"
-    "     --tape file cannot be written\n"
+    "     --tape file cannot be written, or a damaged --tape file could not be\n"
+    "     set aside (this run's steps are not kept)\n"
     "  2  usage error: an unknown option or token, or an answer that does not fit\n"
-    "     its dialog (the --state and --tape files are not written)\n";
+    "     its dialog (the --state and --tape files are not written)\n"
+    "SIGHUP, SIGTERM or SIGINT ends the run as the end of input does (the --state\n"
+    "and --tape files are written); it then ends by that signal.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace zentra::cli;
+    watchEndSignals();
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -78,5 +83,14 @@ int main(int argc, char** argv) {
         }
     }
     options.interactive = options.tokens.empty() && isatty(STDIN_FILENO);
-    return runSession(options, std::cin, std::cout, std::cerr);
+    SignalAwareInput input(STDIN_FILENO);
+    std::istream in(&input);
+    in.tie(&std::cout);  // what was printed is out before the next line is awaited
+    const int status = runSession(options, in, std::cout, std::cerr);
+    if (const int signal = endSignal()) {
+        std::cout.flush();
+        std::cerr.flush();
+        endBySignal(signal);
+    }
+    return status;
 }

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "base/message_texts.h"
 #include "shell/appearance.h"
 
 namespace zentra {
@@ -26,6 +28,10 @@ constexpr int kMinimumSide = 80;
 
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString fromLatin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::filesystem::path pathOf(const QString& file) {
@@ -115,6 +121,16 @@ void TapeWindow::ensureLoaded() {
     if (load.setAside)
         std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
                      qPrintable(filePath_), load.setAside->c_str());
+    if (load.keptDamaged) {
+        inMemoryOnly_ = true;
+        std::fprintf(stderr, "zentra: %s\n", load.keptDamaged->c_str());
+        // Not modal: it may come while the calculator starts, and the keys go on working.
+        auto* box = new QMessageBox(QMessageBox::Warning, fromLatin1(kWarningCaption),
+                                    fromUtf8(*load.keptDamaged), QMessageBox::Ok, calculator_);
+        box->setObjectName(QStringLiteral("tapeKeptDamaged"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
     for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(TapeEntry(tape_[i]));
     tape_ = std::move(load.tape);
     if (list_) {
@@ -138,10 +154,16 @@ bool TapeWindow::save(SettingsStore& store) {
     store.writeInt(kTapeOpenKey, isVisible() ? 1 : 0);
     store.writeInt(kTapeWidthKey, width());
     store.writeInt(kTapeHeightKey, height());
+    if (inMemoryOnly_) return false;  // the damaged file stays as it is
     if (const auto problem = saveTapeFile(pathOf(filePath_), tape_)) {
         std::fprintf(stderr, "zentra: the tape could not be saved to %s: %s\n",
                      qPrintable(filePath_), problem->c_str());
         return false;
+    }
+    // With the steps other runs saved meanwhile.
+    if (list_) {
+        list_->clear();
+        for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
     }
     return true;
 }

@@ -25,8 +25,9 @@ public:
     // the user's data directory.
     TapeWindow(QWidget* calculator, const QString& filePath);
 
-    // The tape from its file (a damaged one is set aside), and whether the
-    // window was open and its size.
+    // The tape from its file (a damaged one is set aside; one that cannot be
+    // is left as it was, said once in a message box, and the session's steps
+    // are kept in memory only), and whether the window was open and its size.
     void restore(SettingsStore& store);
     // Writes the window's settings and the tape file; false when the file
     // could not be written.
@@ -69,6 +70,7 @@ private:
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
     bool loaded_ = false;
     bool openWithCalculator_ = false;  // it was open when the calculator was left
+    bool inMemoryOnly_ = false;        // its file is damaged and could not be set aside
 };
 
 }  // namespace zentra

@@ -52,8 +52,10 @@ TEST(Tape, KeepsTheNewestThousandEntries) {
             tape.append(tapeStep(TapeKind::Operation, value, "+"));
     }
     ASSERT_EQ(tape.size(), kTapeLimit);
-    EXPECT_EQ(tape[0], (TapeEntry{TapeKind::Function, "5", "sin", longText, longText}));
-    EXPECT_EQ(tape.back(), (TapeEntry{TapeKind::Operation, "1004", "+", "", ""}));
+    EXPECT_EQ(tape[0],
+              (TapeEntry{TapeKind::Function, "5", "sin", longText, longText, tape[0].time}));
+    EXPECT_EQ(tape.back(), (TapeEntry{TapeKind::Operation, "1004", "+", "", "", tape.back().time}));
+    EXPECT_LE(tape[0].time, tape.back().time);
 }
 
 TEST(Tape, FileRoundTripsEveryTextAndKind) {
@@ -64,6 +66,71 @@ TEST(Tape, FileRoundTripsEveryTextAndKind) {
     const auto parsed = parseTapeFile(writeTapeFile(tape));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->entries(), tape.entries());
+}
+
+// Entries "name@time"; "*" marks where the tape was read from its file.
+Tape tapeOf(std::initializer_list<std::string_view> entries) {
+    Tape tape;
+    for (std::string_view e : entries) {
+        if (e == "*") {
+            tape.markSaved();
+            continue;
+        }
+        const auto at = e.find('@');
+        tape.append(TapeEntry{TapeKind::Result, std::string(e.substr(0, at)), "", "", "",
+                              std::stoll(std::string(e.substr(at + 1)))});
+    }
+    return tape;
+}
+
+std::string namesOf(const Tape& tape) {
+    std::string names;
+    for (std::size_t i = 0; i < tape.size(); ++i) names += tape[i].value + " ";
+    return names;
+}
+
+struct MergeCase {
+    const char* name;
+    Tape onFile;
+    Tape ours;
+    const char* merged;
+};
+
+TEST(Tape, ASaveAddsItsNewStepsToWhatTheFileHoldsInTimeOrder) {
+    Tape cleared = tapeOf({"a@1", "*", "b@3"});
+    cleared.clear();
+    cleared.append(TapeEntry{TapeKind::Result, "c", "", "", "", tapeTimeNow() + 1});
+    Tape full;
+    for (int k = 0; k < 1000; ++k)
+        full.append(TapeEntry{TapeKind::Result, "f", "", "", "", k + 10});
+    const MergeCase cases[] = {
+        {"another run saved meanwhile", tapeOf({"a@1", "x@4"}), tapeOf({"a@1", "*", "b@3", "c@5"}),
+         "a b x c "},  // this run's steps by time, around the other's
+        {"nothing new", tapeOf({"a@1", "x@2"}), tapeOf({"a@1", "*"}), "a x "},
+        {"the file was removed", tapeOf({}), tapeOf({"a@1", "*", "b@2"}), "b "},
+        {"an untimed file comes first", tapeOf({"old@0", "old@0"}), tapeOf({"*", "b@2"}),
+         "old old b "},
+        {"equal times keep the file's first", tapeOf({"x@2"}), tapeOf({"*", "b@2"}), "x b "},
+        {"cleared: only later steps stay", tapeOf({"a@1", "x@4"}), cleared, "c "},
+    };
+    for (const MergeCase& c : cases) {
+        const Tape merged = mergedTape(c.onFile, c.ours);
+        EXPECT_EQ(namesOf(merged), c.merged) << c.name;
+        EXPECT_EQ(merged.unsavedCount(), 0u) << c.name;
+    }
+    const Tape merged = mergedTape(full, tapeOf({"*", "new@5000"}));
+    ASSERT_EQ(merged.size(), kTapeLimit);  // the oldest goes
+    EXPECT_EQ(merged[0].time, 11);
+    EXPECT_EQ(merged.back().value, "new");
+}
+
+TEST(Tape, AFileOfTheFirstFormatReadsWithTimeZero) {
+    const auto tape = parseTapeFile(std::string(kUntimedTapeHeader) + "\n0\t2\t+\t\t\n");
+    ASSERT_TRUE(tape);
+    EXPECT_EQ(tape->back(), (TapeEntry{TapeKind::Operation, "2", "+", "", "", 0}));
+    EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\n"));  // no time
+    EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\t-3\n"));
+    EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\t3x\n"));
 }
 
 TEST(Tape, DamagedOrForeignTextIsNoTape) {

@@ -1,5 +1,6 @@
 """zentra-cli's --tape and --print-tape: the tape file read first and written
-after the last token, its lines after the display, a damaged file set aside."""
+after the last token, its lines after the display, a damaged file set aside
+(or, where it cannot be, left as it was)."""
 
 import os
 import pathlib
@@ -51,7 +52,27 @@ with tempfile.TemporaryDirectory() as work:
     check("a damaged file is set aside and a new tape starts",
           damaged.returncode == 0 and damaged.stdout.splitlines() == ["7", "7 +"]
           and aside.read_bytes() == b"\xff\xfe not a tape\n" and "set aside" in damaged.stderr
-          and tape.read_text(encoding="utf-8").splitlines()[0] == "Zentra tape 1", damaged)
+          and tape.read_text(encoding="utf-8").splitlines()[0] == "Zentra tape 2", damaged)
+
+    # A folder the run cannot write: root stands in for its owner, nobody runs.
+    locked = pathlib.Path(work) / "locked"
+    locked.mkdir()
+    kept = locked / "t.txt"
+    kept.write_bytes(b"Zentra tape 2\nnot an entry\n")
+    as_other = None
+    if os.geteuid() == 0:
+        os.chmod(work, 0o755)
+        os.chown(kept, 65534, 65534)
+        as_other = lambda: os.setuid(65534)  # noqa: E731
+    else:
+        locked.chmod(0o555)
+    kept_run = subprocess.run([CLI, "--tape", str(kept), "--print-tape", "7", "+"], cwd=work,
+                              capture_output=True, text=True, timeout=60, preexec_fn=as_other)
+    locked.chmod(0o755)
+    check("a damaged tape that cannot be set aside is kept, and the steps only in memory",
+          kept_run.returncode == 1 and kept_run.stdout.splitlines() == ["7", "7 +"]
+          and "could not be set aside" in kept_run.stderr and os.listdir(locked) == ["t.txt"]
+          and kept.read_bytes() == b"Zentra tape 2\nnot an entry\n", kept_run)
 
     blocked = pathlib.Path(work) / "plain"
     blocked.write_text("x")

@@ -11,3 +11,7 @@ add_test(NAME zentra_cli_signal_during_save
           $<TARGET_FILE:zentra-cli>)
 add_test(NAME zentra_cli_tape
   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tape_runs.py $<TARGET_FILE:zentra-cli>)
+add_test(NAME zentra_cli_end_signals
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/end_signals.py $<TARGET_FILE:zentra-cli>)
+add_test(NAME zentra_cli_tape_concurrency
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/tape_concurrency.py $<TARGET_FILE:zentra-cli>)
