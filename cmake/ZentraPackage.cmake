@@ -14,6 +14,21 @@ unit conversion and named constants from an editable database of physical
 properties. zentra-cli drives the same calculator from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Stripped programs lose the .comment section (the compilers' version
+# strings) as well, after install(TARGETS) has stripped them.
+set(_strip_comment [[
+if(CMAKE_INSTALL_DO_STRIP)
+  foreach(_program zentra zentra-cli)
+    set(_file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_BINDIR@/${_program}")
+    if(EXISTS "${_file}")
+      execute_process(COMMAND "@CMAKE_OBJCOPY@" --remove-section=.comment "${_file}"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  endforeach()
+endif()
+]])
+string(CONFIGURE "${_strip_comment}" _strip_comment @ONLY)
+install(CODE "${_strip_comment}")
 # zentra_<version>_<arch>.deb
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)

@@ -2,6 +2,7 @@
 
 #include <sys/utsname.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -24,9 +25,13 @@ std::vector<std::string> dataDirectories() {
     std::vector<std::string> dirs;
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) dirs.push_back((exe.parent_path().parent_path() / "share" / "zentra").string());
-    dirs.emplace_back(ZENTRA_DATA_DIR);
-    dirs.emplace_back(ZENTRA_SOURCE_RESOURCES);
+    if (error) return dirs;
+    // Installed, the programs sit in bin/ beside share/; in the build tree
+    // the programs and tests sit one folder below the build's share/zentra.
+    for (const std::filesystem::path relative : {ZENTRA_DATA_FROM_PROGRAM, "../share/zentra"}) {
+        const std::string dir = (exe.parent_path() / relative).lexically_normal().string();
+        if (std::find(dirs.begin(), dirs.end(), dir) == dirs.end()) dirs.push_back(dir);
+    }
     return dirs;
 }
 

@@ -11,9 +11,9 @@ double kernelVersion();
 // Pure part of it, for the tests.
 double versionFromRelease(const std::string& release);
 
-// Where Zentra's data files live besides the current directory: beside an
-// installed program, the configured data directory, and the source tree's
-// resources for a build that is not installed.
+// Where Zentra's data files live besides the current directory, found from
+// the running program's own place: the installed share/zentra, or the build
+// tree's share/zentra, which links to the source tree's resources.
 std::vector<std::string> dataDirectories();
 
 }  // namespace zentra

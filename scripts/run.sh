@@ -2,7 +2,7 @@
 # Installs what is missing, builds a release build and starts the calculator.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" run
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DZENTRA_BUILD_TESTS=OFF -DZENTRA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$root/build/release" --parallel

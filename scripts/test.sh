@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" test
 
 export QT_QPA_PLATFORM=offscreen
 # Formatting must not follow the user's locale: run the tests in a comma locale

@@ -20,10 +20,14 @@ struct CommandLine {
     QString text;
 };
 
-// The program's name first. Qt's own options (-platform, -style, ...) are
-// unknown here: QApplication takes them out before the second reading, and
-// the first reading, made before there is a QApplication, heeds only --help
-// and --version.
+// The program's name first. Read before there is a QApplication, which needs
+// a display: Qt's own options (-platform, -style, ...) are accepted and left
+// for QApplication to take out.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// For standard error when QApplication finds no display to open.
+inline constexpr const char* kNoDisplayText =
+    "zentra: cannot open a display for the window (is DISPLAY or WAYLAND_DISPLAY set?); "
+    "zentra-cli needs none\n";
 
 }  // namespace zentra

@@ -25,12 +25,12 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
     lines_ = {version.programName + QLatin1Char(' ') + version.versionText,
               version.rightsText,
               QString(),
-              QStringLiteral("You may copy and share this program"),
-              QStringLiteral("if each copy is whole and unchanged"),
-              QStringLiteral("and keeps this notice. Charge only"),
-              QStringLiteral("for the cost of making the copy."),
-              QStringLiteral("There is no warranty: check results"),
-              QStringLiteral("that matter before relying on them.")};
+              QStringLiteral("Free software under the MIT licence:"),
+              QStringLiteral("anyone may use, copy, change, merge,"),
+              QStringLiteral("publish, share, sublicense and sell"),
+              QStringLiteral("it, if the copyright notice and this"),
+              QStringLiteral("permission go with every copy. There"),
+              QStringLiteral("is no warranty and no liability.")};
     setAccessibleName(lines_.front());
     setAccessibleDescription(lines_.mid(1).join(QLatin1Char(' ')).simplified());
 

@@ -26,6 +26,61 @@ ASCENT = 800
 DESCENT = 200
 DEJAVU_DIR = "/usr/share/fonts/truetype/dejavu"
 
+# Each face carries its copyright and licence (resources/copyright has both).
+ZENTRA_COPYRIGHT = "Copyright (c) 2026 Vantrell"
+MIT_LICENCE = """\
+Permission is hereby granted, free of charge, to any person obtaining a copy of this font \
+software and associated documentation files (the "Software"), to deal in the Software without \
+restriction, including without limitation the rights to use, copy, modify, merge, publish, \
+distribute, sublicense, and/or sell copies of the Software, and to permit persons to whom the \
+Software is furnished to do so, subject to the following conditions:
+
+The above copyright notice and this permission notice shall be included in all copies or \
+substantial portions of the Software.
+
+THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING \
+BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, FITNESS FOR A PARTICULAR PURPOSE AND \
+NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM, \
+DAMAGES OR OTHER LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING FROM, \
+OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE SOFTWARE."""
+# Buttons: the Bitstream Vera notices must travel with the glyphs derived from DejaVu Sans.
+BUTTONS_COPYRIGHT = (ZENTRA_COPYRIGHT + ". Glyphs derived from DejaVu Sans: Copyright (c) 2003 "
+                     "by Bitstream, Inc. All Rights Reserved. Bitstream Vera is a trademark of "
+                     "Bitstream, Inc. DejaVu changes are in public domain.")
+BITSTREAM_VERA_LICENCE = """\
+Permission is hereby granted, free of charge, to any person obtaining a copy of the fonts \
+accompanying this license ("Fonts") and associated documentation files (the "Font Software"), to \
+reproduce and distribute the Font Software, including without limitation the rights to use, copy, \
+merge, publish, distribute, and/or sell copies of the Font Software, and to permit persons to \
+whom the Font Software is furnished to do so, subject to the following conditions:
+
+The above copyright and trademark notices and this permission notice shall be included in all \
+copies of one or more of the Font Software typefaces.
+
+The Font Software may be modified, altered, or added to, and in particular the designs of glyphs \
+or characters in the Fonts may be modified and additional glyphs or characters may be added to \
+the Fonts, only if the fonts are renamed to names not containing either the words "Bitstream" or \
+the word "Vera".
+
+This License becomes null and void to the extent applicable to Fonts or Font Software that has \
+been modified and is distributed under the "Bitstream Vera" names.
+
+The Font Software may be sold as part of a larger software package but no copy of one or more \
+of the Font Software typefaces may be sold by itself.
+
+THE FONT SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, \
+INCLUDING BUT NOT LIMITED TO ANY WARRANTIES OF MERCHANTABILITY, FITNESS FOR A PARTICULAR PURPOSE \
+AND NONINFRINGEMENT OF COPYRIGHT, PATENT, TRADEMARK, OR OTHER RIGHT. IN NO EVENT SHALL \
+BITSTREAM OR THE GNOME FOUNDATION BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER LIABILITY, \
+INCLUDING ANY GENERAL, SPECIAL, INDIRECT, INCIDENTAL, OR CONSEQUENTIAL DAMAGES, WHETHER IN AN \
+ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING FROM, OUT OF THE USE OR INABILITY TO USE THE FONT \
+SOFTWARE OR FROM OTHER DEALINGS IN THE FONT SOFTWARE.
+
+Except as contained in this notice, the names of Gnome, the Gnome Foundation, and Bitstream \
+Inc., shall not be used in advertising or otherwise to promote the sale, use or other dealings \
+in this Font Software without prior written authorization from the Gnome Foundation or \
+Bitstream Inc., respectively. For further information, contact: fonts at gnome dot org."""
+
 
 def polygon_area(points):
     area = 0
@@ -52,8 +107,10 @@ def rect(x0, y0, x1, y1):
 class Face:
     """Glyphs collected for one font."""
 
-    def __init__(self, family):
+    def __init__(self, family, copyright=ZENTRA_COPYRIGHT, licence=MIT_LICENCE):
         self.family = family
+        self.copyright = copyright
+        self.licence = licence
         self.glyphs = {".notdef": TTGlyphPen(None).glyph()}
         self.metrics = {".notdef": (500, 0)}
         self.cmap = {}
@@ -83,11 +140,12 @@ class Face:
             "fullName": self.family,
             "psName": self.family,
             "version": "Version 1.0",
-            "copyright": "Zentra fonts. Buttons contains glyphs derived from DejaVu Sans "
-                         "(Bitstream Vera licence).",
+            "copyright": self.copyright,
+            "licenseDescription": self.licence,
         })
+        # fsType 0: installable embedding; the licences restrict nothing.
         fb.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, usWinAscent=ASCENT,
-                    usWinDescent=DESCENT, achVendID="ZNTR")
+                    usWinDescent=DESCENT, achVendID="ZNTR", fsType=0)
         fb.setupPost()
         # Fixed dates, so that making the files again gives the same bytes.
         fb.font["head"].created = fb.font["head"].modified = 3850070400  # 2026-01-01, in seconds since 1904
@@ -349,7 +407,7 @@ SUB_DROP = -120
 
 
 def buttons_face():
-    face = Face("Buttons")
+    face = Face("Buttons", BUTTONS_COPYRIGHT, BITSTREAM_VERA_LICENCE)
 
     # Letters, digits and signs of the text captions, as DejaVu Sans Condensed.
     face.add("space", [0x20], int(SANS.advance(" ") * CONDENSED), lambda pen: None)

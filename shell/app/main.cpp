@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "shell/zentra_app.h"
 
@@ -14,22 +16,37 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// Installed only while QApplication opens the display. With none to open, Qt
+// prints its platform plugin's reasons over several lines and aborts; one
+// line and exit status 1 say it instead.
+void reportNoDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs(zentra::kNoDisplayText, stderr);
+        std::_Exit(1);
+    }
+    if (context.category != nullptr && std::strncmp(context.category, "qt.qpa", 6) == 0) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     using zentra::CommandLine;
-    // --help and --version answer before QApplication, which needs a display.
-    if (const CommandLine early = zentra::parseCommandLine(argumentsOf(argc, argv));
-        early.action == CommandLine::Action::Print) {
-        std::fputs(early.text.toLocal8Bit().constData(), stdout);
-        return 0;
+    // The whole command line is read before QApplication, which needs a display.
+    const CommandLine commandLine = zentra::parseCommandLine(argumentsOf(argc, argv));
+    switch (commandLine.action) {
+        case CommandLine::Action::Print:
+            std::fputs(commandLine.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        case CommandLine::Action::Fail:
+            std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
+            return 2;
+        case CommandLine::Action::Run:
+            break;
     }
+    qInstallMessageHandler(reportNoDisplay);
     QApplication application(argc, argv);
-    const CommandLine commandLine = zentra::parseCommandLine(QApplication::arguments());
-    if (commandLine.action == CommandLine::Action::Fail) {
-        std::fputs(commandLine.text.toLocal8Bit().constData(), stderr);
-        return 2;
-    }
+    qInstallMessageHandler(nullptr);
     zentra::ZentraApp zentra;
     int exitCode = 0;
     if (zentra.initInstance(commandLine.options)) exitCode = zentra.runMessageLoop();

@@ -37,6 +37,10 @@ expect "--trace" zentra-cli 2 --tr
 expect "shift sin sqr sqrt" zentra-cli 2 + s
 expect "M+ MR Min" zentra-cli 1 M
 expect "\*" zentra-cli 2 '*'
+# "(" is typed quoted, as \( or '(; the offers keep the same quoting.
+expect "\( \(..." zentra-cli 2 + '\('
+expect "( (..." zentra-cli 2 + "'("
+expect "\(..." zentra-cli 2 + '\(.'
 expect "folder saved.prp" zentra-cli --prp ""
 expect "folder saved.prp" zentra-cli 1 + --save-prp ""
 expect "folder notes.txt saved.prp" zentra-cli --state ""

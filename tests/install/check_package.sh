@@ -2,10 +2,12 @@
 # Packs the built tree with cpack into a scratch folder and checks the Debian
 # package: its files are exactly what cmake --install puts under /usr, its
 # dependencies come from the binaries, its version is the one the programs and
-# the software-centre entry give, and the installed tree passes appstreamcli.
-#   check_package.sh BUILD_DIR VERSION ZENTRA ZENTRA_CLI METAINFO
+# the software-centre entry give, the installed tree passes appstreamcli, it
+# has its copyright file and changelog, lintian finds no error or warning, and
+# its programs are hardened, stripped and hold no path of this machine.
+#   check_package.sh SOURCE_DIR BUILD_DIR VERSION ZENTRA ZENTRA_CLI METAINFO
 set -euo pipefail
-build=$1 version=$2 zentra=$3 cli=$4 metainfo=$5
+source=$1 build=$2 version=$3 zentra=$4 cli=$5 metainfo=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -34,12 +36,41 @@ expect "zentra --version" "$(QT_QPA_PLATFORM=none "$zentra" --version)" "zentra 
 expect "zentra-cli --version" "$("$cli" --version)" "zentra-cli $version"
 expect "metainfo release" "$(grep -o '<release version="[^"]*"' "$metainfo")" "<release version=\"$version\""
 # Installed, the software-centre entry must find the desktop entry it launches.
-if ! appstreamcli validate-tree --no-net "$work/root" >"$work/tree.log" 2>&1; then
+if ! appstreamcli validate-tree --no-net --pedantic "$work/root" >"$work/tree.log" 2>&1; then
     cat "$work/tree.log"
     failures=$((failures + 1))
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     [[ $depends == *"$library "* ]] || { echo "Depends lacks $library: $depends"; failures=$((failures + 1)); }
+done
+
+fail() {
+    echo "$*"
+    failures=$((failures + 1))
+}
+doc=usr/share/doc/zentra
+for file in copyright changelog.gz; do
+    grep -qx "\./$doc/$file" "$work/packaged" || fail "the package lacks /$doc/$file"
+done
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    "$work/root/$doc/copyright" || fail "the copyright file is not in Debian's machine-readable form"
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
+    cat "$work/lintian.log"
+    fail "lintian finds errors or warnings"
+}
+
+dpkg-deb -x "$deb" "$work/unpacked"
+for program in zentra zentra-cli; do
+    binary=$work/unpacked/usr/bin/$program
+    for path in "$source" "$build"; do
+        ! grep -qaF "$path" "$binary" || fail "$program holds the build machine's path $path"
+    done
+    # Whole outputs first: grep -q ending a pipe early would fail it under pipefail.
+    dynamic=$(readelf -d "$binary") symbols=$(readelf --dyn-syms -W "$binary")
+    sections=$(readelf -S -W "$binary")
+    grep -qE 'BIND_NOW|FLAGS_1.*NOW' <<<"$dynamic" || fail "$program is not bound at start (BIND_NOW)"
+    grep -qE ' __[a-z_]+_chk(@|$)' <<<"$symbols" || fail "$program uses no fortified functions"
+    ! grep -qE '\.(symtab|comment) ' <<<"$sections" || fail "$program is not stripped of .symtab and .comment"
 done
 exit $failures

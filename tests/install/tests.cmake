@@ -16,5 +16,5 @@ add_test(NAME validators_refuse_broken_files
 add_test(NAME zentra_cli_bash_completion
   COMMAND ${_install_tests}/check_completion.sh ${ZENTRA_DATA_OUT}/zentra-cli)
 add_test(NAME debian_package_matches_the_install
-  COMMAND ${_install_tests}/check_package.sh ${PROJECT_BINARY_DIR} ${PROJECT_VERSION}
+  COMMAND ${_install_tests}/check_package.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR} ${PROJECT_VERSION}
           $<TARGET_FILE:zentra> $<TARGET_FILE:zentra-cli> ${ZENTRA_METAINFO})

@@ -25,7 +25,11 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
         {"version", {"zentra", "--version"}, Action::Print, false, version},
         {"short version", {"zentra", "-v"}, Action::Print, false, version},
         {"help names the options", {"zentra", "--help"}, Action::Print, false, "--minimized"},
-        {"help-all is help", {"zentra", "--help-all"}, Action::Print, false, "--minimized"},
+        {"help-all lists Qt's options too",
+         {"zentra", "--help-all"},
+         Action::Print,
+         false,
+         "--platformtheme <theme>"},
         // Before QApplication has taken out Qt's own options.
         {"Qt option before version",
          {"zentra", "-platform", "xcb", "--version"},
@@ -33,10 +37,12 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
          false,
          version},
         {"Qt option is not -p -l -a ... -h",
-         {"zentra", "-platformtheme", "gtk3"},
-         Action::Fail,
-         false,
-         "platformtheme"},
+         {"zentra", "-platformtheme", "gtk3", "--minimized"},
+         Action::Run,
+         true,
+         ""},
+        {"Qt switch", {"zentra", "--reverse"}, Action::Run, false, ""},
+        {"Qt option without its value", {"zentra", "-style"}, Action::Fail, false, "style"},
         {"unknown option", {"zentra", "--bogus"}, Action::Fail, false, "bogus"},
         {"stray argument", {"zentra", "calc.txt"}, Action::Fail, false, "calc.txt"},
     };
@@ -47,6 +53,10 @@ TEST(CommandLine, OptionsHelpVersionAndMistakes) {
         EXPECT_EQ(line.options.minimized, c.minimized);
         EXPECT_TRUE(line.text.contains(c.textHas)) << line.text.toStdString();
     }
+    // --help lists only zentra's own options, and says where Qt's are.
+    const QString help = parseCommandLine({"zentra", "--help"}).text;
+    EXPECT_FALSE(help.contains(QStringLiteral("--platformtheme"))) << help.toStdString();
+    EXPECT_TRUE(help.contains(QStringLiteral("--help-all"))) << help.toStdString();
 }
 
 }  // namespace
