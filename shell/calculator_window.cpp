@@ -1,5 +1,6 @@
 #include "shell/calculator_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -388,10 +389,20 @@ void CalculatorWindow::updateKeyAccess() {
         if (button->accessibleDescription() != description)
             button->setAccessibleDescription(description);
         // The latch keys are toggles; the checked state is the latch's.
+        const bool checked = spoken.latch == Latch::Shift ? state_.shift
+                             : spoken.latch == Latch::Hyp ? state_.hyp
+                                                          : false;
         button->setCheckable(spoken.latch != Latch::None);
-        button->setChecked(spoken.latch == Latch::Shift ? state_.shift
-                           : spoken.latch == Latch::Hyp ? state_.hyp
-                                                        : false);
+        button->setChecked(checked);
+        // A click toggles the button before the engine decides: the change
+        // heard is the latch's, once it is known.
+        if (checked != latchHeard_[i]) {
+            latchHeard_[i] = checked;
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(button, changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 

@@ -138,6 +138,7 @@ private:
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
     std::array<KeyFont, kKeyCount> keyFonts_{};
     std::array<QString, kKeyCount> captionWords_{};  // each caption as it is spoken
+    std::array<bool, kKeyCount> latchHeard_{};       // each latch as last told
     ResultAnnouncer* announcer_ = nullptr;
     QFont displayFont_, keyFont_, glyphFont_;
     QPointer<HelpWindow> help_;

@@ -67,11 +67,20 @@ void centreOnOwner(QDialog* dialog) {
 }
 
 void nameField(QWidget* field, const QString& name, const QString& labelText) {
-    if (!field) return;
+    if (!field || !field->parentWidget()) return;
     field->setAccessibleName(name);
-    if (labelText.isEmpty() || !field->parentWidget()) return;
-    for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->text() == labelText) label->setBuddy(field);
+    if (!labelText.isEmpty()) {
+        for (QLabel* label :
+             field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->text() == labelText) label->setBuddy(field);
+    } else if (qobject_cast<QComboBox*>(field)) {
+        // On the Linux desktop a list's name is its current entry; what it is
+        // for comes from a label. The group box above it is none: a hidden
+        // label carries the name.
+        auto* label = new QLabel(name, field->parentWidget());
+        label->hide();
+        label->setBuddy(field);
+    }
 }
 
 QFont templateFont(int pointSize) {

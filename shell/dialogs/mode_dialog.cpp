@@ -85,6 +85,13 @@ ModeDialog::ModeDialog(ModeDialogModel& model, QWidget* parent) : ModelDialog(mo
 
     auto* mnemonics = new SharedMnemonicSelects(this);
     for (QRadioButton* radio : findChildren<QRadioButton*>()) radio->installEventFilter(mnemonics);
+    // The group boxes lie behind the radios, not round them: each radio says its group.
+    for (const Radio& radio : angles)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Angle"));
+    for (const Radio& radio : bases)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Number/Mode"));
+    for (const Radio& radio : types)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Display"));
     nameField(control(M::kDigitsEdit), QStringLiteral("Digits"), QStringLiteral("Digits"));
     nameField(control(M::kSecEdit), QStringLiteral("Auto Power Off sec"), QStringLiteral("sec"));
 }
