@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -312,6 +313,47 @@ TEST(DialogAccessibility, EveryFieldIsNamedAndButtonNamesAreUnique) {
         }
     }
     clearDatabase(db);
+}
+
+}  // namespace
+}  // namespace zentra::testing
+
+// --- The keyboard alone ------------------------------------------------------------
+
+namespace zentra::testing {
+namespace {
+
+TEST(KeyboardAlone, DigitsChooseAMemoryAndSharedMnemonicsSelect) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int memory;
+    } digits[] = {{Qt::Key_3, Qt::NoModifier, 3},
+                  {Qt::Key_9, Qt::AltModifier, 9},
+                  {Qt::Key_0, Qt::KeypadModifier, 0}};
+    for (const auto& d : digits) {
+        SelectMemoryModel model("", {});
+        SelectMemoryDialog dialog(model);
+        whenShown<SelectMemoryDialog>(
+            [&d](SelectMemoryDialog* shown) { QTest::keyClick(shown, d.key, d.modifiers); });
+        EXPECT_TRUE(dialog.run());
+        EXPECT_EQ(model.chosen(), std::optional<int>(d.memory));
+    }
+    // Alt+S is "&Statistics" and "&Scientific": each press moves on and selects.
+    FontSpec font = AppearanceSettings::makeFont(-12, 400);
+    ModeSettings settings;
+    settings.displayFontSpec = &font;
+    ModeDialogModel model(settings);
+    ModeDialog dialog(model);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::AltModifier);
+    int checked = 0;
+    for (int id : {ModeDialogModel::kStatistics, ModeDialogModel::kScientific})
+        checked += qobject_cast<QAbstractButton*>(dialog.control(id))->isChecked();
+    EXPECT_EQ(checked, 2);
 }
 
 }  // namespace
