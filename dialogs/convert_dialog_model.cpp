@@ -76,9 +76,8 @@ void ConvertDialogModel::propertyChanged() {
     view().clearList(kToList);
     if (property && property->units.empty()) return;
     if (property) {
-        const auto names = namesOf(property->units);
-        view().addListItems(kFromList, names);
-        view().addListItems(kToList, names);
+        view().addListItems(kFromList, namesOf(property->units));
+        view().copyList(kFromList, kToList);
         view().selectListString(kFromList, property->currentUnit->name);
         view().selectListString(kToList, property->currentUnit->name);
     }

@@ -37,6 +37,9 @@ public:
     // The same as adding each name in turn, for filling a list with a whole
     // database list: a property may have many thousands of units.
     virtual void addListItems(ControlId list, const std::vector<std::string_view>& names) = 0;
+    // Fills the empty list to with the entries of from, as adding them again
+    // would, without sorting the same names a second time.
+    virtual void copyList(ControlId from, ControlId to) = 0;
     // Selects the entry selectStringIndex picks; no match leaves the selection.
     virtual void selectListString(ControlId list, std::string_view text) = 0;
     virtual void selectFirstListItem(ControlId list) = 0;
@@ -141,6 +144,10 @@ public:
     void addListItem(ControlId list, std::string_view text) override { lists[list].add(text); }
     void addListItems(ControlId list, const std::vector<std::string_view>& names) override {
         lists[list].addAll(names);
+    }
+    void copyList(ControlId from, ControlId to) override {
+        lists[to] = lists[from];
+        lists[to].selectIndex(std::nullopt);
     }
     void selectListString(ControlId list, std::string_view text) override {
         lists[list].selectString(text);

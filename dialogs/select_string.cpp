@@ -66,22 +66,33 @@ std::vector<std::string> sortedForList(const std::vector<std::string_view>& text
     };
     std::size_t total = 0;
     for (std::string_view text : texts) total += text.size();
+    // Names of one database list often begin alike ("constant unit ..."); the
+    // bytes they all share decide nothing, so the prefixes start after them.
+    std::size_t shared = texts.empty() ? 0 : texts.front().size();
+    for (std::string_view text : texts) {
+        std::size_t i = 0;
+        while (i < shared && i < text.size() && lowerAscii(text[i]) == lowerAscii(texts.front()[i]))
+            ++i;
+        shared = i;
+    }
     std::string folded;
-    folded.reserve(total);
+    folded.reserve(total - shared * texts.size());
     std::vector<Entry> order;
     order.reserve(texts.size());
     for (std::string_view text : texts) {
-        order.push_back({foldedPrefix(text), folded.size(), text});
-        for (char c : text) folded.push_back(static_cast<char>(lowerAscii(c)));
+        const std::string_view rest = text.substr(shared);
+        order.push_back({foldedPrefix(rest), folded.size(), text});
+        for (char c : rest) folded.push_back(static_cast<char>(lowerAscii(c)));
     }
     const std::string_view all(folded);
-    std::stable_sort(order.begin(), order.end(), [all](const Entry& a, const Entry& b) {
+    std::stable_sort(order.begin(), order.end(), [all, shared](const Entry& a, const Entry& b) {
         if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
         if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+        const std::size_t aRest = a.text.size() - shared, bRest = b.text.size() - shared;
         // Equal prefixes of two short texts: the shorter is a prefix of the other.
-        if (a.text.size() <= 16 && b.text.size() <= 16) return a.text.size() < b.text.size();
+        if (aRest <= 16 && bRest <= 16) return aRest < bRest;
         // Folded bytes compare as unsigned values, as lessIgnoringCase does.
-        return all.substr(a.folded, a.text.size()) < all.substr(b.folded, b.text.size());
+        return all.substr(a.folded, aRest) < all.substr(b.folded, bRest);
     });
     std::vector<std::string> sorted;
     sorted.reserve(order.size());

@@ -22,6 +22,7 @@ test=(
   clang libclang-rt-dev
   xvfb xauth x11-utils python3 python3-fonttools locales
   appstream desktop-file-utils mandoc bash-completion
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11
 )
 
 case $profile in

@@ -126,6 +126,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* icon = new IconButton(this);
     icon->move(b.units().map(7, 7, 0, 0).topLeft());
     icon->setObjectName(QStringLiteral("c1008"));
+    icon->setAccessibleName(QStringLiteral("Zentra icon"));
 
     const QFont large = swissFont(16), small = swissFont(11);
     auto text = [&](int id, const QString& value, int x, int y, int w, int h, const QFont& font,

@@ -52,6 +52,7 @@ constexpr KeyEntry kKeyEntries[] = {
     {Qt::Key_Backspace, ShiftRule::Up, false, C::CmdBackspace},
     {Qt::Key_Delete, ShiftRule::Up, false, C::CmdBackspace},
     {Qt::Key_CapsLock, ShiftRule::Up, false, C::CmdShift},
+    {Qt::Key_Escape, ShiftRule::Up, false, C::CmdAllClear},
     {Qt::Key_F1, ShiftRule::Up, false, C::CmdHelp},
     {Qt::Key_Return, ShiftRule::Up, false, C::CmdEquals},
     {Qt::Key_Enter, ShiftRule::Up, true, C::CmdEquals},

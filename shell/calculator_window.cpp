@@ -1,5 +1,6 @@
 #include "shell/calculator_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -31,6 +32,8 @@
 #include "shell/early_keys.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
+#include "shell/result_announcer.h"
+#include "shell/spoken_key_names.h"
 #include "shell/tape_window.h"
 #include "shell/window_place.h"
 #include "units/property_database.h"
@@ -120,6 +123,7 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
 
     // The saved state, then its appearance (fonts, colours, always on top), display and captions.
     calculator_.restore(store_, *this);
+    updateKeyAccess();
     watchFloatingPointSignals();
     restoreWindowPosition();
     createTape(tapeFile);
@@ -145,8 +149,10 @@ void CalculatorWindow::createTape(const QString& file) {
     tape_->applyColours(appearance_);
     tape_->restore(store_);
     // A recalled value is typed as the keys would type it, through the gate.
-    connect(tape_, &TapeWindow::recallRequested, this,
-            [this](const QString& value) { calculator_.typeValue(*this, value.toStdString()); });
+    connect(tape_, &TapeWindow::recallRequested, this, [this](const QString& value) {
+        calculator_.typeValue(*this, value.toStdString());
+        updateKeyAccess();
+    });
     auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(toggle, &QShortcut::activated, tape_, &TapeWindow::toggle);
 }
@@ -157,6 +163,7 @@ void CalculatorWindow::createControls() {
     display_ = new QLineEdit(this);
     display_->setObjectName(QStringLiteral("display"));
     display_->setAccessibleName(QStringLiteral("Display"));
+    announcer_ = new ResultAnnouncer(display_);
     display_->setGeometry(
         units_.map(kDisplayPlace.x, kDisplayPlace.y, kDisplayPlace.width, kDisplayPlace.height));
     // Enter in the display presses the default key, Help.
@@ -210,13 +217,22 @@ QList<QRect> CalculatorWindow::availableScreens() {
 }
 
 QPushButton* CalculatorWindow::key(CommandId id) const {
+    const auto i = keyIndex(id);
+    return i ? keys_[*i] : nullptr;
+}
+
+std::optional<std::size_t> CalculatorWindow::keyIndex(CommandId id) const {
     for (std::size_t i = 0; i < kKeypad.size(); ++i)
-        if (kKeypad[i].id == id) return keys_[i];
-    return nullptr;
+        if (kKeypad[i].id == id) return i;
+    return std::nullopt;
 }
 
 void CalculatorWindow::runCommand(std::uint32_t word) {
-    if (!calculator_.press(*this, word)) return;
+    const QString before = display_->text();
+    const bool hostsIt = calculator_.press(*this, word);
+    // What the user pasted or typed is no result to announce.
+    afterCommand(before, !hostsIt, commandOf(word) == CommandId::CmdEquals);
+    if (!hostsIt) return;
     // What passed the gate but the engine leaves to its host.
     switch (commandOf(word)) {
         case CommandId::CmdCopy:
@@ -344,7 +360,50 @@ void CalculatorWindow::openAbout() {
 // The right click and the menu's "Mode" open the Calculator Mode dialog even
 // in Error status.
 void CalculatorWindow::openModeDirectly() {
+    const QString before = display_->text();
     calculator_.openModeDialog(*this);
+    afterCommand(before, true, false);
+}
+
+// A number being typed is echoed key by key; a result, a changed mode's value
+// or an error is read out as it appears, wherever the focus is; = always
+// says its result, even one that looks as the operand did.
+void CalculatorWindow::afterCommand(const QString& displayBefore, bool announce,
+                                    bool evenUnchanged) {
+    updateKeyAccess();
+    const QString shown = display_->text();
+    if (announce && state_.calcStatus != CalcStatus::Entering &&
+        (evenUnchanged || shown != displayBefore))
+        announcer_->announce(shown.trimmed());
+}
+
+void CalculatorWindow::updateKeyAccess() {
+    for (std::size_t i = 0; i < kKeypad.size(); ++i) {
+        const SpokenKey spoken = spokenKey(kKeypad[i].id, state_);
+        QPushButton* button = keys_[i];
+        // Each change is an event a screen reader hears: only real changes.
+        const QString name = QString::fromLatin1(spoken.name);
+        if (button->accessibleName() != name) button->setAccessibleName(name);
+        const QString description =
+            spoken.available ? captionWords_[i] : QStringLiteral("unavailable");
+        if (button->accessibleDescription() != description)
+            button->setAccessibleDescription(description);
+        // The latch keys are toggles; the checked state is the latch's.
+        const bool checked = spoken.latch == Latch::Shift ? state_.shift
+                             : spoken.latch == Latch::Hyp ? state_.hyp
+                                                          : false;
+        button->setCheckable(spoken.latch != Latch::None);
+        button->setChecked(checked);
+        // A click toggles the button before the engine decides: the change
+        // heard is the latch's, once it is known.
+        if (checked != latchHeard_[i]) {
+            latchHeard_[i] = checked;
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(button, changed);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -417,12 +476,15 @@ void CalculatorWindow::setDisplayText(std::string_view text) {
 }
 
 void CalculatorWindow::setKeyLabel(CommandId id, std::string_view caption) {
-    QPushButton* button = key(id);
-    if (!button) return;
+    const auto i = keyIndex(id);
+    if (!i) return;
+    QPushButton* button = keys_[*i];
     const bool glyphs = state_.buttonFontLoaded && hasGlyphs(caption);
     button->setText(captionText(caption, glyphs));
     powerOff_->restart();
-    button->setAccessibleName(glyphs ? spokenCaption(caption) : fromLatin1(caption));
+    // The caption is the key's description; its name says what it does.
+    captionWords_[*i] = glyphs ? spokenCaption(caption) : fromLatin1(caption);
+    if (!caption.empty()) button->setAccessibleDescription(captionWords_[*i]);
 }
 
 void CalculatorWindow::setKeyFont(CommandId id, KeyFont font) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "base/runtime_problem.h"
 #include "engine/calculator.h"
@@ -22,6 +23,7 @@ class QPushButton;
 namespace zentra {
 
 class PowerOff;
+class ResultAnnouncer;
 class TapeWindow;
 
 // The dialog units the window is laid out in: those of its template font,
@@ -63,6 +65,8 @@ public:
     HelpWindow* helpWindow() const { return help_; }
     TapeWindow* tapeWindow() const { return tape_; }
     int beepCount() const { return beepCount_; }
+    // Tells a screen reader about each new result or error on the display.
+    ResultAnnouncer* announcer() const { return announcer_; }
 
     // CalculatorView
     std::string getDisplayText() override;
@@ -115,6 +119,11 @@ private:
     void openHelp();
     void openAbout();
     void openModeDirectly();
+    // What a screen reader is told after a command: the keys' names, their
+    // latches, and the result the command showed.
+    void afterCommand(const QString& displayBefore, bool announce, bool evenUnchanged);
+    void updateKeyAccess();
+    std::optional<std::size_t> keyIndex(CommandId id) const;
     void watchFloatingPointSignals();
     // The host's presenter, which the application gave the database.
     const RuntimeProblemPresenter& problemPresenter() const;
@@ -128,6 +137,9 @@ private:
     QLineEdit* display_ = nullptr;
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
     std::array<KeyFont, kKeyCount> keyFonts_{};
+    std::array<QString, kKeyCount> captionWords_{};  // each caption as it is spoken
+    std::array<bool, kKeyCount> latchHeard_{};       // each latch as last told
+    ResultAnnouncer* announcer_ = nullptr;
     QFont displayFont_, keyFont_, glyphFont_;
     QPointer<HelpWindow> help_;
     PowerOff* powerOff_ = nullptr;

@@ -48,4 +48,13 @@ QPoint placeWindow(std::optional<QPoint> stored, QPoint fallback, QSize frameSiz
                   moveIn(corner.y(), frameSize.height(), screen->y(), screen->height()));
 }
 
+QPoint centredPlace(QRect ownerFrame, QSize frameSize, QRect screen) {
+    const QPoint centred =
+        ownerFrame.center() - QPoint(frameSize.width() / 2, frameSize.height() / 2);
+    const int right = screen.x() + screen.width() - frameSize.width();
+    const int bottom = screen.y() + screen.height() - frameSize.height();
+    return {std::max(screen.x(), std::min(centred.x(), right)),
+            std::max(screen.y(), std::min(centred.y(), bottom))};
+}
+
 }  // namespace zentra

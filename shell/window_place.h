@@ -18,4 +18,9 @@ namespace zentra {
 QPoint placeWindow(std::optional<QPoint> stored, QPoint fallback, QSize frameSize,
                    const QList<QRect>& availableScreens);
 
+// Where a dialog's frame of frameSize opens: centred on its owner's frame,
+// moved in just far enough to lie on the owner screen's available area (its
+// top-left corner there when it is larger).
+QPoint centredPlace(QRect ownerFrame, QSize frameSize, QRect screen);
+
 }  // namespace zentra

@@ -9,7 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
 
+#include "shell/window_place.h"
 #include "shell/zentra_app.h"
 
 namespace zentra {
@@ -24,6 +27,60 @@ DialogUnits dialogUnitsOf(const QFont& font) {
     const double average =
         metrics.horizontalAdvance(alphabet) / static_cast<double>(alphabet.size());
     return {average / 4.0, metrics.height() / 8.0};
+}
+
+namespace {
+
+// Places its dialog as it is shown, before the desktop maps it.
+class OwnerCentring : public QObject {
+public:
+    explicit OwnerCentring(QDialog* dialog) : QObject(dialog), dialog_(dialog) {
+        dialog->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == dialog_ && event->type() == QEvent::Show && !event->spontaneous()) place();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void place() {
+        QWidget* owner = dialog_->parentWidget() ? dialog_->parentWidget()->window() : nullptr;
+        if (!owner || !owner->isVisible()) return;  // the desktop's own place then
+        const QScreen* screen = owner->screen();
+        if (!screen) return;
+        // The dialog's frame is not known before it is mapped: the owner's is
+        // the best guess of what the desktop adds.
+        const QSize frame = owner->frameGeometry().size() - owner->size();
+        dialog_->move(centredPlace(owner->frameGeometry(), dialog_->size() + frame,
+                                   screen->availableGeometry()));
+    }
+
+    QDialog* dialog_;
+};
+
+}  // namespace
+
+void centreOnOwner(QDialog* dialog) {
+    new OwnerCentring(dialog);
+}
+
+void nameField(QWidget* field, const QString& name, const QString& labelText) {
+    if (!field || !field->parentWidget()) return;
+    field->setAccessibleName(name);
+    if (!labelText.isEmpty()) {
+        for (QLabel* label :
+             field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->text() == labelText) label->setBuddy(field);
+    } else if (qobject_cast<QComboBox*>(field)) {
+        // On the Linux desktop a list's name is its current entry; what it is
+        // for comes from a label. The group box above it is none: a hidden
+        // label carries the name.
+        auto* label = new QLabel(name, field->parentWidget());
+        label->hide();
+        label->setBuddy(field);
+    }
 }
 
 QFont templateFont(int pointSize) {
@@ -41,6 +98,7 @@ DialogBuilder::DialogBuilder(QDialog* dialog, const QFont& font, int widthDu, in
     dialog_->setFont(font);
     dialog_->setWindowTitle(title);
     dialog_->setFixedSize(units_.map(0, 0, widthDu, heightDu).size());
+    centreOnOwner(dialog_);
 }
 
 template <class W>

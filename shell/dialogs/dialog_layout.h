@@ -64,6 +64,14 @@ private:
     std::map<int, QWidget*> controls_;
 };
 
+// Names a field for a screen reader. labelText, where given, is the text of
+// the label beside it on the dialog, which becomes the field's buddy.
+void nameField(QWidget* field, const QString& name, const QString& labelText = QString());
+
+// Opens the dialog, each time it is shown, centred on the window that owns it
+// and on that window's screen. DialogBuilder does this for its dialogs.
+void centreOnOwner(QDialog* dialog);
+
 // The application's message box for a refused field: warning icon, OK, the
 // application title as caption.
 void showFieldMessage(QWidget* owner, const QString& text);

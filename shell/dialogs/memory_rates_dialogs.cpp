@@ -1,5 +1,6 @@
 #include "shell/dialogs/memory_rates_dialogs.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,6 +23,24 @@ SelectMemoryDialog::SelectMemoryDialog(SelectMemoryModel& model, QWidget* parent
     memoryButton(0)->setDefault(true);  // Enter presses "0"
     // Long values show from their start.
     for (int k = 0; k < M::kMemories; ++k) memoryEdit(k)->setCursorPosition(0);
+    // The values cannot take the focus: each button says its memory's value.
+    for (int k = 0; k < M::kMemories; ++k) {
+        nameField(memoryButton(k), QStringLiteral("memory %1").arg(k));
+        memoryButton(k)->setAccessibleDescription(memoryEdit(k)->text());
+        nameField(memoryEdit(k), QStringLiteral("memory %1 value").arg(k));
+    }
+}
+
+// A memory's digit chooses it, with Alt as its mnemonic would or without.
+void SelectMemoryDialog::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers extra =
+        event->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier);
+    const int k = event->key() - Qt::Key_0;
+    if (extra == Qt::NoModifier && k >= 0 && k < SelectMemoryModel::kMemories) {
+        memoryButton(k)->click();
+        return;
+    }
+    ModelDialog::keyPressEvent(event);
 }
 
 QPushButton* SelectMemoryDialog::memoryButton(int k) const {
@@ -45,6 +64,12 @@ FinancialRatesDialog::FinancialRatesDialog(FinancialRatesModel& model, QWidget* 
     b.okButton(188, 6, 50, 14);
     b.cancelButton(188, 23, 50, 14);
     bindControls(b.controls());
+    nameField(bankEdit(), QStringLiteral("Bank Interest rate (%)"),
+              QStringLiteral("Bank Interest rate\n(for term, pmt. etc.)"));
+    bankEdit()->setAccessibleDescription(QStringLiteral("for term, pmt. etc."));
+    nameField(discEdit(), QStringLiteral("Discount rate (%)"),
+              QStringLiteral("Discount rate\n(for NPV, depr. etc.)"));
+    discEdit()->setAccessibleDescription(QStringLiteral("for NPV, depr. etc."));
 }
 
 QLineEdit* FinancialRatesDialog::bankEdit() const {

@@ -19,6 +19,9 @@ public:
 
     QPushButton* memoryButton(int k) const;
     QLineEdit* memoryEdit(int k) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class FinancialRatesDialog : public ModelDialog {

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 
 #include "shell/appearance.h"
 
@@ -12,6 +13,26 @@ namespace {
 struct Radio {
     ControlId id;
     const char* text;
+};
+
+// Alt and a letter that two radio buttons share ("&Statistics" and
+// "&Scientific") moves between them, as Qt does; it also selects the one it
+// reaches, as a letter of one button alone does.
+class SharedMnemonicSelects : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* radio = qobject_cast<QRadioButton*>(watched);
+        if (radio && event->type() == QEvent::Shortcut &&
+            static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            radio->setFocus(Qt::ShortcutFocusReason);
+            radio->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 }  // namespace
@@ -61,6 +82,18 @@ ModeDialog::ModeDialog(ModeDialogModel& model, QWidget* parent) : ModelDialog(mo
     b.okButton(212, 6, 50, 14);
     b.cancelButton(212, 23, 50, 14);
     bindControls(b.controls());
+
+    auto* mnemonics = new SharedMnemonicSelects(this);
+    for (QRadioButton* radio : findChildren<QRadioButton*>()) radio->installEventFilter(mnemonics);
+    // The group boxes lie behind the radios, not round them: each radio says its group.
+    for (const Radio& radio : angles)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Angle"));
+    for (const Radio& radio : bases)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Number/Mode"));
+    for (const Radio& radio : types)
+        control(radio.id)->setAccessibleDescription(QStringLiteral("Display"));
+    nameField(control(M::kDigitsEdit), QStringLiteral("Digits"), QStringLiteral("Digits"));
+    nameField(control(M::kSecEdit), QStringLiteral("Auto Power Off sec"), QStringLiteral("sec"));
 }
 
 }  // namespace zentra

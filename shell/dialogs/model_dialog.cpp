@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QStringListModel>
 #include <vector>
 
 #include "shell/appearance.h"
@@ -72,6 +73,7 @@ void ModelDialog::bindControls(std::map<int, QWidget*> controls) {
     for (auto& [id, widget] : controls_) {
         const ControlId cid = id;
         if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            box->setModel(new QStringListModel(box));
             // activated is the user's choice only, never a programmatic one.
             connect(box, &QComboBox::activated, this,
                     [this, cid] { model_.selectionChanged(*this, cid); });
@@ -164,10 +166,24 @@ void ModelDialog::addListItems(ControlId id, const std::vector<std::string_view>
     for (const std::string& item : items.items()) all.push_back(fromUtf8(item));
     // One insertion of the sorted whole: item by item would move the entries
     // behind each one again.
-    box->clear();
-    box->addItems(all);
+    entriesOf(box)->setStringList(all);
     const auto selected = items.selectedIndex();
     box->setCurrentIndex(selected ? static_cast<int>(*selected) : -1);
+}
+
+void ModelDialog::copyList(ControlId from, ControlId to) {
+    QComboBox* source = list(from);
+    QComboBox* target = list(to);
+    if (!source || !target) return;
+    listItems_[to] = listItems_[from];
+    listItems_[to].selectIndex(std::nullopt);
+    // The texts are shared, not copied.
+    entriesOf(target)->setStringList(entriesOf(source)->stringList());
+    target->setCurrentIndex(-1);
+}
+
+QStringListModel* ModelDialog::entriesOf(QComboBox* box) {
+    return static_cast<QStringListModel*>(box->model());
 }
 
 void ModelDialog::selectListString(ControlId id, std::string_view text) {

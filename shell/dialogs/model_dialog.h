@@ -11,6 +11,7 @@
 #include "shell/dialogs/dialog_layout.h"
 
 class QComboBox;
+class QStringListModel;
 
 namespace zentra {
 
@@ -36,6 +37,7 @@ public:
     void clearList(ControlId list) override;
     void addListItem(ControlId list, std::string_view text) override;
     void addListItems(ControlId list, const std::vector<std::string_view>& names) override;
+    void copyList(ControlId from, ControlId to) override;
     void selectListString(ControlId list, std::string_view text) override;
     void selectFirstListItem(ControlId list) override;
     std::optional<std::string> selectedListText(ControlId list) override;
@@ -64,6 +66,8 @@ protected:
 
 private:
     void okClicked();
+    // Each list's entries, set whole: a long list fills in one step.
+    static QStringListModel* entriesOf(QComboBox* box);
 
     DialogModel& model_;
     std::map<int, QWidget*> controls_;

@@ -22,6 +22,7 @@ NameDialog::NameDialog(NameDialogModel& model, QWidget* parent) : QDialog(parent
     DialogBuilder b(this, templateFont(8), 230, 44, QString::fromUtf8(model_.title().c_str()));
     edit_ = b.edit(NameDialogModel::kNameEdit, 7, 8, 160, 12);
     edit_->setText(QString::fromUtf8(model_.name().c_str()));
+    nameField(edit_, windowTitle());  // the field has no label but the title
     addOkCancel(b, this, 173);
     edit_->setFocus();
 }
@@ -37,6 +38,7 @@ FindDialog::FindDialog(FindDialogModel& model, QWidget* parent) : QDialog(parent
     b.label(-1, QStringLiteral("Search String:"), 7, 10, 58, 8);
     edit_ = b.edit(FindDialogModel::kSearchEdit, 66, 8, 100, 12);
     edit_->setText(QString::fromUtf8(model_.searchText().c_str()));
+    nameField(edit_, QStringLiteral("Search String"), QStringLiteral("Search String:"));
     addOkCancel(b, this, 174);
     edit_->setFocus();
 }

@@ -21,6 +21,12 @@ ConvertDialog::ConvertDialog(ConvertDialogModel& model, QWidget* parent)
     b.okButton(87, 105, 50, 14);
     b.cancelButton(143, 105, 50, 14);
     bindControls(b.controls());
+    // The lists are named by their groups; the two SI buttons by their list.
+    nameField(list(M::kPropertyList), QStringLiteral("Property"));
+    nameField(list(M::kFromList), QStringLiteral("From"));
+    nameField(list(M::kToList), QStringLiteral("To"));
+    nameField(control(M::kFromSI), QStringLiteral("From SI unit"));
+    nameField(control(M::kToSI), QStringLiteral("To SI unit"));
 }
 
 PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent)
@@ -48,6 +54,17 @@ PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent
     b.okButton(153, 105, 44, 14);
     b.cancelButton(199, 105, 44, 14);
     bindControls(b.controls());
+    // Each New and each list says which record it is for.
+    nameField(list(M::kPropertyList), QStringLiteral("Property"));
+    nameField(control(M::kNewProperty), QStringLiteral("New property"));
+    nameField(list(M::kUnitList), QStringLiteral("Units"));
+    nameField(control(M::kUnitSI), QStringLiteral("SI unit"));
+    nameField(control(M::kNewUnit), QStringLiteral("New unit"));
+    nameField(control(M::kFactorEdit), QStringLiteral("Factor"), QStringLiteral("Factor"));
+    nameField(control(M::kOffsetEdit), QStringLiteral("Offset"), QStringLiteral("Offset"));
+    nameField(list(M::kConstantList), QString::fromLatin1(M::kConstantsCaption));
+    nameField(control(M::kValueEdit), QStringLiteral("Constant value"));
+    nameField(control(M::kNewConstant), QStringLiteral("New constant"));
 }
 
 }  // namespace zentra

@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         AcceleratorCase{"BackspaceIsBackspaceKey", key(Qt::Key_Backspace, "\b"), C::CmdBackspace},
         AcceleratorCase{"DeleteIsBackspaceKey", key(Qt::Key_Delete), C::CmdBackspace},
         AcceleratorCase{"CapsLockIsShift", key(Qt::Key_CapsLock), C::CmdShift},
+        AcceleratorCase{"EscapeIsAllClear", key(Qt::Key_Escape), C::CmdAllClear},
         AcceleratorCase{"F1IsHelp", key(Qt::Key_F1), C::CmdHelp},
         AcceleratorCase{"PadDigit", pad(Qt::Key_5, "5"), C::Cmd5},
         AcceleratorCase{"PadDivide", pad(Qt::Key_Slash, "/"), C::CmdDivide},

@@ -300,7 +300,7 @@ TEST_F(WindowTest, DisplayIsReadBackAsAtMost25Characters) {
     EXPECT_EQ(window_->getDisplayText().size(), 25u);
 }
 
-TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenName) {
+TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenDescription) {
     PropertyDatabase database;
     addBuiltInContent(database);
     QTemporaryDir dir;
@@ -311,10 +311,10 @@ TEST(WindowGlyphs, GlyphCaptionsUseTheButtonsFaceAndKeepASpokenName) {
     CalculatorWindow window(calculator, store, true, windowDialogUnits());
     window.setKeyLabel(C::CmdPow, "\xC2");
     EXPECT_EQ(window.key(C::CmdPow)->text(), QString(QChar(0xE0C2)));
-    EXPECT_EQ(window.key(C::CmdPow)->accessibleName(), QStringLiteral("x^y"));
+    EXPECT_EQ(window.key(C::CmdPow)->accessibleDescription(), QStringLiteral("x^y"));
     window.setKeyLabel(C::CmdSin, "sin\xDE");
     EXPECT_EQ(window.key(C::CmdSin)->text(), QStringLiteral("sin") + QChar(0xE0DE));
-    EXPECT_EQ(window.key(C::CmdSin)->accessibleName(), QStringLiteral("asin"));
+    EXPECT_EQ(window.key(C::CmdSin)->accessibleDescription(), QStringLiteral("asin"));
     window.setKeyLabel(C::CmdMemoryIn, "MnIn");
     EXPECT_EQ(window.key(C::CmdMemoryIn)->text(), QStringLiteral("MnIn"));
     clearDatabase(database);

@@ -25,6 +25,20 @@ if(_shell_test_srcs AND TARGET zentra_shell)
       set_tests_properties(zentra_shell_tests_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
     endif()
   endif()
+  # What a screen reader reads through AT-SPI, on a private X server and session
+  # bus; skipped, with the reason, where AT-SPI or the bus is missing.
+  if(TARGET zentra)
+    find_program(XVFB_RUN_A11Y xvfb-run)
+    find_program(DBUS_LAUNCH dbus-launch)
+    set(_atspi_check /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/atspi_check.py $<TARGET_FILE:zentra>)
+    if(XVFB_RUN_A11Y AND DBUS_LAUNCH)
+      add_test(NAME zentra_atspi_check COMMAND ${XVFB_RUN_A11Y} -a -s "-screen 0 1280x1024x24"
+        ${DBUS_LAUNCH} --exit-with-session ${_atspi_check})
+    else()
+      add_test(NAME zentra_atspi_check COMMAND ${_atspi_check})
+    endif()
+    set_tests_properties(zentra_atspi_check PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
+  endif()
   # What depends on the scale, again at 200%: texts that fit, the bevel, the window's place.
   add_test(NAME zentra_shell_tests_at_200_percent COMMAND zentra_shell_tests
     "--gtest_filter=DialogTexts.*:Bevel.*:WindowDialogs.ModeOk*:WindowTest.Window*")
