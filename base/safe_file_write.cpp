@@ -214,7 +214,9 @@ std::optional<std::string> overwriteInPlace(const fs::path& path, const fs::path
     if (text.size() > old.size()) {
         const int error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(text.size()));
         if (error != 0) {
-            ::ftruncate(fd.get(), static_cast<off_t>(old.size()));
+            // A partial reservation may have lengthened the file; the old bytes are
+            // untouched, so a failed cut only leaves zeros after them.
+            [[maybe_unused]] const int cut = ::ftruncate(fd.get(), static_cast<off_t>(old.size()));
             return fileFailure(path, error);
         }
     }
