@@ -292,11 +292,8 @@ TapeLoad loadTapeFile(const std::filesystem::path& path) {
         load.tape = std::move(*tape);
         return load;
     }
-    std::filesystem::path aside = path;
-    aside += ".damaged";
-    std::error_code error;
-    std::filesystem::rename(path, aside, error);
-    if (!error) load.setAside = aside;
+    // Never over an earlier damaged tape: that one is the user's too.
+    load.setAside = setAsideDamaged(path).aside;
     return load;
 }
 
