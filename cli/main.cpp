@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "base/printable_text.h"
 #include "cli/cli_session.h"
 #include "zentra_version.h"
 
@@ -28,7 +29,8 @@ constexpr const char* kUsage =
     "  0  after the last token\n"
     "  1  a file could not be read or written: the --prp file cannot be read\n"
     "     (nothing is pressed), the --save-prp save fails, or the --state or\n"
-    "     --tape file cannot be written\n"
+    "     --tape file cannot be written; also, before any token, when a --state or\n"
+    "     --tape file is no regular file or a file's folder does not exist\n"
     "  2  usage error: an unknown option or token, or an answer that does not fit\n"
     "     its dialog (the --state and --tape files are not written)\n";
 
@@ -70,7 +72,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--") {
             for (++i; i < argc; ++i) options.tokens.emplace_back(argv[i]);
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
-            std::cerr << "zentra-cli: unknown option " << arg << " (argument " << i << ")\n"
+            std::cerr << "zentra-cli: unknown option " << zentra::printableText(arg)
+                      << " (argument " << i << ")\n"
                       << kUsage;
             return kExitUsage;
         } else {
