@@ -357,14 +357,10 @@ TapeOnDisk readTapeOnDisk(const std::filesystem::path& path) {
     return disk;
 }
 
-// Renames a damaged file beside itself; nothing when it cannot be.
+// Renames a damaged file beside itself, never over an earlier damaged tape
+// (that one is the user's too); nothing when it cannot be.
 std::optional<std::filesystem::path> setAside(const std::filesystem::path& path) {
-    std::filesystem::path aside = path;
-    aside += ".damaged";
-    std::error_code error;
-    std::filesystem::rename(path, aside, error);
-    if (error) return std::nullopt;
-    return aside;
+    return setAsideDamaged(path).aside;
 }
 
 std::string keptDamagedMessage(const std::filesystem::path& path) {

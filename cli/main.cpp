@@ -5,6 +5,7 @@
 #include <iostream>
 #include <string>
 
+#include "base/printable_text.h"
 #include "cli/cli_session.h"
 #include "cli/end_signals.h"
 #include "zentra_version.h"
@@ -30,7 +31,9 @@ constexpr const char* kUsage =
     "  1  a file could not be read or written: the --prp file cannot be read\n"
     "     (nothing is pressed), the --save-prp save fails, or the --state or\n"
     "     --tape file cannot be written, or a damaged --tape file could not be\n"
-    "     set aside (this run's steps are not kept)\n"
+    "     set aside (this run's steps are not kept); also, before any token, when\n"
+    "     a --state or --tape file is no regular file or a file's folder does not\n"
+    "     exist\n"
     "  2  usage error: an unknown option or token, or an answer that does not fit\n"
     "     its dialog (the --state and --tape files are not written)\n"
     "SIGHUP, SIGTERM or SIGINT ends the run as the end of input does (the --state\n"
@@ -75,7 +78,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--") {
             for (++i; i < argc; ++i) options.tokens.emplace_back(argv[i]);
         } else if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
-            std::cerr << "zentra-cli: unknown option " << arg << " (argument " << i << ")\n"
+            std::cerr << "zentra-cli: unknown option " << zentra::printableText(arg)
+                      << " (argument " << i << ")\n"
                       << kUsage;
             return kExitUsage;
         } else {
