@@ -219,12 +219,16 @@ void PropertiesDialogModel::refreshFields() {
     view().setText(kValueEdit, numberFieldText(shownValue));
 }
 
-// All three or none: a refused field changes nothing and gets the focus.
+// All three or none: a refused field changes nothing and gets the focus. A
+// field still showing its value's text keeps the value whole: the text has
+// fewer digits than the double (pi stays pi).
 bool PropertiesDialogModel::readFields() {
-    double values[3];
+    double values[3] = {factor, offset, shownValue};
     const ControlId edits[3] = {kFactorEdit, kOffsetEdit, kValueEdit};
     for (int i = 0; i < 3; ++i) {
-        auto value = parseNumberField(view().text(edits[i]));
+        const std::string text = view().text(edits[i]);
+        if (text == numberFieldText(values[i])) continue;
+        auto value = parseNumberField(text);
         const char* refusal = !value                                     ? kEnterNumberText
                               : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZero
                                                                          : nullptr;

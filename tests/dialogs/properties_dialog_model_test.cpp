@@ -97,6 +97,26 @@ TEST_F(PropertiesDialogTest, ConstantsModeWithoutConstantsDisablesValueAndGivesZ
     EXPECT_EQ(result, 0);
 }
 
+// The fields show fifteen digits; a field left as shown gives its value whole.
+TEST_F(PropertiesDialogTest, UntouchedFieldsKeepEveryDigit) {
+    constexpr double pi = 3.141592653589793, slug = 14.593902937206364;
+    setConstant(*length, "pi", pi);
+    const double result = chooseConstant(db, length, 7, host([&](Model& m) {
+                                             view.choose(m, Model::kConstantList, "pi");
+                                             view.type(m, Model::kValueEdit, "3.14159265358979");
+                                         }));
+    EXPECT_EQ(result, pi);
+    Unit& big = setUnit(*length, "slug m", slug, 0);
+    length->currentUnit = &big;
+    Model model(db);
+    model.property = length;
+    model.allowPropertyChoice = model.allowUnitEdit = true;
+    model.initialise(view);
+    view.type(model, Model::kFactorEdit, view.texts[Model::kFactorEdit]);
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(big.factor, slug);
+}
+
 TEST_F(PropertiesDialogTest, ConstantCancelledGivesTheDisplayValueBack) {
     EXPECT_EQ(chooseConstant(db, length, 7, host(nullptr, false)), 7);
 }

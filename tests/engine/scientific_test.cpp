@@ -324,12 +324,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, DmsEndingKey,
                          ::testing::Values("sin", "+/-", "MR", "1/X", "const", "mode", "unit",
                                            "sqr", "(", "=", "copy"));
 
-TEST_F(ScientificTest, DataKeyEndsTheAngleInStatistics) {
-    state.numberBase = NumberBase::Statistics;
-    press(state, view, "12 deg 30 deg M+ 5 deg");
-    EXPECT_EQ(view.display, "5.000000000");
-}
-
 TEST_F(ScientificTest, DegreesMinutesSecondsStepsShowGlyphsWithTheButtonFont) {
     state.buttonFontLoaded = true;
     press(state, view, "12 deg");

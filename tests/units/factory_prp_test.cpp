@@ -45,7 +45,7 @@ protected:
 // The counts follow factory-units.txt, so that a record the writer leaves out
 // is noticed.
 TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
-    EXPECT_EQ(db.properties.size(), 55u);
+    EXPECT_EQ(db.properties.size(), 57u);
     int constants = 0;
     for (Property& p : db.properties) {
         ASSERT_FALSE(p.units.empty()) << p.name;
@@ -56,7 +56,7 @@ TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
         }
         constants += static_cast<int>(p.constants.size());
     }
-    EXPECT_EQ(constants, 30 + 6);  // the list's and the dynamic ones
+    EXPECT_EQ(constants, 31 + 6);  // the list's and the dynamic ones
 }
 
 TEST_F(FactoryDatabaseTest, BuiltInAnglesKeepTheirDefinitions) {
@@ -139,6 +139,30 @@ INSTANTIATE_TEST_SUITE_P(
                        "kJ/kg", 2.326}),
     testing::CaseName());
 
+// What engineers look for first, each from its definition: 1 au = 149597870700 m,
+// 1 ft = 0.3048 m, 1 lb = 0.45359237 kg, g0 = 9.80665 m/s^2, Btu IT = 1055.05585262 J.
+constexpr double kFoot = 0.3048, kPoundForce = 0.45359237 * 9.80665;
+INSTANTIATE_TEST_SUITE_P(
+    LookedForFirst, FactoryConversionTest,
+    ::testing::Values(
+        ConversionCase{"ParsecInAstronomicalUnits", "length", 1, "pc", "au",
+                       180 * 3600 / std::numbers::pi},
+        ConversionCase{"KipInKilonewtons", "force", 1, "kip", "kN", 1000 * kPoundForce / 1000},
+        ConversionCase{"KsiInMegapascals", "pressure", 1, "ksi", "N/mm²",
+                       1000 * kPoundForce / (kFoot * kFoot / 144) / 1e6},
+        ConversionCase{"KgfPerSquareCentimetreInBar", "pressure", 1, "kgf/cm²", "bar", 0.980665},
+        ConversionCase{"GigapascalInPsi", "pressure", 1, "GPa", "psi",
+                       1e9 * (kFoot * kFoot / 144) / kPoundForce},
+        ConversionCase{"PsfInPascals", "pressure", 1, "psf", "Pa", kPoundForce / (kFoot * kFoot)},
+        ConversionCase{"FootOfWaterInPascals", "pressure", 1, "ftH2O", "Pa",
+                       1000 * 9.80665 * kFoot},
+        ConversionCase{"FootPerMinuteInMetresPerSecond", "velocity", 200, "ft/min", "m/s",
+                       200 * kFoot / 60},
+        ConversionCase{"BtuPerHourSquareFootFahrenheitInSI", "heat transfer coefficient", 1,
+                       "Btu/(h ft² °F)", "W/(m² K)",
+                       1055.05585262 / 3600 / (kFoot * kFoot) / (5.0 / 9.0)}),
+    testing::CaseName());
+
 TEST_F(FactoryDatabaseTest, ExactConstantsOfTheSI) {
     EXPECT_EQ(value("velocity", "speed of light in vacuum"), 299792458.0);
     EXPECT_EQ(value("action", "Planck constant"), 6.62607015e-34);
@@ -168,6 +192,13 @@ TEST_F(FactoryDatabaseTest, ConstantsExactByDefinitionAreComputedFromTheirDefini
     // The file keeps every digit a value needs, so each comes back as the very
     // double its definition gives.
     for (const ConstantCase& c : cases) EXPECT_EQ(value(c.property, c.name), c.expected) << c.name;
+    // Stefan-Boltzmann: 2 pi^5 k^4 / (15 h^3 c^2), here computed in another order.
+    constexpr double pi = std::numbers::pi, c = 299792458;
+    const double sigma =
+        (pi * pi * pi * pi * pi) / 15 * 2 * (k * k) * (k * k) / (h * h * h) / (c * c);
+    EXPECT_NEAR(value("Stefan-Boltzmann constant", "Stefan-Boltzmann constant"), sigma,
+                sigma * 4e-16);
+    EXPECT_EQ(formatDouble(sigma, 'E', 9), "5.670374419E-008");
     // Rounded to ten digits it reads 1.054571818, where the old decimal gave ...817.
     EXPECT_EQ(formatDouble(value("action", "reduced Planck constant"), 'E', 9), "1.054571818E-034");
 }
