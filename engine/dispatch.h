@@ -1,6 +1,7 @@
 #pragma once
 // The engine's one entry point: a host's full command word in, the state and
-// the display changed through the view.
+// the display changed through the view, then the captions and title redrawn
+// once from the state.
 
 #include <cstdint>
 
@@ -13,14 +14,5 @@ namespace zentra {
 // commands the host performs itself (copy, paste, Help) once they passed the
 // gate, and for identifiers outside the command table.
 bool handleCommand(CalculatorState& state, CalculatorView& view, std::uint32_t commandWord);
-
-// The common reset of AC and of the open-bracket key.
-void resetEntry(CalculatorState& state, CalculatorView& view);
-void allClear(CalculatorState& state, CalculatorView& view);
-void clearEntry(CalculatorState& state, CalculatorView& view);
-void toggleShift(CalculatorState& state, CalculatorView& view);
-
-inline constexpr const char* kNeedAllClearText =
-    "Need to do an All Clear because of Error condition";
 
 }  // namespace zentra

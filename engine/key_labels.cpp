@@ -8,9 +8,8 @@
 #include <string>
 
 #include "base/key_glyphs.h"
-#include "engine/calculator.h"
+#include "base/message_texts.h"
 #include "engine/command_id.h"
-#include "engine/evaluation.h"
 #include "engine/key_table.h"
 
 namespace zentra {
@@ -39,23 +38,6 @@ void setCaption(const CalculatorState& state, CalculatorView& view, Id key,
 
 }  // namespace
 
-void writeTrigCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
-                      const Caption& plain) {
-    // Under shift the glyph caption is the name with the inverse mark after it.
-    const std::string function = std::string(plain.words) + (state.hyp ? "h" : "");
-    if (!state.shift)
-        view.setKeyLabel(key, function);
-    else if (state.buttonFontLoaded)
-        view.setKeyLabel(key, function + kInverseMark);
-    else
-        view.setKeyLabel(key, "a" + function);
-}
-
-void writeCashFlowCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
-                          const Caption&) {
-    view.setKeyLabel(key, "V:" + std::to_string(state.nNPV));
-}
-
 void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
     for (const KeyRow& row : keyTable()) {
         const Caption& c = row.start;
@@ -68,8 +50,6 @@ void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
 }
 
 void applyModeLayout(CalculatorState& state, CalculatorView& view) {
-    state.shift = false;
-    state.hyp = false;
     for (const KeyRow& row : keyTable()) {
         const ModeFacts& facts = factsIn(row, state.numberBase);
         if (facts.caption.words) show(state, view, row.id, facts.caption);
@@ -91,6 +71,31 @@ void updateKeyLabels(CalculatorState& state, CalculatorView& view) {
             show(state, view, row.id, state.shift ? facts.shifted : facts.caption);
     }
     updateBracketIndicator(state, view);
+}
+
+void updateBracketIndicator(const CalculatorState& state, CalculatorView& view) {
+    view.setKeyLabel(CommandId::CmdOpenBracket,
+                     "(.." + std::to_string(kBracketLevels - state.bracketDepth));
+    view.setKeyLabel(CommandId::CmdCloseBracket, std::to_string(state.bracketDepth) + "..)");
+}
+
+void redrawCaptions(CalculatorState& state, CalculatorView& view) {
+    const unsigned changes = state.captionChanges;
+    if (changes == 0) return;
+    state.captionChanges = 0;
+    const auto marked = [changes](CaptionChange change) {
+        return (changes & static_cast<unsigned>(change)) != 0;
+    };
+    if (marked(CaptionChange::Start)) applyStartCaptions(state, view);
+    // Each wider redraw includes the narrower ones.
+    if (marked(CaptionChange::Start) || marked(CaptionChange::Mode)) {
+        applyModeLayout(state, view);
+    } else if (marked(CaptionChange::Latches)) {
+        updateKeyLabels(state, view);
+    } else {
+        if (marked(CaptionChange::Brackets)) updateBracketIndicator(state, view);
+        if (marked(CaptionChange::DegreesStep)) showDmsPhaseLabel(state, view);
+    }
 }
 
 void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view) {

@@ -7,14 +7,18 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "base/key_glyphs.h"
-#include "engine/dispatch.h"
+#include "engine/control_keys.h"
 #include "engine/entry.h"
 #include "engine/evaluation.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
-#include "engine/tape_steps.h"
+#include "engine/financial.h"
+#include "engine/memories.h"
+#include "engine/mode_dialog.h"
+#include "engine/scientific_keys.h"
+#include "engine/statistics.h"
+#include "engine/unit_keys.h"
 
 namespace zentra {
 namespace {
@@ -38,7 +42,7 @@ void powKey(CalculatorState& state, CalculatorView& view) {
     if (state.shift) {
         applyOperator(state, view, OperatorCode::OpRoot);
         state.shift = false;
-        updateKeyLabels(state, view);
+        markCaptions(state, CaptionChange::Latches);
         return;
     }
     applyOperator(state, view, OperatorCode::OpPower);
@@ -299,6 +303,23 @@ constexpr KeyRow kKeys[] = {
 
 }  // namespace
 
+void writeTrigCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
+                      const Caption& plain) {
+    // Under shift the glyph caption is the name with the inverse mark after it.
+    const std::string function = std::string(plain.words) + (state.hyp ? "h" : "");
+    if (!state.shift)
+        view.setKeyLabel(key, function);
+    else if (state.buttonFontLoaded)
+        view.setKeyLabel(key, function + kInverseMark);
+    else
+        view.setKeyLabel(key, "a" + function);
+}
+
+void writeCashFlowCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
+                          const Caption&) {
+    view.setKeyLabel(key, "V:" + std::to_string(state.nNPV));
+}
+
 std::span<const KeyRow> keyTable() {
     return kKeys;
 }
@@ -354,14 +375,6 @@ bool runAction(const Action& action, CalculatorState& state, CalculatorView& vie
             return true;
     }
     return true;
-}
-
-bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
-    const ModeFacts& facts = factsIn(row, state.numberBase);
-    // Typing makes no step and raises no error: a digit costs the tape one test.
-    if (facts.action.kind == Action::Kind::Character || !view.keepsTape())
-        return runAction(facts.action, state, view);
-    return performRecorded(row, facts, state, view);
 }
 
 }  // namespace zentra

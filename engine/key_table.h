@@ -69,13 +69,10 @@ const KeyRow* findKey(CommandId id);
 NumberBase effectiveMode(NumberBase base);
 const ModeFacts& factsIn(const KeyRow& row, NumberBase base);
 
-// Performs the key's action in the current mode, and reports its step to the
-// tape; false when the host performs it.
-bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view);
-// The action alone.
+// Performs the action; false when the host performs it.
 bool runAction(const Action& action, CalculatorState& state, CalculatorView& view);
 
-// key_labels.cpp: the captions the table's writers give.
+// The captions the table's writers give; key_labels calls them.
 // sin, cos, tan: the function's name by the latches.
 void writeTrigCaption(const CalculatorState&, CalculatorView&, CommandId key, const Caption& plain);
 // The hyp key in Financial: the cash flow to enter next, "V:n".

@@ -3,11 +3,12 @@
 #include <iterator>
 
 #include "base/key_glyphs.h"
-#include "base/latin1_text.h"
+#include "engine/control_keys.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
+#include "engine/financial.h"
+#include "engine/scientific_keys.h"
+#include "engine/tape_notes.h"
 
 namespace zentra {
 namespace {
@@ -19,9 +20,10 @@ enum class TapeRole {
     OpenBracket,   // "(" alone: a number typed before it is dropped
     CloseBracket,  // the operand and ")"
     Function,      // argument, key and result
-    Display,   // a function whose result is a display no key reads back (degrees-minutes-seconds)
-    Value,     // a key that shows a value of its own (a statistic, pi)
-    CashFlow,  // the operand as a data point of the present value
+    Display,    // a function whose result is a display no key reads back (degrees-minutes-seconds)
+    Value,      // a key that shows a value of its own (a statistic, pi)
+    CashFlow,   // the operand as a data point of the present value
+    Separator,  // AC's mark
 };
 
 struct HandlerRole {
@@ -46,6 +48,7 @@ constexpr HandlerRole kHandlerRoles[] = {
     {bitwiseNot, TapeRole::Function},
     {degreesKey, TapeRole::Function},
     {cashFlowKey, TapeRole::CashFlow},
+    {allClear, TapeRole::Separator},
 };
 
 bool showsScientific(NumberBase base) {
@@ -85,16 +88,6 @@ const char* dmsStepName(DmsPhase phase) {
     }
 }
 
-// Most display texts are ASCII and go on unchanged.
-void makeUtf8(std::string& text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            text = latin1ToUtf8(text);
-            return;
-        }
-    }
-}
-
 TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState& state) {
     if (action.kind == Action::Kind::Operator) return TapeRole::Operation;
     if (action.kind != Action::Kind::Function) return TapeRole::None;
@@ -126,19 +119,6 @@ std::string_view keyName(const CalculatorState& state, const KeyRow& row, const 
 
 }  // namespace
 
-std::string tapeDisplayText(CalculatorView& view) {
-    std::string text = readDisplayText(view);
-    makeUtf8(text);
-    return text;
-}
-
-std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted) {
-    const KeyRow* row = findKey(key);
-    std::string storage;
-    if (!row) return storage;
-    return std::string(keyName(state, *row, factsIn(*row, state.numberBase), shifted, storage));
-}
-
 void reportTapeError(CalculatorView& view) {
     view.appendTape(tapeStep(TapeKind::Error, tapeDisplayText(view)));
 }
@@ -152,8 +132,19 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
     const Action& action = facts.action;
     const TapeRole role = tapeRole(row, action, state);
     const CalcStatus before = state.calcStatus;
-    if (role == TapeRole::None) {
+    if (role == TapeRole::None || role == TapeRole::Separator) {
         const bool engines = runAction(action, state, view);
+        if (state.tapeNote.taken) {
+            // Named after the action, as the key shows itself unshifted.
+            std::string storage;
+            const TapeNote& note = state.tapeNote;
+            view.appendTape(
+                tapeStep(note.kind, note.value,
+                         keyName(state, row, factsIn(row, state.numberBase), false, storage),
+                         note.result, note.detail));
+            state.tapeNote.taken = false;
+        }
+        if (role == TapeRole::Separator) reportTapeSeparator(view);
         if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error)
             reportTapeError(view);
         return engines;
@@ -206,6 +197,7 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
             view.appendTape(tapeStep(TapeKind::DataPoint, operand, key));
             break;
         case TapeRole::None:
+        case TapeRole::Separator:
             break;
     }
     if (failed) reportTapeError(view);
