@@ -5,6 +5,13 @@
 
 namespace zentra {
 
+// The program's name: the window title without its mode suffix, and the About box's.
+inline constexpr const char* kTitleBase = "Zentra";
+
+// The warning after the sixth key refused in Error status.
+inline constexpr const char* kNeedAllClearText =
+    "Need to do an All Clear because of Error condition";
+
 // The caption of every warning; the window gives such a box the warning icon.
 inline constexpr std::string_view kWarningCaption = "Warning";
 

@@ -24,6 +24,17 @@ public:
     void setTitle(std::string_view) override {}
     void beep() override {}
     void showMessage(std::string_view, std::string_view) override {}
+    void suspendPowerOff() override {}
+    void resumePowerOff() override {}
+    bool runSelectMemoryDialog(SelectMemoryModel&) override { return false; }
+    bool runFinancialRatesDialog(FinancialRatesModel&) override { return false; }
+    bool runConvertDialog(ConvertDialogModel&) override { return false; }
+    bool runPropertiesDialog(PropertiesDialogModel&) override { return false; }
+    bool runModeDialog(ModeDialogModel&) override { return false; }
+    AppearanceSettings* appearanceSettings() override { return nullptr; }
+    void applyAppearance(const CalculatorState&) override {}
+    bool keepsTape() override { return false; }
+    void appendTape(const TapeStep&) override {}
 };
 
 // Keeps the tape as the hosts do.

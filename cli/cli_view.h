@@ -61,6 +61,11 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeDialogModel& model) override;
+    // No power-off countdown and no window appearance in a terminal.
+    void suspendPowerOff() override {}
+    void resumePowerOff() override {}
+    AppearanceSettings* appearanceSettings() override { return nullptr; }
+    void applyAppearance(const CalculatorState&) override {}
     bool keepsTape() override { return true; }
     void appendTape(const TapeStep& step) override { tape.append(step); }
 

@@ -371,7 +371,12 @@ void PropertiesDialogModel::save() {
 
 void PropertiesDialogModel::load() {
     auto path = view().chooseLoadFile();
-    if (path && !loadDatabase(db_, *path)) view().showMessage(kCannotReadText);
+    // A damaged file's warning goes to the user's message box, as the
+    // unreadable file's does, never to standard error.
+    const MessageSink sink = [this](std::string_view text, std::string_view) {
+        view().showMessage(text);
+    };
+    if (path && !loadDatabase(db_, *path, sink)) view().showMessage(kCannotReadText);
     // Confirmed or not, the lists show the database as it now is.
     fillPropertyList();
     if (property) {

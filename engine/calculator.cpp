@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/control_keys.h"
 #include "engine/dispatch.h"
-#include "engine/key_handlers.h"
+#include "engine/key_labels.h"
+#include "engine/mode_dialog.h"
+#include "engine/number_bases.h"
 #include "engine/saved_state.h"
 #include "units/property_database.h"
 
@@ -32,22 +35,26 @@ void Calculator::restore(SettingsStore& store, CalculatorView& view) {
         restoreSavedState(state_, appearance_, store, &database_);
         host.applyAppearance(state_);
         restoreDisplayAndLayout(state_, host, store);
+        redrawCaptions(state_, host);
     });
 }
 
 bool Calculator::press(CalculatorView& view, std::uint32_t commandWord) {
     bool hostsKey = false;
-    guard_.runEngine(
-        view, [&](CalculatorView& host) { hostsKey = !handleCommand(state_, host, commandWord); });
+    if (!guard_.runEngine(view, [&](CalculatorView& host) {
+            hostsKey = !handleCommand(state_, host, commandWord);
+        }))
+        finishAbandoned(view);
     return hostsKey;
 }
 
-namespace {
-
-bool isIntegerMode(NumberBase base) {
-    return base == NumberBase::Binary || base == NumberBase::Octal ||
-           base == NumberBase::Hexadecimal;
+void Calculator::finishAbandoned(CalculatorView& view) {
+    state_.tapeNote.taken = false;
+    if (state_.captionChanges == 0) return;
+    guard_.runEngine(view, [&](CalculatorView& host) { redrawCaptions(state_, host); });
 }
+
+namespace {
 
 // The keys that type a value as the display shows it: blanks dropped, the
 // exponent's "+" left out and its "-" (and a leading one) by the sign key.
@@ -60,11 +67,11 @@ std::optional<std::vector<CommandId>> keysOfValue(std::string_view text, NumberB
         if (c == ' ') continue;
         if (c == '-' && digits.empty() && !negative) {
             negative = true;
-        } else if ((c == '-' || c == '+') && !isIntegerMode(base) && !digits.empty() &&
+        } else if ((c == '-' || c == '+') && !isIntegerBase(base) && !digits.empty() &&
                    digits.back() == 'E') {
             exponentNegative = exponentNegative || c == '-';
             if (c == '-') digits += '-';
-        } else if (c == '.' && isIntegerMode(base)) {
+        } else if (c == '.' && isIntegerBase(base)) {
             break;
         } else {
             digits += c;
@@ -96,7 +103,7 @@ bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
     const std::optional<std::vector<CommandId>> keys = keysOfValue(text, state_.numberBase);
     if (!keys) return false;
     bool typed = false;
-    guard_.runEngine(view, [&](CalculatorView& host) {
+    const bool finished = guard_.runEngine(view, [&](CalculatorView& host) {
         // In Error status the first key is refused as any key is, and nothing
         // is typed.
         if (state_.calcStatus == CalcStatus::Error) {
@@ -106,15 +113,21 @@ bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
         // A new number, not more digits of the last; under shift the digits
         // of Statistics would be its statistics.
         state_.calcStatus = CalcStatus::Ready;
-        if (state_.shift) toggleShift(state_, host);
+        if (state_.shift) {
+            toggleShift(state_, host);
+            redrawCaptions(state_, host);
+        }
         for (CommandId key : *keys) handleCommand(state_, host, commandWord(key));
         typed = true;
     });
+    if (!finished) finishAbandoned(view);
     return typed;
 }
 
 void Calculator::openModeDialog(CalculatorView& view) {
-    guard_.runEngine(view, [&](CalculatorView& host) { performOffKeypad(state_, host, keyMode); });
+    if (!guard_.runEngine(view,
+                          [&](CalculatorView& host) { performOffKeypad(state_, host, keyMode); }))
+        finishAbandoned(view);
 }
 
 void Calculator::save(SettingsStore& store, std::string_view displayText) const {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/appearance_settings.h"
+#include "base/message_texts.h"
 #include "base/settings_store.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
@@ -28,8 +29,6 @@ struct PropertyDatabase;
 
 // The keys of the keypad, each named by its CommandId.
 inline constexpr int kKeyCount = 44;
-// The window title without its mode suffix.
-inline constexpr const char* kTitleBase = "Zentra";
 
 // How a host runs the engine's work, so that a runtime problem (or a
 // floating-point trap) abandons only the step it happened in. The platform's
@@ -87,6 +86,10 @@ public:
     PropertyDatabase& database() { return database_; }
 
 private:
+    // A key abandoned half-way (a runtime problem, a trap) still shows the
+    // captions of what it changed, and leaves no note for the next key's tape.
+    void finishAbandoned(CalculatorView& view);
+
     PropertyDatabase& database_;
     CommandGuard& guard_;
     CalculatorState state_;

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "base/number_modes.h"
+#include "base/tape_entry.h"
 
 namespace zentra {
 
@@ -48,6 +50,28 @@ enum class OperatorCode : int {
 // Degrees: no angle is under way, the next deg press starts one.
 enum class DmsPhase : int { Degrees = 0, Minutes = 1, Seconds = 2 };
 
+// What a key changed that the captions or the title show. Keys only mark it;
+// dispatch redraws once, after the key, from the state. Bits, so that a key
+// may mark several.
+enum class CaptionChange : unsigned {
+    None = 0,
+    DegreesStep = 1,  // the deg key's step caption alone
+    Brackets = 2,     // the bracket keys' depth captions alone
+    Latches = 4,      // every caption that follows shift, hyp or the counters
+    Mode = 8,         // the mode's layout and the title, then the latches
+    Start = 16,       // the keypad as it starts, then the mode (at restore)
+};
+
+// A step a key reports from inside, where only it knows the register, the
+// count or the names; the tape adds the key's name after the key.
+struct TapeNote {
+    bool taken = false;
+    TapeKind kind = TapeKind::Separator;
+    std::string value;
+    std::string result;
+    std::string detail;
+};
+
 inline constexpr int kBracketLevels = 16;
 inline constexpr int kMemoryCount = 10;
 
@@ -80,7 +104,6 @@ struct CalculatorState {
     int digits = 10;
     Property* currentProperty = nullptr;  // set to the stand-alone "dimensionless" by the host
     Unit* convertFromUnit = nullptr;
-    // The appearance settings and titleBase are held by the window.
     int errorKeyCount = 0;
 
     // Engine-internal, not saved.
@@ -90,6 +113,8 @@ struct CalculatorState {
     bool dmsCarried = false;               // the key now performed carries the angle on
     bool buttonFontLoaded = false;         // given by the host at start-up
     PropertyDatabase* database = nullptr;  // the database the engine works on
+    unsigned captionChanges = 0;           // CaptionChange bits since the last redraw
+    TapeNote tapeNote;                     // kept only while the host keeps a tape
 
     static constexpr std::array<OperatorCode, kBracketLevels> filledOperators() {
         std::array<OperatorCode, kBracketLevels> ops{};
@@ -97,5 +122,9 @@ struct CalculatorState {
         return ops;
     }
 };
+
+inline void markCaptions(CalculatorState& state, CaptionChange change) {
+    state.captionChanges |= static_cast<unsigned>(change);
+}
 
 }  // namespace zentra

@@ -1,6 +1,7 @@
 #pragma once
 // What the engine needs of its host: the window, zentra-cli and the tests'
 // recording view implement this, and the engine reaches its host through it alone.
+// Every member is pure, so a host or a wrapper that leaves one out does not compile.
 // Texts are bytes with Latin-1 meaning (the degree sign is byte 0xBA).
 
 #include <array>
@@ -44,33 +45,32 @@ public:
     virtual void showMessage(std::string_view text, std::string_view caption) = 0;
 
     // Around every modal dialog a key opens; the host pauses its power-off countdown.
-    virtual void suspendPowerOff() {}
-    virtual void resumePowerOff() {}
+    virtual void suspendPowerOff() = 0;
+    virtual void resumePowerOff() = 0;
 
-    // Modal dialogs. Each returns what the user chose; the defaults cancel.
+    // Modal dialogs. Each returns what the user chose; false cancels.
     //
     // Select Memory: true when a memory's button ended the dialog.
-    virtual bool runSelectMemoryDialog(SelectMemoryModel& /*model*/) { return false; }
+    virtual bool runSelectMemoryDialog(SelectMemoryModel& model) = 0;
     // Financial Rates, Convert and Properties dialogs: the host binds its
     // controls to the model, and true means the model accepted an OK.
-    virtual bool runFinancialRatesDialog(FinancialRatesModel& /*model*/) { return false; }
-    virtual bool runConvertDialog(ConvertDialogModel& /*model*/) { return false; }
-    virtual bool runPropertiesDialog(PropertiesDialogModel& /*model*/) { return false; }
+    virtual bool runFinancialRatesDialog(FinancialRatesModel& model) = 0;
+    virtual bool runConvertDialog(ConvertDialogModel& model) = 0;
+    virtual bool runPropertiesDialog(PropertiesDialogModel& model) = 0;
     // Calculator Mode dialog, bound to the model like the three above.
-    virtual bool runModeDialog(ModeDialogModel& /*model*/) { return false; }
+    virtual bool runModeDialog(ModeDialogModel& model) = 0;
     // The window's colours, bevel and fonts, which the Mode dialog edits; hosts
-    // without them return nothing.
-    virtual AppearanceSettings* appearanceSettings() { return nullptr; }
+    // without them return nullptr.
+    virtual AppearanceSettings* appearanceSettings() = 0;
     // After the Mode dialog's OK: z-order, brushes, fonts and a repaint from the
     // changed settings.
-    virtual void applyAppearance(const CalculatorState& /*state*/) {}
-    // Hosts' own keys that the engine passes back: copy, paste, help.
+    virtual void applyAppearance(const CalculatorState& state) = 0;
 
     // One step of the calculation for the tape, after the key that made it;
     // its texts last only for the call. Only a host that keeps a tape gets
     // steps, so the others pay nothing for making them.
-    virtual bool keepsTape() { return false; }
-    virtual void appendTape(const TapeStep& /*step*/) {}
+    virtual bool keepsTape() = 0;
+    virtual void appendTape(const TapeStep& step) = 0;
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

@@ -2,7 +2,7 @@
 
 #include "base/message_texts.h"
 #include "engine/command_id.h"
-#include "engine/display_format.h"
+#include "engine/control_keys.h"
 #include "engine/entry.h"
 #include "engine/key_labels.h"
 #include "engine/key_table.h"
@@ -19,7 +19,16 @@ void refuse(CalculatorState& state, CalculatorView& view) {
     if (before > 4) {
         view.showMessage(kNeedAllClearText, kWarningCaption);
         allClear(state, view);
+        if (view.keepsTape()) reportTapeSeparator(view);
     }
+}
+
+bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
+    const ModeFacts& facts = factsIn(row, state.numberBase);
+    // Typing makes no step and raises no error: a digit costs the tape one test.
+    if (facts.action.kind == Action::Kind::Character || !view.keepsTape())
+        return runAction(facts.action, state, view);
+    return performRecorded(row, facts, state, view);
 }
 
 }  // namespace
@@ -37,47 +46,16 @@ bool handleCommand(CalculatorState& state, CalculatorView& view, std::uint32_t w
         engines = performKey(*key, state, view);
     else
         refuse(state, view);
-    if (endUncarriedAngleEntry(state)) showDmsPhaseLabel(state, view);
+    if (endUncarriedAngleEntry(state)) markCaptions(state, CaptionChange::DegreesStep);
+    if (state.captionChanges != 0) redrawCaptions(state, view);
     return engines;
 }
 
 void performOffKeypad(CalculatorState& state, CalculatorView& view, KeyHandler handler) {
     startKeyOfAngleEntry(state);
     handler(state, view);
-    if (endUncarriedAngleEntry(state)) showDmsPhaseLabel(state, view);
-}
-
-void resetEntry(CalculatorState& state, CalculatorView& view) {
-    state.calcStatus = CalcStatus::Ready;
-    showValue(state, view, 0.0);
-    state.pendingOperator = OperatorCode::OpEquals;
-    state.shift = false;
-    state.hyp = false;
-    updateKeyLabels(state, view);
-}
-
-void allClear(CalculatorState& state, CalculatorView& view) {
-    state.bracketDepth = 0;
-    if (state.shift && state.numberBase == NumberBase::Statistics) {
-        state.sum = 0.0;
-        state.sumSq = 0.0;
-        state.nSum = 0;
-        state.max = -1.7976931348623157e308;
-        state.min = 1.7976931348623157e308;
-    }
-    state.nNPV = 1;
-    resetEntry(state, view);
-    state.errorKeyCount = 0;
-    if (view.keepsTape()) reportTapeSeparator(view);
-}
-
-void clearEntry(CalculatorState& state, CalculatorView& view) {
-    showValue(state, view, 0.0);
-}
-
-void toggleShift(CalculatorState& state, CalculatorView& view) {
-    state.shift = !state.shift;
-    updateKeyLabels(state, view);
+    if (endUncarriedAngleEntry(state)) markCaptions(state, CaptionChange::DegreesStep);
+    redrawCaptions(state, view);
 }
 
 }  // namespace zentra

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's one entry point: a host's full command word in, the state and
-// the display changed through the view.
+// the display changed through the view, then the captions and title redrawn
+// once from the state.
 
 #include <cstdint>
 
@@ -17,14 +18,5 @@ bool handleCommand(CalculatorState& state, CalculatorView& view, std::uint32_t c
 // window's right click), performed as one key all the same.
 using KeyHandler = void (*)(CalculatorState&, CalculatorView&);
 void performOffKeypad(CalculatorState& state, CalculatorView& view, KeyHandler handler);
-
-// The common reset of AC and of the open-bracket key.
-void resetEntry(CalculatorState& state, CalculatorView& view);
-void allClear(CalculatorState& state, CalculatorView& view);
-void clearEntry(CalculatorState& state, CalculatorView& view);
-void toggleShift(CalculatorState& state, CalculatorView& view);
-
-inline constexpr const char* kNeedAllClearText =
-    "Need to do an All Clear because of Error condition";
 
 }  // namespace zentra

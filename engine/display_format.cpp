@@ -5,7 +5,6 @@
 
 #include "base/display_errors.h"
 #include "base/number_text.h"
-#include "engine/key_labels.h"
 #include "engine/number_bases.h"
 
 namespace zentra {
@@ -95,7 +94,7 @@ void showError(CalculatorState& state, CalculatorView& view, std::string_view te
     state.hyp = false;
     state.shift = false;
     state.pendingOperator = OperatorCode::OpEquals;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 double readDisplayValue(CalculatorState& state, CalculatorView& view) {

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "engine/display_format.h"
-#include "engine/key_labels.h"
 #include "engine/number_bases.h"
 
 namespace zentra {
@@ -103,7 +102,7 @@ void exponentKey(CalculatorState& state, CalculatorView& view) {
             if (state.shift) {
                 showValue(state, view, kPi);
                 state.shift = false;
-                updateKeyLabels(state, view);
+                markCaptions(state, CaptionChange::Latches);
                 return;
             }
             enterCharacter(state, view, 'E');

@@ -6,10 +6,9 @@
 
 #include "base/display_errors.h"
 #include "engine/command_id.h"
-#include "engine/dispatch.h"
+#include "engine/control_keys.h"
 #include "engine/display_format.h"
 #include "engine/factorial.h"
-#include "engine/key_labels.h"
 #include "engine/number_bases.h"
 
 namespace zentra {
@@ -173,13 +172,13 @@ void openBracket(CalculatorState& state, CalculatorView& view) {
     state.accumBracket[level] = state.accum;
     resetEntry(state, view);
     state.bracketDepth += 1;
-    updateBracketIndicator(state, view);
+    markCaptions(state, CaptionChange::Brackets);
 }
 
 void closeBracket(CalculatorState& state, CalculatorView& view) {
     if (state.bracketDepth <= 0) return;
     state.bracketDepth = std::min(state.bracketDepth, kBracketLevels) - 1;
-    updateBracketIndicator(state, view);
+    markCaptions(state, CaptionChange::Brackets);
     applyOperator(state, view, OperatorCode::OpEquals);
     // An error inside the bracket survives it: 2 X ( 1 / 0 ) keeps the error.
     if (state.calcStatus == CalcStatus::Error) return;
@@ -192,12 +191,6 @@ void closeBracket(CalculatorState& state, CalculatorView& view) {
 void equalsKey(CalculatorState& state, CalculatorView& view) {
     while (state.bracketDepth > 0) closeBracket(state, view);
     applyOperator(state, view, OperatorCode::OpEquals);
-}
-
-void updateBracketIndicator(CalculatorState& state, CalculatorView& view) {
-    view.setKeyLabel(CommandId::CmdOpenBracket,
-                     "(.." + std::to_string(kBracketLevels - state.bracketDepth));
-    view.setKeyLabel(CommandId::CmdCloseBracket, std::to_string(state.bracketDepth) + "..)");
 }
 
 }  // namespace zentra

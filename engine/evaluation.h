@@ -14,7 +14,5 @@ void applyOperatorTo(CalculatorState& state, CalculatorView& view, OperatorCode 
 void openBracket(CalculatorState& state, CalculatorView& view);
 void closeBracket(CalculatorState& state, CalculatorView& view);
 void equalsKey(CalculatorState& state, CalculatorView& view);
-// Captions of the bracket keys: "(..%d" free levels and "%d..)" open levels.
-void updateBracketIndicator(CalculatorState& state, CalculatorView& view);
 
 }  // namespace zentra

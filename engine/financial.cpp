@@ -6,8 +6,6 @@
 #include "base/message_texts.h"
 #include "base/number_text.h"
 #include "engine/display_format.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
 
 namespace zentra {
 
@@ -21,7 +19,7 @@ void cashFlowKey(CalculatorState& state, CalculatorView& view) {
     state.calcStatus = CalcStatus::Ready;
     // Replaces a pending operator unevaluated: = now shows the sum.
     state.pendingOperator = OperatorCode::OpRecallNpv;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 void financialRatesKey(CalculatorState& state, CalculatorView& view) {

@@ -7,4 +7,11 @@
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 
-namespace zentra {}  // namespace zentra
+namespace zentra {
+
+// In Financial, the hyp key enters a cash flow and 1/X opens the Financial
+// Rates dialog.
+void cashFlowKey(CalculatorState&, CalculatorView&);
+void financialRatesKey(CalculatorState&, CalculatorView&);
+
+}  // namespace zentra

@@ -8,20 +8,14 @@
 #include <string>
 
 #include "base/key_glyphs.h"
-#include "engine/calculator.h"
+#include "base/message_texts.h"
 #include "engine/command_id.h"
-#include "engine/evaluation.h"
 #include "engine/key_table.h"
 
 namespace zentra {
 namespace {
 
 using Id = CommandId;
-
-bool isScientificMode(NumberBase base) {
-    const NumberBase mode = effectiveMode(base);
-    return mode == NumberBase::Decimal || mode == NumberBase::Statistics;
-}
 
 constexpr const char* kTitleSuffix[kModeCount] = {"",       " [Bin]",   " [Oct]",
                                                   " [Hex]", " [Stats]", " [Fin]"};
@@ -39,23 +33,6 @@ void setCaption(const CalculatorState& state, CalculatorView& view, Id key,
 
 }  // namespace
 
-void writeTrigCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
-                      const Caption& plain) {
-    // Under shift the glyph caption is the name with the inverse mark after it.
-    const std::string function = std::string(plain.words) + (state.hyp ? "h" : "");
-    if (!state.shift)
-        view.setKeyLabel(key, function);
-    else if (state.buttonFontLoaded)
-        view.setKeyLabel(key, function + kInverseMark);
-    else
-        view.setKeyLabel(key, "a" + function);
-}
-
-void writeCashFlowCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
-                          const Caption&) {
-    view.setKeyLabel(key, "V:" + std::to_string(state.nNPV));
-}
-
 void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
     for (const KeyRow& row : keyTable()) {
         const Caption& c = row.start;
@@ -68,8 +45,6 @@ void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
 }
 
 void applyModeLayout(CalculatorState& state, CalculatorView& view) {
-    state.shift = false;
-    state.hyp = false;
     for (const KeyRow& row : keyTable()) {
         const ModeFacts& facts = factsIn(row, state.numberBase);
         if (facts.caption.words) show(state, view, row.id, facts.caption);
@@ -77,26 +52,6 @@ void applyModeLayout(CalculatorState& state, CalculatorView& view) {
     view.setTitle(std::string(kTitleBase) +
                   kTitleSuffix[static_cast<std::size_t>(effectiveMode(state.numberBase))]);
     updateKeyLabels(state, view);
-}
-
-void writeDegreesCaption(const CalculatorState& state, CalculatorView& view, CommandId key,
-                         const Caption&) {
-    if (state.shift) {
-        setCaption(state, view, key, kToDegreesGlyph);
-        return;
-    }
-    switch (state.dmsPhase) {
-        case DmsPhase::Minutes:
-            setCaption(state, view, key, kMinutesGlyph);
-            return;
-        case DmsPhase::Seconds:
-            setCaption(state, view, key, kSecondsGlyph);
-            return;
-        case DmsPhase::Degrees:
-        default:
-            setCaption(state, view, key, kDegreesGlyph);
-            return;
-    }
 }
 
 void updateKeyLabels(CalculatorState& state, CalculatorView& view) {
@@ -110,8 +65,36 @@ void updateKeyLabels(CalculatorState& state, CalculatorView& view) {
     updateBracketIndicator(state, view);
 }
 
+void updateBracketIndicator(const CalculatorState& state, CalculatorView& view) {
+    view.setKeyLabel(CommandId::CmdOpenBracket,
+                     "(.." + std::to_string(kBracketLevels - state.bracketDepth));
+    view.setKeyLabel(CommandId::CmdCloseBracket, std::to_string(state.bracketDepth) + "..)");
+}
+
+void redrawCaptions(CalculatorState& state, CalculatorView& view) {
+    const unsigned changes = state.captionChanges;
+    if (changes == 0) return;
+    state.captionChanges = 0;
+    const auto marked = [changes](CaptionChange change) {
+        return (changes & static_cast<unsigned>(change)) != 0;
+    };
+    if (marked(CaptionChange::Start)) applyStartCaptions(state, view);
+    // Each wider redraw includes the narrower ones.
+    if (marked(CaptionChange::Start) || marked(CaptionChange::Mode)) {
+        applyModeLayout(state, view);
+    } else if (marked(CaptionChange::Latches)) {
+        updateKeyLabels(state, view);
+    } else {
+        if (marked(CaptionChange::Brackets)) updateBracketIndicator(state, view);
+        if (marked(CaptionChange::DegreesStep)) showDmsPhaseLabel(state, view);
+    }
+}
+
 void showDmsPhaseLabel(const CalculatorState& state, CalculatorView& view) {
-    if (isScientificMode(state.numberBase)) writeDegreesCaption(state, view, Id::CmdDeg, {});
+    // Only the modes that take angles give the deg key a writer.
+    const KeyRow& row = *findKey(Id::CmdDeg);
+    const ModeFacts& facts = factsIn(row, state.numberBase);
+    if (facts.writer) facts.writer(state, view, row.id, facts.caption);
 }
 
 }  // namespace zentra

@@ -1,63 +1,10 @@
 #include "engine/key_names.h"
 
-#include <iterator>
-#include <utility>
-
+#include "engine/key_table.h"
 #include "engine/number_bases.h"
 
 namespace zentra {
 namespace {
-
-constexpr std::pair<std::string_view, CommandId> kKeyNames[] = {
-    {"0", CommandId::Cmd0},
-    {"1", CommandId::Cmd1},
-    {"2", CommandId::Cmd2},
-    {"3", CommandId::Cmd3},
-    {"4", CommandId::Cmd4},
-    {"5", CommandId::Cmd5},
-    {"6", CommandId::Cmd6},
-    {"7", CommandId::Cmd7},
-    {"8", CommandId::Cmd8},
-    {"9", CommandId::Cmd9},
-    {".", CommandId::CmdPoint},
-    {"EXP", CommandId::CmdExp},
-    {"+/-", CommandId::CmdChangeSign},
-    {"<", CommandId::CmdBackspace},
-    {"+", CommandId::CmdAdd},
-    {"-", CommandId::CmdSubtract},
-    {"X", CommandId::CmdMultiply},
-    {"*", CommandId::CmdMultiply},
-    {"/", CommandId::CmdDivide},
-    {"Pow", CommandId::CmdPow},
-    {"=", CommandId::CmdEquals},
-    {"(", CommandId::CmdOpenBracket},
-    {"(...", CommandId::CmdOpenBracket},
-    {")", CommandId::CmdCloseBracket},
-    {"...)", CommandId::CmdCloseBracket},
-    {"C", CommandId::CmdClear},
-    {"AC", CommandId::CmdAllClear},
-    {"shift", CommandId::CmdShift},
-    {"1/X", CommandId::CmdReciprocal},
-    {"sqrt", CommandId::CmdSqrt},
-    {"sqr", CommandId::CmdSqr},
-    {"log", CommandId::CmdLog},
-    {"ln", CommandId::CmdLn},
-    {"const", CommandId::CmdConst},
-    {"deg", CommandId::CmdDeg},
-    {"hyp", CommandId::CmdHyp},
-    {"sin", CommandId::CmdSin},
-    {"cos", CommandId::CmdCos},
-    {"tan", CommandId::CmdTan},
-    {"Min", CommandId::CmdMemoryIn},
-    {"MR", CommandId::CmdMemoryRecall},
-    {"M+", CommandId::CmdMemoryAdd},
-    {"unit", CommandId::CmdUnit},
-    {"mode", CommandId::CmdMode},
-    {"copy", CommandId::CmdCopy},
-    {"paste", CommandId::CmdPaste},
-    {"Help", CommandId::CmdHelp},
-    {"%", CommandId::CmdPercent},
-};
 
 constexpr CommandId kHexLetterKeys[] = {CommandId::CmdConst, CommandId::CmdDeg, CommandId::CmdHyp,
                                         CommandId::CmdSin,   CommandId::CmdCos, CommandId::CmdTan};
@@ -65,15 +12,18 @@ constexpr CommandId kHexLetterKeys[] = {CommandId::CmdConst, CommandId::CmdDeg, 
 }  // namespace
 
 std::optional<CommandId> keyByName(std::string_view name) {
-    for (const auto& [text, id] : kKeyNames)
-        if (text == name) return id;
+    for (const KeyRow& row : keyTable()) {
+        if (row.names.name == name || (row.names.alias && row.names.alias == name)) return row.id;
+    }
     return std::nullopt;
 }
 
 std::vector<std::string_view> keyNames() {
     std::vector<std::string_view> names;
-    names.reserve(std::size(kKeyNames));
-    for (const auto& entry : kKeyNames) names.push_back(entry.first);
+    for (const KeyRow& row : keyTable()) {
+        names.push_back(row.names.name);
+        if (row.names.alias) names.push_back(row.names.alias);
+    }
     return names;
 }
 

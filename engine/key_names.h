@@ -11,12 +11,13 @@
 
 namespace zentra {
 
-// "0".."9", ".", "EXP", "+/-", "<", "+", "-", "X" or "*", "/", "Pow", "=",
-// "(" or "(...", ")" or "...)", "C", "AC", "shift", "1/X", "sqrt", "sqr", "log",
-// "ln", "const", "deg", "hyp", "sin", "cos", "tan", "Min", "MR", "M+", "unit",
-// "mode", "copy", "paste", "Help", "%". Case-sensitive.
+// The names of the key table's rows: "0".."9", ".", "EXP", "+/-", "<", "+",
+// "-", "X" or "*", "/", "Pow", "=", "(" or "(...", ")" or "...)", "C", "AC",
+// "shift", "1/X", "sqrt", "sqr", "log", "ln", "const", "deg", "hyp", "sin",
+// "cos", "tan", "Min", "MR", "M+", "unit", "mode", "copy", "paste", "Help",
+// "%". Case-sensitive.
 std::optional<CommandId> keyByName(std::string_view name);
-// Every name keyByName knows, aliases included, in the table's order: the
+// Every name keyByName knows, aliases included, in the key table's order: the
 // manual page and the shell completion are made from it.
 std::vector<std::string_view> keyNames();
 

@@ -1,8 +1,10 @@
 #pragma once
-// Every key's facts in one row: its command, the caption and font it starts
-// with, and in each mode the caption it shows, the caption shift gives it and
-// what it does. The captions, the mode layout and the dispatch all read these
-// rows, so a key is added or changed in one place. Private to the engine.
+// Every key's facts in one row: its command, its names in zentra-cli, the
+// caption and font it starts with, and in each mode the caption it shows, the
+// caption shift gives it, what it does and what the tape records of it. The
+// captions, the mode layout, the dispatch, the tape and zentra-cli's names all
+// read these rows, so a key is added or changed in one place. Private to the
+// engine.
 
 #include <array>
 #include <cstddef>
@@ -35,13 +37,38 @@ struct Caption {
 using CaptionWriter = void (*)(const CalculatorState&, CalculatorView&, CommandId key,
                                const Caption& plain);
 
+// What the tape records of a key around its action (tape_steps.cpp).
+enum class TapeRole {
+    None,          // typing, latches, dialogs; or a key that leaves a note (tape_notes.h)
+    Operation,     // the operand and the operator key
+    Equals,        // the operand, "=" and the result
+    OpenBracket,   // "(" alone: a number typed before it is dropped
+    CloseBracket,  // the operand and ")"
+    Function,      // argument, key and result
+    Display,    // a function whose result is a display no key reads back (degrees-minutes-seconds)
+    Value,      // a key that shows a value of its own (a statistic, pi)
+    CashFlow,   // the operand as a data point of the present value
+    Separator,  // AC's mark
+};
+
+// How the tape names a key whose caption follows the latches or the state.
+enum class TapeName {
+    Caption,      // the caption's words, the shifted one under shift
+    Trig,         // "sin" with "a" before it under shift and "h" after it under hyp
+    CashFlow,     // "V:n", the cash flow to enter
+    DegreesStep,  // "deg", "min" or "sec" by the step, the shifted caption under shift
+};
+
 // What a key does in one mode: nothing, left to the host (copy, paste, Help),
-// a function, a typed character, or a binary operator of the evaluator.
+// a function, a typed character, or a binary operator of the evaluator; and
+// what the tape records of it, without and under shift.
 struct Action {
     enum class Kind { None, Host, Function, Character, Operator } kind = Kind::None;
     Handler function = nullptr;
     char character = 0;
     OperatorCode code = OperatorCode::OpEquals;
+    TapeRole tape = TapeRole::None;
+    TapeRole tapeShifted = TapeRole::None;
 };
 
 struct ModeFacts {
@@ -51,12 +78,20 @@ struct ModeFacts {
     // Set: the key's caption follows the latches or the state; this writes it.
     CaptionWriter writer = nullptr;
     Action action;
+    TapeName tapeName = TapeName::Caption;
 
     bool followsLatches() const { return shifted.words || writer; }
 };
 
+// zentra-cli's token for a key, and a second one some keys have.
+struct KeyNames {
+    const char* name = nullptr;
+    const char* alias = nullptr;
+};
+
 struct KeyRow {
     CommandId id;
+    KeyNames names;
     // As the keypad starts; words nullptr: no keypad key, only the keyboard gives it.
     Caption start;
     std::array<ModeFacts, kModeCount> modes;
@@ -69,20 +104,7 @@ const KeyRow* findKey(CommandId id);
 NumberBase effectiveMode(NumberBase base);
 const ModeFacts& factsIn(const KeyRow& row, NumberBase base);
 
-// Performs the key's action in the current mode, and reports its step to the
-// tape; false when the host performs it.
-bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view);
-// The action alone.
+// Performs the action; false when the host performs it.
 bool runAction(const Action& action, CalculatorState& state, CalculatorView& view);
-
-// key_labels.cpp: the captions the table's writers give.
-// sin, cos, tan: the function's name by the latches.
-void writeTrigCaption(const CalculatorState&, CalculatorView&, CommandId key, const Caption& plain);
-// deg in Decimal and Statistics: the degrees-minutes-seconds step, ">deg" under shift.
-void writeDegreesCaption(const CalculatorState&, CalculatorView&, CommandId key,
-                         const Caption& plain);
-// The hyp key in Financial: the cash flow to enter next, "V:n".
-void writeCashFlowCaption(const CalculatorState&, CalculatorView&, CommandId key,
-                          const Caption& plain);
 
 }  // namespace zentra

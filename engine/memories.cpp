@@ -9,9 +9,8 @@
 #include "dialogs/select_memory.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
-#include "engine/tape_steps.h"
+#include "engine/memories.h"
+#include "engine/tape_notes.h"
 
 namespace zentra {
 namespace {
@@ -50,7 +49,7 @@ std::optional<int> targetMemory(CalculatorState& state, CalculatorView& view,
     if (!state.shift) return 0;
     const std::optional<int> k = chooseMemory(state, view, title);
     state.shift = false;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
     return k;
 }
 
@@ -58,10 +57,9 @@ double& memoryAt(CalculatorState& state, int k) {
     return state.memory[static_cast<std::size_t>(k)];
 }
 
-void reportStore(const CalculatorState& state, CalculatorView& view, CommandId key, int k) {
-    if (!view.keepsTape()) return;
-    view.appendTape(tapeStep(TapeKind::MemoryStore, tapeDisplayText(view),
-                             tapeKeyName(state, key, false), {}, std::to_string(k)));
+void reportStore(CalculatorState& state, CalculatorView& view, int k) {
+    if (view.keepsTape())
+        noteTape(state, TapeKind::MemoryStore, tapeDisplayText(view), {}, std::to_string(k));
 }
 
 }  // namespace
@@ -73,7 +71,7 @@ void keyMemoryIn(CalculatorState& state, CalculatorView& view) {
     // The stored value is finished: the next digit starts a new number, so
     // that 5 Min 3 M+ adds 3, not 53.
     state.calcStatus = CalcStatus::Ready;
-    reportStore(state, view, CommandId::CmdMemoryIn, *k);
+    reportStore(state, view, *k);
 }
 
 void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
@@ -90,7 +88,7 @@ void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {
     const std::optional<int> k = targetMemory(state, view, "Memory Add");
     if (!k) return;
     memoryAt(state, *k) += readDisplayValue(state, view);
-    reportStore(state, view, CommandId::CmdMemoryAdd, *k);
+    reportStore(state, view, *k);
 }
 
 }  // namespace zentra

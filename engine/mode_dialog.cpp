@@ -1,8 +1,6 @@
 #include "engine/mode_dialog.h"
 
 #include "engine/display_format.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -65,7 +63,10 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
             angle->currentUnit = findUnit(*state.database, *angle, name, false);
         }
     }
-    applyModeLayout(state, view);
+    // A new mode starts without the latches.
+    state.shift = false;
+    state.hyp = false;
+    markCaptions(state, CaptionChange::Mode);
     showValue(state, view, heldValue);
 }
 

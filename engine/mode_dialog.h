@@ -29,5 +29,7 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
 // The mode key (and the window's right click): runs the dialog around a paused
 // power-off countdown; only OK changes anything.
 void runModeDialog(CalculatorState& state, CalculatorView& view);
+// The mode key's handler: runModeDialog.
+void keyMode(CalculatorState& state, CalculatorView& view);
 
 }  // namespace zentra

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/display_format.h"
-
 namespace zentra {
 
 std::int64_t truncateToInt64(double value) {

@@ -4,7 +4,6 @@
 
 #include "base/number_text.h"
 #include "engine/display_format.h"
-#include "engine/key_labels.h"
 #include "engine/saved_fields.h"
 #include "units/property_database.h"
 
@@ -90,8 +89,7 @@ std::string readSavedDisplay(SettingsStore& store) {
 
 void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store) {
     view.setDisplayText(readSavedDisplay(store));
-    applyStartCaptions(state, view);
-    applyModeLayout(state, view);
+    markCaptions(state, CaptionChange::Start);
 }
 
 void saveState(const CalculatorState& state, const AppearanceSettings& appearance,

@@ -26,7 +26,8 @@ void restoreSavedState(CalculatorState& state, AppearanceSettings& appearance, S
 std::string readSavedDisplay(SettingsStore& store);
 
 // The last step of restoring, once the host's controls are set up: the saved
-// display text, unchanged, then the captions and title of the restored mode.
+// display text, unchanged; the captions and title of the restored mode are
+// marked for the next redraw.
 void restoreDisplayAndLayout(CalculatorState& state, CalculatorView& view, SettingsStore& store);
 
 // Writes every key; the display text is cut to what the engine reads back.

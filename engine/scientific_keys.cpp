@@ -13,9 +13,8 @@
 #include "engine/entry.h"
 #include "engine/evaluation.h"
 #include "engine/factorial.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
 #include "engine/number_bases.h"
+#include "engine/scientific_keys.h"
 
 namespace zentra {
 namespace {
@@ -39,8 +38,7 @@ constexpr Outcome rangeError() {
     return {0.0, kRangeErrorText};
 }
 
-// Shows the outcome; then clears the latches the function used and refreshes
-// the captions when it used any.
+// Shows the outcome; then clears the latches the function used.
 void finish(CalculatorState& state, CalculatorView& view, Outcome outcome, bool usedShift,
             bool usedHyp) {
     if (outcome.error) {
@@ -51,7 +49,7 @@ void finish(CalculatorState& state, CalculatorView& view, Outcome outcome, bool 
     if (!usedShift && !usedHyp) return;
     if (usedShift) state.shift = false;
     if (usedHyp) state.hyp = false;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 // --- sin, cos, tan in Decimal and Statistics --------------------------------
@@ -147,9 +145,9 @@ void tanFunction(CalculatorState& state, CalculatorView& view) {
     trigFunction(kTanKey, state, view);
 }
 
-void toggleHyp(CalculatorState& state, CalculatorView& view) {
+void toggleHyp(CalculatorState& state, CalculatorView&) {
     state.hyp = !state.hyp;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 // --- ln, log, sqr, sqrt, 1/X in Decimal and Statistics ----------------------
@@ -245,7 +243,7 @@ void degreesKey(CalculatorState& state, CalculatorView& view) {
     if (state.calcStatus == CalcStatus::Error) return;
     state.dmsPhase = next;
     carryAngleEntry(state);
-    showDmsPhaseLabel(state, view);
+    markCaptions(state, CaptionChange::DegreesStep);
 }
 
 // --- the integer bases -------------------------------------------------------

@@ -8,9 +8,8 @@
 #include "base/display_errors.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
-#include "engine/tape_steps.h"
+#include "engine/statistics.h"
+#include "engine/tape_notes.h"
 
 namespace zentra {
 namespace {
@@ -73,9 +72,8 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
     if (view.keepsTape())
-        view.appendTape(tapeStep(TapeKind::DataPoint, tapeDisplayText(view),
-                                 tapeKeyName(state, CommandId::CmdMemoryAdd, false), {},
-                                 "n=" + std::to_string(state.nSum)));
+        noteTape(state, TapeKind::DataPoint, tapeDisplayText(view), {},
+                 "n=" + std::to_string(state.nSum));
 }
 
 void statisticKey(CalculatorState& state, CalculatorView& view, int digit) {
@@ -89,7 +87,7 @@ void statisticKey(CalculatorState& state, CalculatorView& view, int digit) {
         showError(state, view, kNoDataText);
     }
     state.shift = false;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 }  // namespace zentra

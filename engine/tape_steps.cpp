@@ -1,73 +1,12 @@
 #include "engine/tape_steps.h"
 
-#include <iterator>
-
 #include "base/key_glyphs.h"
-#include "base/latin1_text.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
+#include "engine/tape_notes.h"
 
 namespace zentra {
 namespace {
-
-enum class TapeRole {
-    None,          // typing, latches, dialogs; or a key that reports from inside
-    Operation,     // the operand and the operator key
-    Equals,        // the operand, "=" and the result
-    OpenBracket,   // "(" alone: a number typed before it is dropped
-    CloseBracket,  // the operand and ")"
-    Function,      // argument, key and result
-    Display,   // a function whose result is a display no key reads back (degrees-minutes-seconds)
-    Value,     // a key that shows a value of its own (a statistic, pi)
-    CashFlow,  // the operand as a data point of the present value
-};
-
-struct HandlerRole {
-    Handler handler;
-    TapeRole role;
-};
-
-// The keys whose handler alone says what the tape records; a chain's keys
-// first, as they come most often.
-constexpr HandlerRole kHandlerRoles[] = {
-    {equalsKey, TapeRole::Equals},
-    {openBracket, TapeRole::OpenBracket},
-    {closeBracket, TapeRole::CloseBracket},
-    {sinFunction, TapeRole::Function},
-    {cosFunction, TapeRole::Function},
-    {tanFunction, TapeRole::Function},
-    {lnFunction, TapeRole::Function},
-    {logFunction, TapeRole::Function},
-    {squareFunction, TapeRole::Function},
-    {squareRootFunction, TapeRole::Function},
-    {reciprocalFunction, TapeRole::Function},
-    {bitwiseNot, TapeRole::Function},
-    {degreesKey, TapeRole::Function},
-    {cashFlowKey, TapeRole::CashFlow},
-};
-
-bool showsScientific(NumberBase base) {
-    const NumberBase mode = effectiveMode(base);
-    return mode == NumberBase::Decimal || mode == NumberBase::Statistics;
-}
-
-int digitOf(CommandId id) {
-    const int n = static_cast<int>(id) - static_cast<int>(CommandId::Cmd0);
-    return n >= 0 && n <= 9 ? n : -1;
-}
-
-// The keys that handlers shared with other modes or latches make ambiguous.
-TapeRole roleByKey(CommandId id, const CalculatorState& state) {
-    if (id == CommandId::CmdPow) return TapeRole::Operation;
-    if (!state.shift) return TapeRole::None;
-    if (id == CommandId::CmdExp && showsScientific(state.numberBase)) return TapeRole::Value;  // pi
-    const int digit = digitOf(id);
-    if (digit < 0 || effectiveMode(state.numberBase) != NumberBase::Statistics)
-        return TapeRole::None;
-    return digit == 7 || digit == 8 ? TapeRole::Operation : TapeRole::Value;  // nPr, nCr
-}
 
 const char* captionText(const Caption& caption) {
     return caption.text ? caption.text : caption.words;
@@ -80,64 +19,33 @@ const char* dmsStepName(DmsPhase phase) {
         case DmsPhase::Seconds:
             return kSecondsGlyph.words;
         case DmsPhase::Degrees:
-        default:
-            return kDegreesGlyph.words;
+            break;
     }
-}
-
-// Most display texts are ASCII and go on unchanged.
-void makeUtf8(std::string& text) {
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            text = latin1ToUtf8(text);
-            return;
-        }
-    }
-}
-
-TapeRole tapeRole(const KeyRow& row, const Action& action, const CalculatorState& state) {
-    if (action.kind == Action::Kind::Operator) return TapeRole::Operation;
-    if (action.kind != Action::Kind::Function) return TapeRole::None;
-    for (const HandlerRole& entry : kHandlerRoles) {
-        if (entry.handler != action.function) continue;
-        // Degrees-minutes-seconds go out as an error display, yet are its result.
-        if (entry.handler == degreesKey && state.shift) return TapeRole::Display;
-        return entry.role;
-    }
-    return roleByKey(row.id, state);
+    return kDegreesGlyph.words;
 }
 
 // Most names are the table's own texts; one the latches or the state make up
 // is written into storage.
 std::string_view keyName(const CalculatorState& state, const KeyRow& row, const ModeFacts& facts,
                          bool shifted, std::string& storage) {
-    if (facts.writer == writeTrigCaption) {
-        storage = shifted ? "a" : "";
-        storage += facts.caption.words;
-        if (state.hyp) storage += 'h';
-        return storage;
+    switch (facts.tapeName) {
+        case TapeName::Trig:
+            storage = shifted ? "a" : "";
+            storage += facts.caption.words;
+            if (state.hyp) storage += 'h';
+            return storage;
+        case TapeName::CashFlow:
+            return storage = "V:" + std::to_string(state.nNPV);
+        case TapeName::DegreesStep:
+            return shifted ? kToDegreesGlyph.text : dmsStepName(state.dmsPhase);
+        case TapeName::Caption:
+            break;
     }
-    if (facts.writer == writeCashFlowCaption) return storage = "V:" + std::to_string(state.nNPV);
-    if (facts.writer == writeDegreesCaption)
-        return shifted ? kToDegreesGlyph.text : dmsStepName(state.dmsPhase);
     if (shifted && facts.shifted.words) return captionText(facts.shifted);
     return captionText(facts.caption.words ? facts.caption : row.start);
 }
 
 }  // namespace
-
-std::string tapeDisplayText(CalculatorView& view) {
-    std::string text = readDisplayText(view);
-    makeUtf8(text);
-    return text;
-}
-
-std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted) {
-    const KeyRow* row = findKey(key);
-    std::string storage;
-    if (!row) return storage;
-    return std::string(keyName(state, *row, factsIn(*row, state.numberBase), shifted, storage));
-}
 
 void reportTapeError(CalculatorView& view) {
     view.appendTape(tapeStep(TapeKind::Error, tapeDisplayText(view)));
@@ -150,10 +58,21 @@ void reportTapeSeparator(CalculatorView& view) {
 bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState& state,
                      CalculatorView& view) {
     const Action& action = facts.action;
-    const TapeRole role = tapeRole(row, action, state);
+    const TapeRole role = state.shift ? action.tapeShifted : action.tape;
     const CalcStatus before = state.calcStatus;
-    if (role == TapeRole::None) {
+    if (role == TapeRole::None || role == TapeRole::Separator) {
         const bool engines = runAction(action, state, view);
+        if (state.tapeNote.taken) {
+            // Named after the action, as the key shows itself unshifted.
+            std::string storage;
+            const TapeNote& note = state.tapeNote;
+            view.appendTape(
+                tapeStep(note.kind, note.value,
+                         keyName(state, row, factsIn(row, state.numberBase), false, storage),
+                         note.result, note.detail));
+            state.tapeNote.taken = false;
+        }
+        if (role == TapeRole::Separator) reportTapeSeparator(view);
         if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error)
             reportTapeError(view);
         return engines;
@@ -206,6 +125,7 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
             view.appendTape(tapeStep(TapeKind::DataPoint, operand, key));
             break;
         case TapeRole::None:
+        case TapeRole::Separator:
             break;
     }
     if (failed) reportTapeError(view);

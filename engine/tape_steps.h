@@ -1,8 +1,8 @@
 #pragma once
 // The steps of a calculation as the engine reports them to the tape through
 // CalculatorView::appendTape. Most keys are recorded around their action by
-// the key's role; the memory, data and unit keys report from inside, where the
-// register or the names are known. Private to the engine.
+// the key's role; the memory, data and unit keys leave a note from inside,
+// where the register or the names are known (tape_notes.h). Private to the engine.
 
 #include <string>
 #include <string_view>
@@ -22,11 +22,5 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
 void reportTapeError(CalculatorView& view);
 // AC's mark, also when the error gate clears by itself.
 void reportTapeSeparator(CalculatorView& view);
-
-// The key's caption in words (UTF-8) as the key shows it now, under shift if
-// shifted, never the button font's bytes.
-std::string tapeKeyName(const CalculatorState& state, CommandId key, bool shifted);
-// The display text (Latin-1 bytes) in UTF-8.
-std::string tapeDisplayText(CalculatorView& view);
 
 }  // namespace zentra

@@ -1,9 +1,9 @@
+#include "engine/unit_keys.h"
+
 #include "dialogs/convert_dialog_model.h"
 #include "dialogs/properties_dialog_model.h"
 #include "engine/display_format.h"
-#include "engine/key_handlers.h"
-#include "engine/key_labels.h"
-#include "engine/tape_steps.h"
+#include "engine/tape_notes.h"
 #include "units/property_database.h"
 
 namespace zentra {
@@ -21,7 +21,7 @@ void chooseDisplayProperty(CalculatorState& state, CalculatorView& view) {
         state.currentProperty = chosen;
     }
     state.shift = false;
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 // The display value is read in the From unit and shown in the To unit, which
@@ -43,11 +43,10 @@ void convertDisplay(CalculatorState& state, CalculatorView& view) {
         if (dialog.toUnit) property.currentUnit = dialog.toUnit;
         showValue(state, view, fromSI(*property.currentUnit, si));
         if (view.keepsTape() && state.calcStatus != CalcStatus::Error)
-            view.appendTape(tapeStep(
-                TapeKind::Conversion, shown, tapeKeyName(state, CommandId::CmdUnit, false),
-                tapeDisplayText(view), from.name + " \u2192 " + property.currentUnit->name));
+            noteTape(state, TapeKind::Conversion, shown, tapeDisplayText(view),
+                     from.name + " \u2192 " + property.currentUnit->name);
     }
-    updateKeyLabels(state, view);
+    markCaptions(state, CaptionChange::Latches);
 }
 
 // The property and constant a value came from: the first constant whose value
@@ -89,9 +88,8 @@ void keyConst(CalculatorState& state, CalculatorView& view) {
         chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view));
     showValue(state, view, chosen);
     if (view.keepsTape() && chosen != shown && state.calcStatus != CalcStatus::Error)
-        view.appendTape(tapeStep(TapeKind::Conversion, {},
-                                 tapeKeyName(state, CommandId::CmdConst, false),
-                                 tapeDisplayText(view), constantName(*state.database, chosen)));
+        noteTape(state, TapeKind::Conversion, {}, tapeDisplayText(view),
+                 constantName(*state.database, chosen));
 }
 
 }  // namespace zentra

@@ -80,8 +80,8 @@ private:
 };
 
 // The engine's host as the engine sees it while it computes: every call out
-// of the engine runs disarmed. A view operation added to CalculatorView must
-// be forwarded here too.
+// of the engine runs disarmed. CalculatorView's members are all pure, so one
+// not forwarded here does not compile.
 class DisarmingView final : public CalculatorView {
 public:
     explicit DisarmingView(CalculatorView& host) : host_(host) {}

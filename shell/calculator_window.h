@@ -90,9 +90,6 @@ public:
     void appendTape(const TapeStep& step) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
-    // The dialogs that keys open (Select Memory, Financial Rates, Convert,
-    // Properties, Calculator Mode) are overridden here, each forwarding to its
-    // dialog in shell/dialogs/.
 
 signals:
     // The user closed the calculator (and confirmed losing database changes).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "support/dialog_test_support.h"
@@ -375,6 +376,15 @@ TEST_F(PropertiesFileTest, FailedSaveAndLoadAreReportedAndLoadRefillsTheLists) {
     EXPECT_EQ(view.messages[1], "Sorry, couldn't read properties");
     EXPECT_EQ(view.items(Model::kPropertyList).size(), db.properties.size());
     EXPECT_EQ(view.selected(Model::kPropertyList), "length");
+}
+
+TEST_F(PropertiesFileTest, ADamagedFileIsReportedInTheDialog) {
+    std::filesystem::create_directories(dir);
+    view.loadFile = (dir / "damaged.prp").string();
+    std::ofstream(*view.loadFile) << "no properties file\n";
+    chooseProperty(db, length, host([&](Model& m) { m.clicked(view, Model::kLoad); }));
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages[0], "Corrupt properties database");
 }
 
 TEST_F(PropertiesFileTest, LoadedPropertiesAppearInTheList) {

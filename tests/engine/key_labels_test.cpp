@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_labels.h"
+#include "engine/mode_dialog.h"
 #include "support/recording_view.h"
 
 namespace zentra::testing {
@@ -222,9 +223,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ModeLayoutTest : public ::testing::Test {
 protected:
+    // As the Mode dialog's OK changes the mode.
     void switchTo(NumberBase base) {
-        state.numberBase = base;
-        applyModeLayout(state, view);
+        ModeSettings settings = modeSettingsFrom(state, view);
+        settings.numberBase = base;
+        applyModeSettings(state, view, settings, 0.0);
+        redrawCaptions(state, view);
     }
     CalculatorState state;
     RecordingView view;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dialogs/select_memory.h"
-#include "engine/key_handlers.h"
+#include "engine/memories.h"
 #include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 

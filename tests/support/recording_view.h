@@ -33,6 +33,19 @@ public:
     void showMessage(std::string_view text, std::string_view caption) override {
         messages.emplace_back(std::string(text), std::string(caption));
     }
+    // A host without power-off, appearance or tape whose dialogs cancel; the
+    // tests' views override what they answer.
+    void suspendPowerOff() override {}
+    void resumePowerOff() override {}
+    bool runSelectMemoryDialog(SelectMemoryModel&) override { return false; }
+    bool runFinancialRatesDialog(FinancialRatesModel&) override { return false; }
+    bool runConvertDialog(ConvertDialogModel&) override { return false; }
+    bool runPropertiesDialog(PropertiesDialogModel&) override { return false; }
+    bool runModeDialog(ModeDialogModel&) override { return false; }
+    AppearanceSettings* appearanceSettings() override { return nullptr; }
+    void applyAppearance(const CalculatorState&) override {}
+    bool keepsTape() override { return false; }
+    void appendTape(const TapeStep&) override {}
 };
 
 // A named key script and the display it must leave; gtest prints the name.

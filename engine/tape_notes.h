@@ -1,0 +1,22 @@
+#pragma once
+// What the keys that report to the tape from inside hand to it: the texts
+// only they know. The tape's step maker adds the key's name from its row.
+
+#include <string>
+#include <string_view>
+
+#include "engine/calculator_state.h"
+#include "engine/calculator_view.h"
+
+namespace zentra {
+
+// Leaves the step for the tape; only for a host that keeps one (keepsTape).
+void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::string result,
+              std::string detail);
+
+// The display text (Latin-1 bytes) in UTF-8.
+std::string tapeDisplayText(CalculatorView& view);
+// A text of the display's (Latin-1 bytes) in UTF-8.
+void makeUtf8(std::string& text);
+
+}  // namespace zentra
