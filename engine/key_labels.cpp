@@ -26,11 +26,6 @@ void show(const CalculatorState& state, CalculatorView& view, Id key, const Capt
     view.setKeyLabel(key, state.buttonFontLoaded && caption.glyph ? caption.glyph : caption.words);
 }
 
-void setCaption(const CalculatorState& state, CalculatorView& view, Id key,
-                const GlyphCaption& caption) {
-    view.setKeyLabel(key, state.buttonFontLoaded && caption.glyph ? caption.glyph : caption.words);
-}
-
 }  // namespace
 
 void applyStartCaptions(const CalculatorState& state, CalculatorView& view) {
