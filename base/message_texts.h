@@ -19,6 +19,13 @@ inline constexpr const char* kNoPropertyOrUnitText = "Couldn't find Property or 
 inline constexpr const char* kNoPropertyUnitOrConstantText =
     "Couldn't find Property, Unit or Constant";
 
+// The tape's first line once its oldest entries have fallen off.
+inline constexpr std::string_view kTapeDroppedText = "Earlier steps dropped";
+
+// Save Tape As and Print Tape that failed; the path and the reason follow the first.
+inline constexpr std::string_view kTapeNotSavedText = "Couldn't save the tape to";
+inline constexpr std::string_view kTapeNotPrintedText = "Couldn't print the tape";
+
 // A number field whose text is not a number.
 inline constexpr const char* kEnterNumberText = "Please enter a number.";
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "base/message_texts.h"
 #include "base/safe_file_write.h"
 
 namespace zentra {
@@ -14,6 +15,7 @@ namespace {
 constexpr std::string_view kArrow = " \u2192 ";
 constexpr int kLastKind = static_cast<int>(TapeKind::Separator);
 constexpr std::size_t kFieldCount = 5;  // the kind and the four texts
+constexpr std::string_view kDroppedMark = "\tdropped";
 
 // The integer bases pad their display with blanks; the paper has no use for them.
 std::string_view trimmed(std::string_view text) {
@@ -154,6 +156,7 @@ TapeEntry& Tape::nextSlot() {
         if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
         return ring_.emplace_back();
     }
+    droppedEarlier_ = true;
     TapeEntry& slot = ring_[oldest_];
     if (++oldest_ == kTapeLimit) oldest_ = 0;
     return slot;
@@ -176,6 +179,7 @@ void Tape::append(TapeEntry&& entry) {
 void Tape::clear() {
     ring_.clear();
     oldest_ = 0;
+    droppedEarlier_ = false;
 }
 
 std::vector<TapeEntry> Tape::entries() const {
@@ -238,6 +242,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
 
 std::string tapeText(const Tape& tape) {
     std::string text;
+    if (tape.droppedEarlier()) (text += kTapeDroppedText) += '\n';
     for (std::size_t i = 0; i < tape.size(); ++i) {
         text += tapeLineText(tape[i]);
         text += '\n';
@@ -247,6 +252,7 @@ std::string tapeText(const Tape& tape) {
 
 std::string writeTapeFile(const Tape& tape) {
     std::string text(kTapeHeader);
+    if (tape.droppedEarlier()) text += kDroppedMark;
     text += '\n';
     for (std::size_t i = 0; i < tape.size(); ++i) {
         const TapeEntry& e = tape[i];
@@ -263,8 +269,13 @@ std::string writeTapeFile(const Tape& tape) {
 std::optional<Tape> parseTapeFile(std::string_view text) {
     if (!isUtf8(text)) return std::nullopt;
     const auto headerEnd = text.find('\n');
-    if (text.substr(0, headerEnd) != kTapeHeader) return std::nullopt;
+    std::string_view header = text.substr(0, headerEnd);
     Tape tape;
+    if (header.ends_with(kDroppedMark)) {
+        tape.markDroppedEarlier();
+        header.remove_suffix(kDroppedMark.size());
+    }
+    if (header != kTapeHeader) return std::nullopt;
     std::size_t start = headerEnd == std::string_view::npos ? text.size() : headerEnd + 1;
     while (start < text.size()) {
         const auto end = text.find('\n', start);

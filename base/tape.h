@@ -3,7 +3,8 @@
 // keep them, with the text file they are kept in. The file is UTF-8 text, a
 // header line and then one entry a line: the kind's number and the entry's
 // four texts, separated by tabs (a tab, line break or backslash inside a text
-// is written \t, \n or \\).
+// is written \t, \n or \\). A tape that has lost its oldest entries says so
+// in its header line: the header, a tab and "dropped".
 
 #include <cstddef>
 #include <filesystem>
@@ -34,19 +35,25 @@ public:
     bool empty() const { return ring_.empty(); }
     const TapeEntry& back() const { return (*this)[size() - 1]; }
     std::vector<TapeEntry> entries() const;
+    // Set once an entry has fallen off the front, until the tape is cleared:
+    // then its first line says the roll does not begin at the first step.
+    bool droppedEarlier() const { return droppedEarlier_; }
+    void markDroppedEarlier() { droppedEarlier_ = true; }
 
 private:
     TapeEntry& nextSlot();
 
     std::vector<TapeEntry> ring_;
     std::size_t oldest_ = 0;
+    bool droppedEarlier_ = false;
 };
 
 // An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".
 std::string tapeLineText(const TapeEntry& entry);
 // The value a line puts back on the display, or nothing (a separator).
 std::optional<std::string> tapeRecallValue(const TapeEntry& entry);
-// The lines, each ended by a line break: what copying and --print-tape give.
+// The lines, each ended by a line break, the note of dropped steps first:
+// what --print-tape and Save Tape As give.
 std::string tapeText(const Tape& tape);
 
 std::string writeTapeFile(const Tape& tape);
