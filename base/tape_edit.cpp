@@ -19,6 +19,7 @@ TapeRemoval removeTapeEntries(Tape& tape, std::vector<std::size_t> indices) {
     std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
     TapeRemoval removal;
+    removal.droppedEarlier = tape.droppedEarlier();
     std::vector<TapeEntry> kept;
     kept.reserve(tape.size());
     auto next = indices.begin();
@@ -40,7 +41,7 @@ void restoreTapeEntries(Tape& tape, const TapeRemoval& removal) {
     for (const auto& [index, entry] : removal.entries)
         entries.insert(
             entries.begin() + static_cast<std::ptrdiff_t>(std::min(index, entries.size())), entry);
-    tape = rebuilt(std::move(entries), tape.droppedEarlier());
+    tape = rebuilt(std::move(entries), tape.droppedEarlier() || removal.droppedEarlier);
 }
 
 }  // namespace zentra

@@ -12,6 +12,7 @@ namespace zentra {
 // The entries a removal took, each with the index it had, ascending.
 struct TapeRemoval {
     std::vector<std::pair<std::size_t, TapeEntry>> entries;
+    bool droppedEarlier = false;  // the tape's note, for putting back a cleared tape
 };
 
 // Takes the entries at these indices (in any order; those past the end are

@@ -2,6 +2,9 @@
 
 #include "base/tape.h"
 
+#include "base/message_texts.h"
+#include "base/tape_edit.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -54,6 +57,32 @@ TEST(Tape, KeepsTheNewestThousandEntries) {
     ASSERT_EQ(tape.size(), kTapeLimit);
     EXPECT_EQ(tape[0], (TapeEntry{TapeKind::Function, "5", "sin", longText, longText}));
     EXPECT_EQ(tape.back(), (TapeEntry{TapeKind::Operation, "1004", "+", "", ""}));
+
+    // The roll says it no longer begins at the first step, also after a restart.
+    ASSERT_TRUE(tape.droppedEarlier());
+    EXPECT_EQ(tapeText(tape).substr(0, tapeText(tape).find('\n')), kTapeDroppedText);
+    const auto parsed = parseTapeFile(writeTapeFile(tape));
+    ASSERT_TRUE(parsed);
+    EXPECT_TRUE(parsed->droppedEarlier());
+    tape.clear();
+    EXPECT_FALSE(tape.droppedEarlier());
+    EXPECT_FALSE(parseTapeFile(writeTapeFile(tape))->droppedEarlier());
+}
+
+TEST(Tape, RemovedEntriesComeBackWhereTheyWere) {
+    Tape tape;
+    for (const char* value : {"0", "1", "2", "3", "4"})
+        tape.append(tapeStep(TapeKind::Operation, value, "+"));
+    const auto values = [&tape] {
+        std::string text;
+        for (std::size_t i = 0; i < tape.size(); ++i) text += tape[i].value;
+        return text;
+    };
+    const TapeRemoval removal = removeTapeEntries(tape, {3, 1, 9, 3});
+    EXPECT_EQ(values(), "024");
+    tape.append(tapeStep(TapeKind::Operation, "5", "+"));
+    restoreTapeEntries(tape, removal);
+    EXPECT_EQ(values(), "012345");
 }
 
 TEST(Tape, FileRoundTripsEveryTextAndKind) {
