@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev
   xvfb xauth x11-utils python3 python3-fonttools fonts-dejavu-core locales
   dpkg-dev file appstream desktop-file-utils mandoc bash-completion
+  poppler-utils  # pdftotext: the tests read the printed tape back
 )
 
 missing=()

@@ -53,6 +53,18 @@ with tempfile.TemporaryDirectory() as work:
           and aside.read_bytes() == b"\xff\xfe not a tape\n" and "set aside" in damaged.stderr
           and tape.read_text(encoding="utf-8").splitlines()[0] == "Zentra tape 1", damaged)
 
+    csv = run("--print-tape=csv", "2", "+", "3", "=", cwd=work)
+    check("--print-tape=csv prints a header row and a row per entry after the display",
+          csv.returncode == 0 and csv.stdout.splitlines() ==
+          ["5.000000000", "kind,value,key,result,detail,line", "operation,2,+,,,2 +",
+           "operation,3,=,,,3 =", "result,5.000000000,,,,5.000000000 *"], csv)
+
+    before = tape.read_bytes()
+    unknown = run("--tape", str(tape), "--print-tape=xml", "1", cwd=work)
+    check("an unknown tape format is a usage error that leaves the tape alone",
+          unknown.returncode == 2 and "xml" in unknown.stderr and tape.read_bytes() == before,
+          unknown)
+
     blocked = pathlib.Path(work) / "plain"
     blocked.write_text("x")
     unwritable = run("--tape", str(blocked / "t.txt"), "1", cwd=work)
