@@ -13,7 +13,7 @@ namespace zentra {
 namespace {
 
 constexpr std::string_view kArrow = " \u2192 ";
-constexpr int kLastKind = static_cast<int>(TapeKind::Separator);
+constexpr int kLastKind = static_cast<int>(TapeKind::MemoryRecall);
 constexpr std::size_t kFieldCount = 5;  // the kind and the four texts
 constexpr std::string_view kDroppedMark = "\tdropped";
 
@@ -212,6 +212,8 @@ std::string tapeLineText(const TapeEntry& e) {
             return std::string(value);
         case TapeKind::Separator:
             return joined({e.key, "----"});
+        case TapeKind::MemoryRecall:
+            return joined({e.key, "M" + e.detail}) + std::string(kArrow) + std::string(value);
     }
     return std::string(value);
 }
@@ -222,6 +224,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
         case TapeKind::Operation:
         case TapeKind::Result:
         case TapeKind::MemoryStore:
+        case TapeKind::MemoryRecall:
         case TapeKind::DataPoint:
             value = e.value;
             break;

@@ -31,6 +31,8 @@ std::string_view kindName(TapeKind kind) {
             return "error";
         case TapeKind::Separator:
             return "separator";
+        case TapeKind::MemoryRecall:
+            return "recall";
     }
     return "";
 }

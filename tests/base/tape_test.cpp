@@ -35,6 +35,7 @@ TEST(Tape, EachKindHasItsLineAndRecallValue) {
          "2000"},
         {{TapeKind::Error, "Divide Zero Error", "", "", ""}, "Divide Zero Error", nullptr},
         {{TapeKind::Separator, "", "AC", "", ""}, "AC ----", nullptr},
+        {{TapeKind::MemoryRecall, "12.5", "MR", "", "4"}, "MR M4 \u2192 12.5", "12.5"},
     };
     for (const LineCase& c : cases) {
         EXPECT_EQ(tapeLineText(c.entry), c.line);
@@ -88,7 +89,7 @@ TEST(Tape, RemovedEntriesComeBackWhereTheyWere) {
 TEST(Tape, FileRoundTripsEveryTextAndKind) {
     Tape tape;
     tape.append(tapeStep(TapeKind::Conversion, "a\tb", "back\\slash", "line\nbreak", "\u00ba"));
-    for (int k = 0; k <= static_cast<int>(TapeKind::Separator); ++k)
+    for (int k = 0; k <= static_cast<int>(TapeKind::MemoryRecall); ++k)
         tape.append(tapeStep(static_cast<TapeKind>(k), "1", "+"));
     const auto parsed = parseTapeFile(writeTapeFile(tape));
     ASSERT_TRUE(parsed);
