@@ -13,7 +13,7 @@ namespace zentra {
 namespace {
 
 constexpr std::string_view kArrow = " \u2192 ";
-constexpr int kLastKind = static_cast<int>(TapeKind::MemoryRecall);
+constexpr int kLastKind = static_cast<int>(TapeKind::Setting);
 constexpr std::size_t kFieldCount = 5;  // the kind and the four texts
 constexpr std::string_view kDroppedMark = "\tdropped";
 
@@ -209,6 +209,7 @@ std::string tapeLineText(const TapeEntry& e) {
         case TapeKind::Conversion:
             return joined({value, e.key, e.detail, "=", result});
         case TapeKind::Error:
+        case TapeKind::Setting:
             return std::string(value);
         case TapeKind::Separator:
             return joined({e.key, "----"});
@@ -236,6 +237,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
             break;
         case TapeKind::Error:
         case TapeKind::Separator:
+        case TapeKind::Setting:
             break;
     }
     value = trimmed(value);

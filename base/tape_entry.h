@@ -19,6 +19,7 @@ enum class TapeKind : int {
     Error = 6,         // the error text the display showed
     Separator = 7,     // AC
     MemoryRecall = 8,  // MR: the register in detail and the value it showed
+    Setting = 9,       // a change that gives what follows another meaning: "Mode: Octal"
 };
 
 struct TapeEntry {

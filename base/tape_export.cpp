@@ -33,6 +33,8 @@ std::string_view kindName(TapeKind kind) {
             return "separator";
         case TapeKind::MemoryRecall:
             return "recall";
+        case TapeKind::Setting:
+            return "setting";
     }
     return "";
 }

@@ -103,7 +103,7 @@ TEST(Tape, DamagedOrForeignTextIsNoTape) {
         "[Calc]\nDisplay=0\n",            // another file
         header + "0\t2\t+\t\n",           // a field missing
         header + "0\t2\t+\t\t\t\n",       // one too many
-        header + "9\t2\t+\t\t\n",         // no such kind
+        header + ":\t2\t+\t\t\n",         // no such kind
         header + "0\t2\\q\t+\t\t\n",      // no such escape
         header + "0\t2\t+\t\t",           // cut off
         header + "0\t\xFF\t+\t\t\n",      // not UTF-8

@@ -59,6 +59,11 @@ with tempfile.TemporaryDirectory() as work:
           ["5.000000000", "kind,value,key,result,detail,line", "operation,2,+,,,2 +",
            "operation,3,=,,,3 =", "result,5.000000000,,,,5.000000000 *"], csv)
 
+    settings = run("--print-tape", "mode", "base=oct", "mode", "base=fin", "1/X", "8,5", cwd=work)
+    check("settings that change what follows are steps",
+          settings.returncode == 0 and settings.stdout.splitlines()[1:] ==
+          ["Mode: Octal", "Mode: Financial", "Rates: bank 8 %, discount 5 %"], settings)
+
     before = tape.read_bytes()
     unknown = run("--tape", str(tape), "--print-tape=xml", "1", cwd=work)
     check("an unknown tape format is a usage error that leaves the tape alone",
