@@ -54,6 +54,13 @@ inline constexpr std::string_view kDamagedTapeKeptText =
     " is damaged and could not be set aside; it is left as it was, and this session's steps are "
     "kept in memory only";
 
+// The tape's first line once its oldest entries have fallen off.
+inline constexpr std::string_view kTapeDroppedText = "Earlier steps dropped";
+
+// Save Tape As and Print Tape that failed; the path and the reason follow the first.
+inline constexpr std::string_view kTapeNotSavedText = "Couldn't save the tape to";
+inline constexpr std::string_view kTapeNotPrintedText = "Couldn't print the tape";
+
 // A number field whose text is not a number.
 inline constexpr const char* kEnterNumberText = "Please enter a number.";
 

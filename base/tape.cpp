@@ -15,8 +15,9 @@ namespace zentra {
 namespace {
 
 constexpr std::string_view kArrow = " \u2192 ";
-constexpr int kLastKind = static_cast<int>(TapeKind::Separator);
+constexpr int kLastKind = static_cast<int>(TapeKind::Setting);
 constexpr std::size_t kFieldCount = 6;  // the kind, the four texts and the time
+constexpr std::string_view kDroppedMark = "\tdropped";
 
 // The integer bases pad their display with blanks; the paper has no use for them.
 std::string_view trimmed(std::string_view text) {
@@ -167,6 +168,7 @@ TapeEntry& Tape::nextSlot() {
         if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
         return ring_.emplace_back();
     }
+    droppedEarlier_ = true;
     TapeEntry& slot = ring_[oldest_];
     if (++oldest_ == kTapeLimit) oldest_ = 0;
     return slot;
@@ -196,11 +198,17 @@ void Tape::clear() {
     ring_.clear();
     oldest_ = 0;
     unsaved_ = 0;
+    droppedEarlier_ = false;
 }
 
 void Tape::markSaved() {
     unsaved_ = 0;
     clearedAt_.reset();
+}
+
+void Tape::markRewritten() {
+    clearedAt_ = std::max({tapeTimeNow(), empty() ? 0 : back().time, clearedAt_.value_or(0)});
+    unsaved_ = size();
 }
 
 std::int64_t tapeTimeNow() {
@@ -220,6 +228,9 @@ Tape mergedTape(const Tape& onFile, const Tape& ours) {
     Tape merged;
     const std::size_t first = all.size() > kTapeLimit ? all.size() - kTapeLimit : 0;
     for (std::size_t i = first; i < all.size(); ++i) merged.append(TapeEntry(*all[i]));
+    // Steps the file lost before ours was cleared went with the clearing.
+    if (first > 0 || ours.droppedEarlier() || (onFile.droppedEarlier() && !ours.clearedAt()))
+        merged.markDroppedEarlier();
     merged.markSaved();
     return merged;
 }
@@ -251,9 +262,12 @@ std::string tapeLineText(const TapeEntry& e) {
         case TapeKind::Conversion:
             return joined({value, e.key, e.detail, "=", result});
         case TapeKind::Error:
+        case TapeKind::Setting:
             return std::string(value);
         case TapeKind::Separator:
             return joined({e.key, "----"});
+        case TapeKind::MemoryRecall:
+            return joined({e.key, "M" + e.detail}) + std::string(kArrow) + std::string(value);
     }
     return std::string(value);
 }
@@ -264,6 +278,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
         case TapeKind::Operation:
         case TapeKind::Result:
         case TapeKind::MemoryStore:
+        case TapeKind::MemoryRecall:
         case TapeKind::DataPoint:
             value = e.value;
             break;
@@ -275,6 +290,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
             break;
         case TapeKind::Error:
         case TapeKind::Separator:
+        case TapeKind::Setting:
             break;
     }
     value = trimmed(value);
@@ -284,6 +300,7 @@ std::optional<std::string> tapeRecallValue(const TapeEntry& e) {
 
 std::string tapeText(const Tape& tape) {
     std::string text;
+    if (tape.droppedEarlier()) (text += kTapeDroppedText) += '\n';
     for (std::size_t i = 0; i < tape.size(); ++i) {
         text += tapeLineText(tape[i]);
         text += '\n';
@@ -293,6 +310,7 @@ std::string tapeText(const Tape& tape) {
 
 std::string writeTapeFile(const Tape& tape) {
     std::string text(kTapeHeader);
+    if (tape.droppedEarlier()) text += kDroppedMark;
     text += '\n';
     for (std::size_t i = 0; i < tape.size(); ++i) {
         const TapeEntry& e = tape[i];
@@ -311,10 +329,14 @@ std::string writeTapeFile(const Tape& tape) {
 std::optional<Tape> parseTapeFile(std::string_view text) {
     if (!isUtf8(text)) return std::nullopt;
     const auto headerEnd = text.find('\n');
-    const std::string_view header = text.substr(0, headerEnd);
+    std::string_view header = text.substr(0, headerEnd);
+    Tape tape;
+    if (header.ends_with(kDroppedMark)) {
+        tape.markDroppedEarlier();
+        header.remove_suffix(kDroppedMark.size());
+    }
     if (header != kTapeHeader && header != kUntimedTapeHeader) return std::nullopt;
     const bool timed = header == kTapeHeader;
-    Tape tape;
     std::size_t start = headerEnd == std::string_view::npos ? text.size() : headerEnd + 1;
     while (start < text.size()) {
         const auto end = text.find('\n', start);

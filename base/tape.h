@@ -4,7 +4,9 @@
 // header line and then one entry a line: the kind's number, the entry's four
 // texts and its time (decimal microseconds), separated by tabs (a tab, line
 // break or backslash inside a text is written \t, \n or \\). Files of the
-// first format, whose lines end after the texts, are read with time 0.
+// first format, whose lines end after the texts, are read with time 0. A tape
+// that has lost its oldest entries says so in its header line: the header, a
+// tab and "dropped" (in either format).
 
 #include <algorithm>
 #include <cstddef>
@@ -43,12 +45,19 @@ public:
     std::optional<std::int64_t> clearedAt() const { return clearedAt_; }
     // The tape and its file hold the same: nothing unsaved, no clearing.
     void markSaved();
+    // The tape is to replace what its file holds up to now (lines were taken
+    // off or put back): as if cleared now and all of it added anew.
+    void markRewritten();
     // Entry i, the oldest first.
     const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }
     std::size_t size() const { return ring_.size(); }
     bool empty() const { return ring_.empty(); }
     const TapeEntry& back() const { return (*this)[size() - 1]; }
     std::vector<TapeEntry> entries() const;
+    // Set once an entry has fallen off the front, until the tape is cleared:
+    // then its first line says the roll does not begin at the first step.
+    bool droppedEarlier() const { return droppedEarlier_; }
+    void markDroppedEarlier() { droppedEarlier_ = true; }
 
 private:
     TapeEntry& nextSlot();
@@ -57,6 +66,7 @@ private:
     std::size_t oldest_ = 0;
     std::size_t unsaved_ = 0;
     std::optional<std::int64_t> clearedAt_;
+    bool droppedEarlier_ = false;
 };
 
 // Microseconds since 1970 (UTC), the time of a step made now.
@@ -71,7 +81,8 @@ Tape mergedTape(const Tape& onFile, const Tape& ours);
 std::string tapeLineText(const TapeEntry& entry);
 // The value a line puts back on the display, or nothing (a separator).
 std::optional<std::string> tapeRecallValue(const TapeEntry& entry);
-// The lines, each ended by a line break: what copying and --print-tape give.
+// The lines, each ended by a line break, the note of dropped steps first:
+// what --print-tape and Save Tape As give.
 std::string tapeText(const Tape& tape);
 
 std::string writeTapeFile(const Tape& tape);

@@ -11,14 +11,16 @@ namespace zentra {
 
 // The numbers are written to the tape file.
 enum class TapeKind : int {
-    Operation = 0,    // an operand and the operator key that took it: "2 +"
-    Result = 1,       // what "=" showed
-    Function = 2,     // a one-operand function: argument, key, result
-    MemoryStore = 3,  // Min or M+: the value and the register in detail
-    DataPoint = 4,    // a statistics data point or a cash flow
-    Conversion = 5,   // a unit conversion or a constant: the names in detail
-    Error = 6,        // the error text the display showed
-    Separator = 7,    // AC
+    Operation = 0,     // an operand and the operator key that took it: "2 +"
+    Result = 1,        // what "=" showed
+    Function = 2,      // a one-operand function: argument, key, result
+    MemoryStore = 3,   // Min or M+: the value and the register in detail
+    DataPoint = 4,     // a statistics data point or a cash flow
+    Conversion = 5,    // a unit conversion or a constant: the names in detail
+    Error = 6,         // the error text the display showed
+    Separator = 7,     // AC
+    MemoryRecall = 8,  // MR: the register in detail and the value it showed
+    Setting = 9,       // a change that gives what follows another meaning: "Mode: Octal"
 };
 
 struct TapeEntry {

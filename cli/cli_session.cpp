@@ -182,7 +182,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     } else if (!options.interactive) {
         out << latin1ToUtf8(view.display) << '\n';
     }
-    if (options.printTape) out << tapeText(view.tape);
+    if (options.printTape) out << tapeIn(view.tape, *options.printTape);
     return status;
 }
 

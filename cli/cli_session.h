@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/tape_export.h"
+
 namespace zentra::cli {
 
 struct Options {
@@ -13,7 +15,7 @@ struct Options {
     std::optional<std::string> prpPath;
     std::optional<std::string> savePrpPath;
     std::optional<std::string> tapePath;  // read first, written back after the last token
-    bool printTape = false;
+    std::optional<TapeFormat> printTape;  // print the tape after the display, so
     bool trace = false;
     bool dump = false;
     bool interactive = false;         // standard input is a terminal

@@ -21,7 +21,10 @@ constexpr const char* kUsage =
     "  --save-prp FILE  save the units database to FILE after the last token\n"
     "  --tape FILE      read the tape (the steps of the calculation) from FILE first\n"
     "                   and write it back, with this run's steps, after the last token\n"
-    "  --print-tape     print the tape's lines after the display text\n"
+    "  --print-tape[=FORMAT]\n"
+    "                   print the tape after the display text: FORMAT text (the\n"
+    "                   default, its lines) or csv (a header row, then one row per\n"
+    "                   entry)\n"
     "  --trace          print each token with the display after it\n"
     "  --dump           print the whole state as KEY=VALUE lines\n"
     "  --help           show this help\n"
@@ -34,8 +37,8 @@ constexpr const char* kUsage =
     "     set aside (this run's steps are not kept); also, before any token, when\n"
     "     a --state or --tape file is no regular file or a file's folder does not\n"
     "     exist\n"
-    "  2  usage error: an unknown option or token, or an answer that does not fit\n"
-    "     its dialog (the --state and --tape files are not written)\n"
+    "  2  usage error: an unknown option, tape format or token, or an answer that\n"
+    "     does not fit its dialog (the --state and --tape files are not written)\n"
     "SIGHUP, SIGTERM or SIGINT ends the run as the end of input does (the --state\n"
     "and --tape files are written); it then ends by that signal.\n";
 
@@ -64,7 +67,14 @@ int main(int argc, char** argv) {
         } else if (arg == "--tape") {
             if (!value(options.tapePath)) return kExitUsage;
         } else if (arg == "--print-tape") {
-            options.printTape = true;
+            options.printTape = zentra::TapeFormat::Text;
+        } else if (arg.rfind("--print-tape=", 0) == 0) {
+            options.printTape = zentra::tapeFormatNamed(arg.substr(arg.find('=') + 1));
+            if (!options.printTape) {
+                std::cerr << "zentra-cli: unknown tape format in " << arg << " (argument " << i
+                          << "); use text or csv\n";
+                return kExitUsage;
+            }
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--dump") {

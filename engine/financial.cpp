@@ -29,8 +29,15 @@ void financialRatesKey(CalculatorState& state, CalculatorView& view) {
         return view.runFinancialRatesDialog(model);
     }();
     if (!accepted) return;
+    const double bank = state.bankRate;
+    const double discount = state.discRate;
     state.bankRate = model.rates().bankRate;
     state.discRate = model.rates().discRate;
+    if (!view.keepsTape() || (bank == state.bankRate && discount == state.discRate)) return;
+    // The rates every later financial result depends on.
+    view.appendTape(tapeStep(
+        TapeKind::Setting, "Rates: bank " + formatShortestDouble(state.bankRate) + " %, discount " +
+                               formatShortestDouble(state.discRate) + " %"));
 }
 
 }  // namespace zentra

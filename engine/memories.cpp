@@ -78,6 +78,11 @@ void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
     const std::optional<int> k = targetMemory(state, view, "Memory Recall");
     if (!k) return;
     showValue(state, view, memoryAt(state, *k));
+    // Where the value came from; a value the display cannot show reports its error instead.
+    if (!view.keepsTape() || state.calcStatus == CalcStatus::Error) return;
+    view.appendTape(tapeStep(TapeKind::MemoryRecall, tapeDisplayText(view),
+                             tapeKeyName(state, CommandId::CmdMemoryRecall, false), {},
+                             std::to_string(*k)));
 }
 
 void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {

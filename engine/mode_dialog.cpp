@@ -1,5 +1,8 @@
 #include "engine/mode_dialog.h"
 
+#include <array>
+#include <string>
+
 #include "engine/display_format.h"
 #include "units/property_database.h"
 
@@ -70,13 +73,45 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
     showValue(state, view, heldValue);
 }
 
+namespace {
+
+constexpr std::array<const char*, 6> kBaseNames = {"Decimal",     "Binary",     "Octal",
+                                                   "Hexadecimal", "Statistics", "Financial"};
+constexpr std::array<const char*, 4> kDisplayTypeNames = {"Normal", "Fixed", "Scientific",
+                                                          "Financial"};
+constexpr std::array<const char*, 3> kAngleNames = {"Degrees", "Radians", "Grads"};
+
+template <std::size_t N, class Enum>
+const char* nameIn(const std::array<const char*, N>& names, Enum value) {
+    const auto i = static_cast<std::size_t>(value);
+    return i < names.size() ? names[i] : "";
+}
+
+// The settings that change what later values mean, each a step on the tape.
+void reportModeChanges(CalculatorView& view, const ModeSettings& before,
+                       const ModeSettings& after) {
+    if (!view.keepsTape()) return;
+    const auto report = [&view](const std::string& text) {
+        view.appendTape(tapeStep(TapeKind::Setting, "Mode: " + text));
+    };
+    if (after.numberBase != before.numberBase) report(nameIn(kBaseNames, after.numberBase));
+    if (after.displayType != before.displayType || after.digits != before.digits)
+        report(std::string(nameIn(kDisplayTypeNames, after.displayType)) + ", " +
+               std::to_string(after.digits) + " digits");
+    if (after.angle != before.angle) report(nameIn(kAngleNames, after.angle));
+}
+
+}  // namespace
+
 void runModeDialog(CalculatorState& state, CalculatorView& view) {
     PowerOffPause pause(view);
     const double held = readDisplayValue(state, view);
     // The model hands back only settings it validated.
-    ModeDialogModel model(modeSettingsFrom(state, view));
+    const ModeSettings before = modeSettingsFrom(state, view);
+    ModeDialogModel model(before);
     if (!view.runModeDialog(model)) return;
     applyModeSettings(state, view, model.settings(), held);
+    reportModeChanges(view, before, model.settings());
 }
 
 void keyMode(CalculatorState& state, CalculatorView& view) {

@@ -23,6 +23,7 @@ test=(
   xvfb xauth x11-utils python3 python3-fonttools locales
   appstream desktop-file-utils mandoc bash-completion
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-x11
+  poppler-utils  # pdftotext: the tests read the printed tape back
 )
 
 case $profile in

@@ -146,6 +146,13 @@ void CalculatorWindow::saveNow() {
 
 void CalculatorWindow::createTape(const QString& file) {
     tape_ = new TapeWindow(this, file);
+    // Reading and recalling from the tape is use of the calculator.
+    powerOff_->watch(tape_);
+    connect(tape_, &TapeWindow::controlsMade, this, [this] {
+        for (QWidget* control : tape_->findChildren<QWidget*>()) powerOff_->watch(control);
+    });
+    connect(tape_, &TapeWindow::dialogOpens, this, &CalculatorWindow::suspendPowerOff);
+    connect(tape_, &TapeWindow::dialogCloses, this, &CalculatorWindow::resumePowerOff);
     tape_->applyColours(appearance_);
     tape_->restore(store_);
     // A recalled value is typed as the keys would type it, through the gate.

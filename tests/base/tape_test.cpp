@@ -2,6 +2,9 @@
 
 #include "base/tape.h"
 
+#include "base/message_texts.h"
+#include "base/tape_edit.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,6 +35,7 @@ TEST(Tape, EachKindHasItsLineAndRecallValue) {
          "2000"},
         {{TapeKind::Error, "Divide Zero Error", "", "", ""}, "Divide Zero Error", nullptr},
         {{TapeKind::Separator, "", "AC", "", ""}, "AC ----", nullptr},
+        {{TapeKind::MemoryRecall, "12.5", "MR", "", "4"}, "MR M4 \u2192 12.5", "12.5"},
     };
     for (const LineCase& c : cases) {
         EXPECT_EQ(tapeLineText(c.entry), c.line);
@@ -56,12 +60,38 @@ TEST(Tape, KeepsTheNewestThousandEntries) {
               (TapeEntry{TapeKind::Function, "5", "sin", longText, longText, tape[0].time}));
     EXPECT_EQ(tape.back(), (TapeEntry{TapeKind::Operation, "1004", "+", "", "", tape.back().time}));
     EXPECT_LE(tape[0].time, tape.back().time);
+
+    // The roll says it no longer begins at the first step, also after a restart.
+    ASSERT_TRUE(tape.droppedEarlier());
+    EXPECT_EQ(tapeText(tape).substr(0, tapeText(tape).find('\n')), kTapeDroppedText);
+    const auto parsed = parseTapeFile(writeTapeFile(tape));
+    ASSERT_TRUE(parsed);
+    EXPECT_TRUE(parsed->droppedEarlier());
+    tape.clear();
+    EXPECT_FALSE(tape.droppedEarlier());
+    EXPECT_FALSE(parseTapeFile(writeTapeFile(tape))->droppedEarlier());
+}
+
+TEST(Tape, RemovedEntriesComeBackWhereTheyWere) {
+    Tape tape;
+    for (const char* value : {"0", "1", "2", "3", "4"})
+        tape.append(tapeStep(TapeKind::Operation, value, "+"));
+    const auto values = [&tape] {
+        std::string text;
+        for (std::size_t i = 0; i < tape.size(); ++i) text += tape[i].value;
+        return text;
+    };
+    const TapeRemoval removal = removeTapeEntries(tape, {3, 1, 9, 3});
+    EXPECT_EQ(values(), "024");
+    tape.append(tapeStep(TapeKind::Operation, "5", "+"));
+    restoreTapeEntries(tape, removal);
+    EXPECT_EQ(values(), "012345");
 }
 
 TEST(Tape, FileRoundTripsEveryTextAndKind) {
     Tape tape;
     tape.append(tapeStep(TapeKind::Conversion, "a\tb", "back\\slash", "line\nbreak", "\u00ba"));
-    for (int k = 0; k <= static_cast<int>(TapeKind::Separator); ++k)
+    for (int k = 0; k <= static_cast<int>(TapeKind::MemoryRecall); ++k)
         tape.append(tapeStep(static_cast<TapeKind>(k), "1", "+"));
     const auto parsed = parseTapeFile(writeTapeFile(tape));
     ASSERT_TRUE(parsed);
@@ -94,6 +124,7 @@ struct MergeCase {
     Tape onFile;
     Tape ours;
     const char* merged;
+    bool dropped = false;
 };
 
 TEST(Tape, ASaveAddsItsNewStepsToWhatTheFileHoldsInTimeOrder) {
@@ -103,6 +134,13 @@ TEST(Tape, ASaveAddsItsNewStepsToWhatTheFileHoldsInTimeOrder) {
     Tape full;
     for (int k = 0; k < 1000; ++k)
         full.append(TapeEntry{TapeKind::Result, "f", "", "", "", k + 10});
+    Tape droppedFile = tapeOf({"a@1"});
+    droppedFile.markDroppedEarlier();
+    Tape droppedOurs = tapeOf({"*", "b@2"});
+    droppedOurs.markDroppedEarlier();
+    Tape droppedCleared = cleared;
+    Tape removed = tapeOf({"a@1", "b@2", "c@3", "*"});
+    removeTapeEntries(removed, {1});
     const MergeCase cases[] = {
         {"another run saved meanwhile", tapeOf({"a@1", "x@4"}), tapeOf({"a@1", "*", "b@3", "c@5"}),
          "a b x c "},  // this run's steps by time, around the other's
@@ -112,22 +150,35 @@ TEST(Tape, ASaveAddsItsNewStepsToWhatTheFileHoldsInTimeOrder) {
          "old old b "},
         {"equal times keep the file's first", tapeOf({"x@2"}), tapeOf({"*", "b@2"}), "x b "},
         {"cleared: only later steps stay", tapeOf({"a@1", "x@4"}), cleared, "c "},
+        {"a removed line stays removed", tapeOf({"a@1", "b@2", "c@3"}), removed, "a c "},
+        {"the file had dropped steps", droppedFile, tapeOf({"a@1", "*"}), "a ", true},
+        {"ours had dropped steps", tapeOf({}), droppedOurs, "b ", true},
+        {"cleared after the file's steps dropped", droppedFile, droppedCleared, "c ", false},
     };
     for (const MergeCase& c : cases) {
         const Tape merged = mergedTape(c.onFile, c.ours);
         EXPECT_EQ(namesOf(merged), c.merged) << c.name;
         EXPECT_EQ(merged.unsavedCount(), 0u) << c.name;
+        EXPECT_EQ(merged.droppedEarlier(), c.dropped) << c.name;
     }
     const Tape merged = mergedTape(full, tapeOf({"*", "new@5000"}));
     ASSERT_EQ(merged.size(), kTapeLimit);  // the oldest goes
     EXPECT_EQ(merged[0].time, 11);
     EXPECT_EQ(merged.back().value, "new");
+    EXPECT_TRUE(merged.droppedEarlier());
 }
 
 TEST(Tape, AFileOfTheFirstFormatReadsWithTimeZero) {
     const auto tape = parseTapeFile(std::string(kUntimedTapeHeader) + "\n0\t2\t+\t\t\n");
     ASSERT_TRUE(tape);
     EXPECT_EQ(tape->back(), (TapeEntry{TapeKind::Operation, "2", "+", "", "", 0}));
+    EXPECT_FALSE(tape->droppedEarlier());
+    const auto dropped =
+        parseTapeFile(std::string(kUntimedTapeHeader) + "\tdropped\n9\tMode\t\t\t\n");
+    ASSERT_TRUE(dropped);
+    EXPECT_TRUE(dropped->droppedEarlier());
+    EXPECT_EQ(writeTapeFile(*dropped).substr(0, writeTapeFile(*dropped).find('\n')),
+              std::string(kTapeHeader) + "\tdropped");
     EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\n"));  // no time
     EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\t-3\n"));
     EXPECT_FALSE(parseTapeFile(std::string(kTapeHeader) + "\n0\t2\t+\t\t\t3x\n"));
@@ -140,7 +191,7 @@ TEST(Tape, DamagedOrForeignTextIsNoTape) {
         "[Calc]\nDisplay=0\n",            // another file
         header + "0\t2\t+\t\n",           // a field missing
         header + "0\t2\t+\t\t\t\n",       // one too many
-        header + "9\t2\t+\t\t\n",         // no such kind
+        header + ":\t2\t+\t\t\n",         // no such kind
         header + "0\t2\\q\t+\t\t\n",      // no such escape
         header + "0\t2\t+\t\t",           // cut off
         header + "0\t\xFF\t+\t\t\n",      // not UTF-8

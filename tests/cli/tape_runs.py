@@ -74,6 +74,23 @@ with tempfile.TemporaryDirectory() as work:
           and "could not be set aside" in kept_run.stderr and os.listdir(locked) == ["t.txt"]
           and kept.read_bytes() == b"Zentra tape 2\nnot an entry\n", kept_run)
 
+    csv = run("--print-tape=csv", "2", "+", "3", "=", cwd=work)
+    check("--print-tape=csv prints a header row and a row per entry after the display",
+          csv.returncode == 0 and csv.stdout.splitlines() ==
+          ["5.000000000", "kind,value,key,result,detail,line", "operation,2,+,,,2 +",
+           "operation,3,=,,,3 =", "result,5.000000000,,,,5.000000000 *"], csv)
+
+    settings = run("--print-tape", "mode", "base=oct", "mode", "base=fin", "1/X", "8,5", cwd=work)
+    check("settings that change what follows are steps",
+          settings.returncode == 0 and settings.stdout.splitlines()[1:] ==
+          ["Mode: Octal", "Mode: Financial", "Rates: bank 8 %, discount 5 %"], settings)
+
+    before = tape.read_bytes()
+    unknown = run("--tape", str(tape), "--print-tape=xml", "1", cwd=work)
+    check("an unknown tape format is a usage error that leaves the tape alone",
+          unknown.returncode == 2 and "xml" in unknown.stderr and tape.read_bytes() == before,
+          unknown)
+
     blocked = pathlib.Path(work) / "plain"
     blocked.write_text("x")
     unwritable = run("--tape", str(blocked / "t.txt"), "1", cwd=work)

@@ -21,9 +21,9 @@ namespace zentra::testing {
 namespace {
 
 // An entry as "K|value|key|result|detail" with the empty fields at the end
-// left out; K is the kind's first letter (S for the separator).
+// left out; K is the kind's first letter (S for the separator, L for a recall).
 std::string described(const TapeStep& e) {
-    constexpr const char* kLetters = "ORFMDCES";
+    constexpr const char* kLetters = "ORFMDCESL";
     std::string text(1, kLetters[static_cast<int>(e.kind)]);
     std::vector<std::string_view> fields = {e.value, e.key, e.result, e.detail};
     while (!fields.empty() && fields.back().empty()) fields.pop_back();
@@ -115,8 +115,10 @@ INSTANTIATE_TEST_SUITE_P(Engine, TapeSteps, ::testing::Values(
               "E|Negative Root Error"}},
     TapeCase{"TypingLatchesAndEditsAddNothing", kDec, "12 < shift shift hyp hyp +/- C 7",
              {}},
-    TapeCase{"MemoryStoresNameTheirRegister", kDec, "5 Min 2 + 3 M+ 7 shift M+ MR",
-             {"M|5|Min||0", "O|2|+", "M|5.000000000|M+||0", "M|7|M+||3"}},
+    TapeCase{"MemoryStoresAndRecallsNameTheirRegister", kDec,
+             "5 Min 2 + 3 M+ 7 shift M+ MR + shift MR =",
+             {"M|5|Min||0", "O|2|+", "M|5.000000000|M+||0", "M|7|M+||3", "L|10.00000000|MR||0",
+              "O|10.00000000|+", "L|7.000000000|MR||3", "O|7.000000000|=", "R|17.00000000"}},
     TapeCase{"StatisticsPointsCountAndStatisticsShowTheirValue", NumberBase::Statistics,
              "4 M+ 6 M+ shift 1 5 shift 8 2 =",
              {"D|4|Data||n=1", "D|6|Data||n=2", "F||x\u0304|5.000000000", "O|5|nCr", "O|2|=",

@@ -44,4 +44,5 @@ expect "\(..." zentra-cli 2 + '\(.'
 expect "folder saved.prp" zentra-cli --prp ""
 expect "folder saved.prp" zentra-cli 1 + --save-prp ""
 expect "folder notes.txt saved.prp" zentra-cli --state ""
+expect "csv" zentra-cli --print-tape=c
 exit $failures

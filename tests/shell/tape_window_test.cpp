@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDate>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
+#include "shell/power_off.h"
 #include "shell/tape_window.h"
 #include "window_test_support.h"
 
@@ -122,6 +128,92 @@ TEST_F(TapeWindowTest, ClearTapeEmptiesIt) {
     EXPECT_TRUE(tape()->tape().empty());
     restart();
     EXPECT_EQ(lines()->count(), 0);
+}
+
+TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
+    openTape();
+    click("AC 2 + 3 = 4 sqrt");
+    const QStringList all = lineTexts();
+    // As a click on it would: a tool window counts as active with its calculator.
+    QApplication::setActiveWindow(tape());
+    tape()->activateWindow();
+    ASSERT_EQ(QApplication::activeWindow(), tape());
+    lines()->setFocus();
+    lines()->setCurrentRow(1);
+    QStringList walk;
+    for (int k = 0; k < 3; ++k) {
+        type(Qt::Key_Tab);
+        walk << QApplication::focusWidget()->accessibleName();
+    }
+    EXPECT_EQ(walk, (QStringList{"Find in tape", "Clear tape", "Tape lines"}));
+
+    // Keys in the tape restart the power-off countdown as keys on the keypad do.
+    window_->state().autoPowerOff = true;
+    window_->powerOff().stop();
+    type(Qt::Key_Down);
+    EXPECT_TRUE(window_->powerOff().isRunning());
+
+    // Delete takes the selected line off, Ctrl+Z puts it back.
+    lines()->setCurrentRow(1);
+    type(Qt::Key_Delete);
+    EXPECT_EQ(lineTexts(), QStringList(all).mid(0, 1) + all.mid(2));
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(lineTexts(), all);
+
+    // Ctrl+F finds, Enter there the next line; Enter in the lines recalls, Ctrl+C copies.
+    type(Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Find in tape"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0000 *"));
+    EXPECT_EQ(lines()->currentItem()->text(), QStringLiteral("5.000000000 *"));
+    type(Qt::Key_Return);
+    EXPECT_EQ(lines()->currentItem()->text(), QStringLiteral("5.000000000 *"));
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    type(Qt::Key_Return);
+    EXPECT_EQ(displayText(), QStringLiteral("5.000000000"));
+    type(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("5.000000000 *\n"));
+
+    // Alt+C clears the tape, Ctrl+Z brings it back; Escape returns to the calculator.
+    type(Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return lines()->count() == 0; }));  // an animated click
+    type(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(lineTexts(), all);
+    type(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window_.get(); }));
+}
+
+TEST_F(TapeWindowTest, PrintsTheLinesUnderTheDateWithPageNumbers) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    click("AC 2 + 3 X 4 =");
+    for (int k = 0; k < 120; ++k) click("1 +");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = dir_.filePath(QStringLiteral("tape.pdf"));
+    printer.setOutputFileName(pdf);
+    ASSERT_TRUE(tape()->print(printer));
+
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    QStringList printed;
+    for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split('\n'))
+        if (!line.trimmed().isEmpty()) printed << line.trimmed();
+    ASSERT_GE(printed.size(), 4);
+    const QString heading =
+        QStringLiteral("Zentra tape, ") + QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_TRUE(printed.front().startsWith(heading)) << printed.front().toStdString();
+    EXPECT_EQ(printed.count(printed.front()), 2);
+    EXPECT_TRUE(printed.contains(QStringLiteral("Page 1 of 2")));
+    EXPECT_EQ(printed.back(), QStringLiteral("Page 2 of 2"));
+    printed.removeAll(printed.front());
+    printed.removeAll(QStringLiteral("Page 1 of 2"));
+    printed.removeAll(QStringLiteral("Page 2 of 2"));
+    // The reader cannot tell a narrow blank from none.
+    QString want;
+    for (std::size_t i = 0; i < tape()->tape().size(); ++i)
+        want += QString::fromStdString(tapeLineText(tape()->tape()[i])).remove(' ') + '\n';
+    EXPECT_EQ(printed.join('\n').remove(' ').toStdString() + '\n', want.toStdString());
 }
 
 TEST_F(TapeWindowTest, TheTapeItsWindowAndItsSizeComeBackAfterARestart) {
