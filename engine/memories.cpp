@@ -80,9 +80,7 @@ void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
     showValue(state, view, memoryAt(state, *k));
     // Where the value came from; a value the display cannot show reports its error instead.
     if (!view.keepsTape() || state.calcStatus == CalcStatus::Error) return;
-    view.appendTape(tapeStep(TapeKind::MemoryRecall, tapeDisplayText(view),
-                             tapeKeyName(state, CommandId::CmdMemoryRecall, false), {},
-                             std::to_string(*k)));
+    noteTape(state, TapeKind::MemoryRecall, tapeDisplayText(view), {}, std::to_string(*k));
 }
 
 void keyMemoryAdd(CalculatorState& state, CalculatorView& view) {
