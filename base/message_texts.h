@@ -22,6 +22,20 @@ inline constexpr std::string_view kBrokenLinkText = " is a link to no file";
 inline constexpr std::string_view kChangedWhileOpenText = " changed while it was being opened";
 inline constexpr std::string_view kMissingFolderText = ": its folder does not exist";
 
+// Settings files; each text follows the quoted path.
+inline constexpr std::string_view kSettingsNotUsedText =
+    "; the settings are not read from it or saved to it";
+inline constexpr std::string_view kDamagedSettingsKeptText =
+    " was damaged; every setting that could be read was kept, and the damaged file was set "
+    "aside as ";
+inline constexpr std::string_view kDamagedSettingsStuckText =
+    " is damaged and could not be set aside, so it is left as it was and this session's "
+    "settings are not saved: ";
+inline constexpr std::string_view kDamagedSettingsUnwrittenText =
+    " was damaged and was set aside, but what could be read could not be written back, so "
+    "this session's settings are not saved: ";
+inline constexpr std::string_view kSettingsLockedText = " is locked by another running program";
+
 // A Find in the Convert and Properties dialogs that found nothing.
 inline constexpr const char* kNoPropertyOrUnitText = "Couldn't find Property or Unit";
 inline constexpr const char* kNoPropertyUnitOrConstantText =

@@ -69,4 +69,13 @@ std::string printableText(std::string_view text) {
     return out;
 }
 
+bool isUtf8(std::string_view text) {
+    char32_t code = 0;
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
+        length = sequenceAt(text, i, code);
+        if (length == 0) return false;
+    }
+    return true;
+}
+
 }  // namespace zentra

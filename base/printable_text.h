@@ -10,4 +10,7 @@ namespace zentra {
 
 std::string printableText(std::string_view text);
 
+// Well-formed UTF-8 without overlong forms, surrogates or code points past U+10FFFF.
+bool isUtf8(std::string_view text);
+
 }  // namespace zentra

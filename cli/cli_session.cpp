@@ -1,6 +1,5 @@
 #include "cli/cli_session.h"
 
-#include <QSettings>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -18,6 +17,7 @@
 #include "engine/calculator.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
+#include "platform/settings_file.h"
 #include "platform/system_facts.h"
 #include "units/property_database.h"
 #include "units/prp_file.h"
@@ -114,13 +114,14 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         view.tape = std::move(load.tape);
     }
     // Without a state file the calculator starts as on a first start.
-    std::unique_ptr<QSettings> settings;
+    SettingsFile stateFile;
     MemorySettingsStore firstStart;
     std::unique_ptr<QSettingsStore> fileStore;
     if (options.statePath) {
-        settings = std::make_unique<QSettings>(QString::fromLocal8Bit(options.statePath->c_str()),
-                                               QSettings::IniFormat);
-        fileStore = std::make_unique<QSettingsStore>(*settings);
+        stateFile = openSettingsFile(QString::fromLocal8Bit(options.statePath->c_str()));
+        if (!stateFile.notice.empty()) err << "zentra-cli: " << stateFile.notice << '\n';
+        fileStore =
+            std::make_unique<QSettingsStore>(*stateFile.settings, stateFile.standIn != nullptr);
     }
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     calculator.restore(store, view);
@@ -157,7 +158,12 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     if (fileStore) {
         calculator.save(*fileStore, view.display);
         if (!fileStore->sync()) {
-            err << "zentra-cli: could not write " << quotedPath(*options.statePath) << '\n';
+            err << "zentra-cli: could not write " << quotedPath(*options.statePath);
+            if (!fileStore->lockProblem().empty()) {
+                err << ": " << fileStore->lockProblem();
+                stateFile.dropPendingChanges();
+            }
+            err << '\n';
             status = kExitFileError;
         }
     }

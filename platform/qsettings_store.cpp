@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/settings_file.h"
+
 namespace zentra {
 namespace {
 
@@ -40,6 +42,12 @@ void QSettingsStore::writeText(std::string_view key, std::string_view value) {
 }
 
 bool QSettingsStore::sync() {
+    if (keptInMemory_) return false;
+    if (auto problem = clearSettingsLock(settings_.fileName())) {
+        lockProblem_ = std::move(*problem);
+        return false;
+    }
+    lockProblem_.clear();
     settings_.sync();
     switch (settings_.status()) {
         case QSettings::NoError:

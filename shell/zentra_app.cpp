@@ -8,12 +8,16 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 
+#include "base/message_texts.h"
 #include "base/runtime_problem.h"
 #include "platform/host_dispatch.h"
 #include "platform/qsettings_store.h"
+#include "platform/settings_file.h"
 #include "platform/system_facts.h"
 #include "shell/calculator_window.h"
 #include "shell/single_instance.h"
@@ -64,9 +68,13 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     // settings store keeps the maker key and application title below.
     QCoreApplication::setApplicationName(QStringLiteral("zentra"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zentra"));
-    settings_ = std::make_unique<QSettings>(QString::fromLatin1(kMakerKey),
-                                            QString::fromLatin1(kApplicationTitle));
-    store_ = std::make_unique<QSettingsStore>(*settings_);
+    // The file QSettings would pick for the maker key and title, looked at
+    // before anything reads it.
+    settings_ = std::make_unique<SettingsFile>(
+        openSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QLatin1Char('/') + QLatin1String(kMakerKey) + QLatin1Char('/') +
+                         QLatin1String(kApplicationTitle) + QStringLiteral(".conf")));
+    store_ = std::make_unique<QSettingsStore>(*settings_->settings, settings_->standIn != nullptr);
 
     auto splash = std::make_unique<SplashWindow>();
     splash->show();
@@ -104,6 +112,14 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         window_->showMinimized();
     else
         window_->show();
+    // Told once the calculator is up, from the event loop, so that a
+    // termination signal still ends the run.
+    if (!settings_->notice.empty()) {
+        QTimer::singleShot(0, window_.get(), [this] {
+            QMessageBox::warning(messageOwner(), fromLatin1(kWarningCaption),
+                                 QString::fromStdString(settings_->notice));
+        });
+    }
     // Set once the calculator is on the screen: reading the icon's image
     // before would keep the window from the screen for no gain, and the
     // desktop takes a changed icon from a mapped window as well.
@@ -122,9 +138,12 @@ int ZentraApp::runMessageLoop() {
 int ZentraApp::exitInstance(int loopExitCode) {
     if (!window_) return 0;  // another calculator was running
     window_.reset();         // saves the state
-    if (!store_->sync())
-        std::fprintf(stderr, "zentra: the calculator state could not be saved to %s\n",
-                     qPrintable(settings_->fileName()));
+    if (!store_->sync()) {
+        std::fprintf(stderr, "zentra: the calculator state could not be saved to %s%s%s\n",
+                     qPrintable(settings_->settings->fileName()),
+                     store_->lockProblem().empty() ? "" : ": ", store_->lockProblem().c_str());
+        if (!store_->lockProblem().empty()) settings_->dropPendingChanges();
+    }
     clearDatabase(database_);
     removeFonts();
     return loopExitCode;

@@ -14,13 +14,12 @@
 #include "units/property_database.h"
 #include "zentra_version.h"
 
-class QSettings;
-
 namespace zentra {
 
 class CalculatorWindow;
 class FloatingPointGuard;
 class QSettingsStore;
+struct SettingsFile;
 class SingleInstance;
 
 // The application title: the caption of the application's message boxes and
@@ -52,7 +51,7 @@ private:
     void watchTerminationSignals();
 
     std::unique_ptr<SingleInstance> instance_;
-    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<SettingsFile> settings_;
     std::unique_ptr<QSettingsStore> store_;
     // Before the window, which works on it and outlives no part of it; its
     // presenter shows the run's runtime problems.
