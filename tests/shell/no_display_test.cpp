@@ -38,7 +38,9 @@ TEST(ProgramWithoutDisplay, ChecksTheCommandLineAndSaysSoInOneLine) {
         EXPECT_EQ(process.exitCode(), c.exitCode);
         const QString error = QString::fromLocal8Bit(process.readAllStandardError());
         EXPECT_TRUE(error.contains(c.message)) << error.toStdString();
-        if (c.exitCode == 1) EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << error.toStdString();
+        if (c.exitCode == 1) {
+            EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << error.toStdString();
+        }
     }
 }
 
