@@ -3,6 +3,9 @@
 # of the same sources in different folders give the same programs.
 add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                     -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
+# Qt resources in rcc's first format, which records no file times: a checkout
+# made at another time gives the same program.
+set(CMAKE_AUTORCC_OPTIONS --format-version 1)
 
 # Optimised builds (the release, the package and the tested build) take
 # Debian's flags from dpkg-buildflags, hardening included: fortified
