@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_modes.h"
 #include "base/tape_entry.h"
 
 namespace zentra {
@@ -23,8 +24,8 @@ inline constexpr std::string_view kTapeHeader = "Zentra tape 1";
 // place, so that a long run of keys allocates nothing for the ring itself.
 class Tape {
 public:
-    // Adds an entry; beyond kTapeLimit the oldest goes, and the new entry
-    // takes over its place and its texts' buffers.
+    // Adds an entry without its control characters; beyond kTapeLimit the
+    // oldest goes, and the new entry takes over its place and its texts' buffers.
     const TapeEntry& append(const TapeStep& step);
     void append(TapeEntry&& entry);
     void clear();
@@ -44,6 +45,10 @@ private:
 
 // An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".
 std::string tapeLineText(const TapeEntry& entry);
+// The same line with the value and result drawn with separator between their
+// digit groups in base (base/digit_groups.h): for the tape window only.
+std::string groupedTapeLineText(const TapeEntry& entry, NumberBase base,
+                                std::string_view separator);
 // The value a line puts back on the display, or nothing (a separator).
 std::optional<std::string> tapeRecallValue(const TapeEntry& entry);
 // The lines, each ended by a line break: what copying and --print-tape give.

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "base/digit_groups.h"
 #include "shell/appearance.h"
 
 namespace zentra {
@@ -157,7 +158,8 @@ void TapeWindow::append(const TapeStep& step) {
 
 void TapeWindow::addLine(const TapeEntry& entry) {
     const QString line = fromUtf8(tapeLineText(entry));
-    auto* item = new QListWidgetItem(line);
+    auto* item = new QListWidgetItem(
+        grouping_ ? fromUtf8(groupedTapeLineText(entry, *grouping_, kGroupSeparator)) : line);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setData(Qt::AccessibleTextRole, spokenLine(entry, line));
     if (entry.kind == TapeKind::Result || entry.kind == TapeKind::Error) {
@@ -175,10 +177,12 @@ void TapeWindow::clearTape() {
 
 QString TapeWindow::copiedText() const {
     if (!list_) return QString::fromUtf8(tapeText(tape_));
+    // From the entries, as the lines may be drawn with their digits grouped.
     QStringList lines;
     for (int row = 0; row < list_->count(); ++row) {
         const QListWidgetItem* item = list_->item(row);
-        if (list_->selectedItems().isEmpty() || item->isSelected()) lines << item->text();
+        if (list_->selectedItems().isEmpty() || item->isSelected())
+            lines << fromUtf8(tapeLineText(tape_[static_cast<std::size_t>(row)]));
     }
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -207,6 +211,18 @@ void TapeWindow::applyColours(const AppearanceSettings& appearance) {
     applyBodyColours(this, appearance);
     // The paper in the display's colours.
     applyDisplayColours(list_, appearance);
+}
+
+void TapeWindow::setGrouping(std::optional<NumberBase> base) {
+    if (grouping_ == base) return;
+    grouping_ = base;
+    if (!list_) return;
+    for (int row = 0; row < list_->count(); ++row) {
+        const TapeEntry& entry = tape_[static_cast<std::size_t>(row)];
+        list_->item(row)->setText(
+            fromUtf8(grouping_ ? groupedTapeLineText(entry, *grouping_, kGroupSeparator)
+                               : tapeLineText(entry)));
+    }
 }
 
 void TapeWindow::recall(int row) {

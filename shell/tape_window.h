@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "base/appearance_settings.h"
+#include "base/number_modes.h"
 #include "base/settings_store.h"
 #include "base/tape.h"
 
@@ -39,6 +40,9 @@ public:
     void copyToClipboard();
     void toggle();
     void applyColours(const AppearanceSettings& appearance);
+    // Draws the lines' numbers with their digits grouped as base does, or as
+    // they are; copying takes them as they are either way.
+    void setGrouping(std::optional<NumberBase> base);
 
     const Tape& tape() const { return tape_; }
     const QString& filePath() const { return filePath_; }
@@ -67,6 +71,7 @@ private:
     QListWidget* list_ = nullptr;
     QPushButton* clear_ = nullptr;
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
+    std::optional<NumberBase> grouping_;
     bool loaded_ = false;
     bool openWithCalculator_ = false;  // it was open when the calculator was left
 };
