@@ -31,6 +31,8 @@ public:
     void setGrouping(std::optional<NumberBase> base);
     // The text as it is drawn now.
     QString drawnText() const;
+    // Where the text is drawn, inside the frame and the line edit's margins.
+    QRect textRect() const;
     // What a paste puts in: the clipboard's first line without the white space
     // around it, in place of the selection.
     void pasteLine(const QString& clipboard);
@@ -48,7 +50,6 @@ protected:
 
 private:
     bool groupsDrawn() const { return grouping_.has_value() && !hasFocus(); }
-    QRect textRect() const;
     void fitText();
 
     QFont baseFont_;
