@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QWindow>
 #include <csignal>
 #include <cstdio>
 
@@ -27,6 +29,8 @@ namespace {
 // Added in this order at start-up and removed in the same order at the end.
 constexpr const char* kFontFiles[] = {"Sevenseg.fnt", "Buttons.fnt", "Minitron.fnt"};
 constexpr std::size_t kButtonsFont = 1;
+// How long the start-up window waits for the calculator to get the keyboard.
+constexpr int kSplashWaitMs = 3000;
 
 QString fromLatin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -68,8 +72,8 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
                                             QString::fromLatin1(kApplicationTitle));
     store_ = std::make_unique<QSettingsStore>(*settings_);
 
-    auto splash = std::make_unique<SplashWindow>();
-    splash->show();
+    splash_ = std::make_unique<SplashWindow>();
+    splash_->show();
     QCoreApplication::processEvents();
 
     database_.presentProblem = [](const std::string& message) {
@@ -100,16 +104,36 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         store_->sync();
     });
 
-    if (options.minimized)
+    if (options.minimized) {
         window_->showMinimized();
-    else
+    } else {
         window_->show();
+        // Without a window manager nobody else gives it the keyboard.
+        window_->activateWindow();
+    }
     // Set once the calculator is on the screen: reading the icon's image
     // before would keep the window from the screen for no gain, and the
     // desktop takes a changed icon from a mapped window as well.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
-    splash.reset();
+    // The start-up window stays until the calculator has the keyboard, so
+    // that keys typed meanwhile reach the start-up window and are kept.
+    if (options.minimized || window_->isActiveWindow()) {
+        retireSplash();
+    } else {
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+            if (focused && focused == window_->windowHandle()) retireSplash();
+        });
+        QTimer::singleShot(kSplashWaitMs, this, &ZentraApp::retireSplash);
+    }
     return true;
+}
+
+void ZentraApp::retireSplash() {
+    if (!splash_ || !window_) return;
+    // Replayed before any later key is read, so the calculator takes them in order.
+    QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.get();
+    for (const auto& key : splash_->takeKeys()) QCoreApplication::sendEvent(target, key.get());
+    splash_.reset();
 }
 
 int ZentraApp::runMessageLoop() {
@@ -121,7 +145,8 @@ int ZentraApp::runMessageLoop() {
 
 int ZentraApp::exitInstance(int loopExitCode) {
     if (!window_) return 0;  // another calculator was running
-    window_.reset();         // saves the state
+    splash_.reset();
+    window_.reset();  // saves the state
     if (!store_->sync())
         std::fprintf(stderr, "zentra: the calculator state could not be saved to %s\n",
                      qPrintable(settings_->fileName()));
