@@ -133,7 +133,9 @@ void ZentraApp::retireSplash() {
     // Replayed before any later key is read, so the calculator takes them in order.
     QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.get();
     for (const auto& key : splash_->takeKeys()) QCoreApplication::sendEvent(target, key.get());
-    splash_.reset();
+    // Called while the focus moves away from it: it goes once that is done.
+    splash_->hide();
+    splash_.release()->deleteLater();
 }
 
 int ZentraApp::runMessageLoop() {
