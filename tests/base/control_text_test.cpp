@@ -15,21 +15,16 @@ TEST(ControlText, APasteTakesTheFirstLineWithoutTheWhiteSpaceAroundIt) {
         const char* pasted;
     } cases[] = {
         {"7\n", "7"},
-        {"7\r\n", "7"},
         {"  12.5  \n", "12.5"},
         {"\n\n  3\n4\n", "3"},
         {"1\t2\t3\n", "1"},  // a row of spreadsheet cells
         {"\xC2\xA0"
          "42\xC2\xA0",
          "42"},
-        {"1 000\n", "1 000"},
         {"5\x1B[0m", "5"},
         {"6\xC2\x85"
          "7",
          "6"},  // next line, a C1 control
-        {"\xC2\xBA", "\xC2\xBA"},
-        {" \n\t ", ""},
-        {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(pastedLine(c.clipboard), c.pasted) << c.clipboard;
 }

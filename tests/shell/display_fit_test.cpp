@@ -1,6 +1,4 @@
-// The display shows its whole text: the widest text of every display type
-// and digits setting, plain and with grouped digits, at every scale the
-// tests run at (see tests.cmake).
+// The display shows its whole text at every scale the tests run at (tests.cmake).
 
 #include <QFontMetricsF>
 #include <cstdio>
@@ -14,8 +12,7 @@ namespace {
 
 // Values whose texts are the longest a format gives: every magnitude, negative.
 std::vector<double> candidateValues() {
-    std::vector<double> values = {-1.7976931348623157e308, -2.2250738585072014e-308,
-                                  -1.2345678901234567e-100};
+    std::vector<double> values = {-1.7976931348623157e308, -2.2250738585072014e-308};
     for (int exponent = -30; exponent <= 30; ++exponent)
         values.push_back(-1.2345678901234567 * std::pow(10.0, exponent));
     return values;
@@ -48,11 +45,9 @@ TEST_F(WindowTest, DisplayShowsTheWidestTextOfEveryFormatWhole) {
                 window_->setDisplayText(widest.toStdString());
                 const QString drawn = display->drawnText();
                 const QFont shown = display->font();
-                EXPECT_EQ(shown.family(), chosen.family());
                 EXPECT_LE(QFontMetricsF(shown, display).horizontalAdvance(drawn),
                           display->textRect().width())
                     << drawn.toStdString() << " at " << shown.pixelSize() << " px";
-                EXPECT_FALSE(display->hasSelectedText());
                 if (shown.pixelSize() <= smallest) {
                     smallest = shown.pixelSize();
                     widestOfType = widest;
