@@ -6,6 +6,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "base/control_text.h"
+#include "base/digit_groups.h"
 #include "base/file_lock.h"
 #include "base/message_texts.h"
 #include "base/safe_file_read.h"
@@ -156,9 +158,16 @@ namespace {
 
 // Into the buffer the text already has: append to an emptied string is the
 // short path, where assign takes the general replace with its overlap checks.
+// The paper shows one line an entry, so a control character never gets in.
 void refill(std::string& text, std::string_view with) {
     text.clear();
     if (!with.empty()) text.append(with);
+    dropControlCharacters(text);
+}
+
+void dropEntryControls(TapeEntry& entry) {
+    for (std::string* text : {&entry.value, &entry.key, &entry.result, &entry.detail})
+        dropControlCharacters(*text);
 }
 
 }  // namespace
@@ -189,6 +198,7 @@ const TapeEntry& Tape::append(const TapeStep& step) {
 }
 
 void Tape::append(TapeEntry&& entry) {
+    dropEntryControls(entry);
     nextSlot() = std::move(entry);
     if (unsaved_ < kTapeLimit) ++unsaved_;
 }
@@ -270,6 +280,13 @@ std::string tapeLineText(const TapeEntry& e) {
             return joined({e.key, "M" + e.detail}) + std::string(kArrow) + std::string(value);
     }
     return std::string(value);
+}
+
+std::string groupedTapeLineText(const TapeEntry& e, NumberBase base, std::string_view separator) {
+    TapeEntry grouped = e;
+    grouped.value = groupedDigits(e.value, base, separator);
+    grouped.result = groupedDigits(e.result, base, separator);
+    return tapeLineText(grouped);
 }
 
 std::optional<std::string> tapeRecallValue(const TapeEntry& e) {

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/number_modes.h"
 #include "base/tape_entry.h"
 
 namespace zentra {
@@ -31,9 +32,9 @@ inline constexpr std::string_view kUntimedTapeHeader = "Zentra tape 1";
 // it, so that a save adds that to what other runs wrote meanwhile.
 class Tape {
 public:
-    // Adds an entry made now (never before the newest entry); beyond
-    // kTapeLimit the oldest goes, and the new entry takes over its place and
-    // its texts' buffers.
+    // Adds an entry made now (never before the newest entry), without its
+    // control characters; beyond kTapeLimit the oldest goes, and the new entry
+    // takes over its place and its texts' buffers.
     const TapeEntry& append(const TapeStep& step);
     // Adds an entry with the time it has.
     void append(TapeEntry&& entry);
@@ -79,6 +80,10 @@ Tape mergedTape(const Tape& onFile, const Tape& ours);
 
 // An entry as one line of the paper: "2 +", "30 sin → 0.5", "20 *".
 std::string tapeLineText(const TapeEntry& entry);
+// The same line with the value and result drawn with separator between their
+// digit groups in base (base/digit_groups.h): for the tape window only.
+std::string groupedTapeLineText(const TapeEntry& entry, NumberBase base,
+                                std::string_view separator);
 // The value a line puts back on the display, or nothing (a separator).
 std::optional<std::string> tapeRecallValue(const TapeEntry& entry);
 // The lines, each ended by a line break, the note of dropped steps first:

@@ -72,6 +72,7 @@ std::optional<std::string> applyItem(std::string_view item, ModeSettings& s) {
                      : name == "beep"  ? &s.errorBeep
                      : name == "top"   ? &s.alwaysOnTop
                      : name == "bevel" ? &s.bodyBevel
+                     : name == "group" ? &s.groupDigits
                                        : nullptr;
         if (!flag) return "unknown setting: " + std::string(name);
         auto on = flagOf(value);

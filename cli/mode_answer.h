@@ -5,7 +5,7 @@
 //   "esc"  cancel;
 //   "SETTING=VALUE,..." with base=dec|bin|oct|hex|stats|fin,
 //   display=normal|fixed|sci|fin, digits=N, angle=deg|rad|grad, apo=0|1,
-//   apotime=N, beep=0|1, top=0|1, bevel=0|1; settings not named keep their
+//   apotime=N, beep=0|1, top=0|1, bevel=0|1, group=0|1; settings not named keep their
 //   values, and then the dialog's OK.
 
 #include <string>

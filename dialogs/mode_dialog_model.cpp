@@ -28,6 +28,7 @@ constexpr CheckBox kCheckBoxes[] = {
     {ModeDialogModel::kBevel, &ModeSettings::bodyBevel},
     {ModeDialogModel::kAlwaysOnTop, &ModeSettings::alwaysOnTop},
     {ModeDialogModel::kErrorBeep, &ModeSettings::errorBeep},
+    {ModeDialogModel::kGroupDigits, &ModeSettings::groupDigits},
 };
 
 }  // namespace

@@ -34,6 +34,7 @@ public:
     static constexpr ControlId kBevel = 1031;
     static constexpr ControlId kAlwaysOnTop = 1039;
     static constexpr ControlId kErrorBeep = 1169;
+    static constexpr ControlId kGroupDigits = 1172;
     static constexpr ControlId kFontButton = 1032;
     static constexpr ControlId kBackgroundButton = 1030;
     static constexpr ControlId kBodyButton = 1134;

@@ -34,6 +34,7 @@ struct ModeSettings {
     bool bodyBevel = false;
     bool alwaysOnTop = false;
     bool errorBeep = true;
+    bool groupDigits = false;
     Rgb textColour{0, 255, 255};
     Rgb backColour{0, 0, 64};
     Rgb bodyColour{128, 128, 128};

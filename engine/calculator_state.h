@@ -82,6 +82,8 @@ struct CalculatorState {
     bool autoPowerOff = false;
     bool alwaysOnTop = false;
     bool errorBeep = true;
+    // Drawing only: the display and tape put thin spaces between digit groups.
+    bool groupDigits = false;
     int apoTime = 120;
     DisplayType displayType = DisplayType::Normal;
     NumberBase numberBase = NumberBase::Decimal;

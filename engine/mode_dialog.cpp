@@ -31,6 +31,7 @@ ModeSettings modeSettingsFrom(const CalculatorState& state, CalculatorView& view
     s.apoTimeText = std::to_string(state.apoTime);
     s.alwaysOnTop = state.alwaysOnTop;
     s.errorBeep = state.errorBeep;
+    s.groupDigits = state.groupDigits;
     if (AppearanceSettings* appearance = view.appearanceSettings()) {
         s.bodyBevel = appearance->bodyBevel;
         s.textColour = appearance->textColour;
@@ -49,6 +50,7 @@ void applyModeSettings(CalculatorState& state, CalculatorView& view, const ModeS
     state.autoPowerOff = settings.autoPowerOff;
     state.alwaysOnTop = settings.alwaysOnTop;
     state.errorBeep = settings.errorBeep;
+    state.groupDigits = settings.groupDigits;
     state.apoTime = settings.apoTime;
     if (AppearanceSettings* appearance = view.appearanceSettings()) {
         appearance->textColour = settings.textColour;

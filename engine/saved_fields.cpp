@@ -92,6 +92,7 @@ const std::array kFields = std::to_array<SavedField>({
     {"AlwaysOnTop", {1, 6, 0}, inState<&S::alwaysOnTop>},
     {"Beep", {1, 6, 0}, inState<&S::errorBeep>},
     {"BodyBevel", {1, 6, 0}, inAppearance<&A::bodyBevel>},
+    {"GroupDigits", {1, 6, 0}, inState<&S::groupDigits>},
     {"Angle", {1, 8, 8}, angle},
     {"TextRed", {1, 7, 0}, colour<&A::textColour, &Rgb::red>},
     {"TextGreen", {1, 7, 0}, colour<&A::textColour, &Rgb::green>},

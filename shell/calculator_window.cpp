@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -127,6 +128,7 @@ CalculatorWindow::CalculatorWindow(Calculator& calculator, SettingsStore& store,
     watchFloatingPointSignals();
     restoreWindowPosition();
     createTape(tapeFile);
+    if (state_.groupDigits) tape_->setGrouping(state_.numberBase);
     // Typing should reach the keypad's keyboard table, not edit the display.
     if (QPushButton* equals = key(CommandId::CmdEquals)) equals->setFocus();
 }
@@ -167,7 +169,7 @@ void CalculatorWindow::createTape(const QString& file) {
 void CalculatorWindow::createControls() {
     setFixedSize(units_.map(0, 0, kWindowWidthDu, kWindowHeightDu).size());
 
-    display_ = new QLineEdit(this);
+    display_ = new DisplayField(this);
     display_->setObjectName(QStringLiteral("display"));
     display_->setAccessibleName(QStringLiteral("Display"));
     announcer_ = new ResultAnnouncer(display_);
@@ -307,7 +309,7 @@ void CalculatorWindow::showSystemMenu(const QPoint& globalPos, bool withEditActi
 }
 
 QMenu* CalculatorWindow::createSystemMenu(bool withEditActions) {
-    QMenu* menu = withEditActions ? display_->createStandardContextMenu() : new QMenu(this);
+    QMenu* menu = withEditActions ? display_->createEditMenu() : new QMenu(this);
     if (withEditActions) menu->addSeparator();
     const struct {
         const char* text;
@@ -342,9 +344,11 @@ void CalculatorWindow::copyDisplay() {
     display_->copy();
 }
 
+// The clipboard's first line, without the white space round it: a line copied
+// from a terminal or an editor ends in a line break.
 void CalculatorWindow::pasteDisplay() {
     if (!state_.shift) display_->selectAll();
-    display_->paste();
+    display_->pasteLine(QGuiApplication::clipboard()->text());
 }
 
 void CalculatorWindow::openHelp() {
@@ -530,7 +534,7 @@ void CalculatorWindow::createAppearanceObjects() {
 }
 
 void CalculatorWindow::applyControlFonts() {
-    display_->setFont(displayFont_);
+    display_->setBaseFont(displayFont_);
     // Each key keeps the font the engine last chose for it.
     for (std::size_t i = 0; i < kKeypad.size(); ++i)
         keys_[i]->setFont(keyFonts_[i] == KeyFont::Glyph ? glyphFont_ : keyFont_);
@@ -545,7 +549,13 @@ void CalculatorWindow::applyAppearance(const CalculatorState& state) {
     }
     createAppearanceObjects();
     applyControlFonts();
-    if (tape_) tape_->applyColours(appearance_);  // none yet while the state is restored
+    const std::optional<NumberBase> grouping =
+        state.groupDigits ? std::optional(state.numberBase) : std::nullopt;
+    display_->setGrouping(grouping);
+    if (tape_) {  // none yet while the state is restored
+        tape_->applyColours(appearance_);
+        tape_->setGrouping(grouping);
+    }
     update();
 }
 

@@ -13,10 +13,10 @@
 #include "base/runtime_problem.h"
 #include "engine/calculator.h"
 #include "shell/dialogs/dialog_layout.h"
+#include "shell/display_field.h"
 #include "shell/help_window.h"
 #include "shell/key_layout.h"
 
-class QLineEdit;
 class QMenu;
 class QPushButton;
 
@@ -60,7 +60,7 @@ public:
     QMenu* createSystemMenu(bool withEditActions);
 
     CalculatorState& state() { return calculator_.state(); }
-    QLineEdit* display() const { return display_; }
+    DisplayField* display() const { return display_; }
     QPushButton* key(CommandId id) const;
     HelpWindow* helpWindow() const { return help_; }
     TapeWindow* tapeWindow() const { return tape_; }
@@ -131,7 +131,7 @@ private:
     SettingsStore& store_;
     const DialogUnits units_;
 
-    QLineEdit* display_ = nullptr;
+    DisplayField* display_ = nullptr;
     std::array<QPushButton*, kKeyCount> keys_{};  // in the order of kKeypad
     std::array<KeyFont, kKeyCount> keyFonts_{};
     std::array<QString, kKeyCount> captionWords_{};  // each caption as it is spoken

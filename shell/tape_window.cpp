@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "base/digit_groups.h"
 #include "base/message_texts.h"
 #include "base/safe_file_write.h"
 #include "shell/appearance.h"
@@ -283,7 +284,8 @@ void TapeWindow::append(const TapeStep& step) {
 
 void TapeWindow::addLine(const TapeEntry& entry) {
     const QString line = fromUtf8(tapeLineText(entry));
-    auto* item = new QListWidgetItem(line);
+    auto* item = new QListWidgetItem(
+        grouping_ ? fromUtf8(groupedTapeLineText(entry, *grouping_, kGroupSeparator)) : line);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setData(Qt::AccessibleTextRole, spokenLine(entry, line));
     if (entry.kind == TapeKind::Result || entry.kind == TapeKind::Error) {
@@ -414,11 +416,12 @@ void TapeWindow::returnToCalculator() {
 
 QString TapeWindow::copiedText() const {
     // The selection holds entries only: the note of dropped steps cannot be selected.
-    if (!list_) return QString::fromUtf8(tapeText(tape_));
+    if (!list_ || list_->selectedItems().isEmpty()) return QString::fromUtf8(tapeText(tape_));
+    // From the entries, as the lines may be drawn with their digits grouped.
     QStringList lines;
-    for (int row = 0; row < list_->count(); ++row) {
-        const QListWidgetItem* item = list_->item(row);
-        if (list_->selectedItems().isEmpty() || item->isSelected()) lines << item->text();
+    for (int row = noteRows(); row < list_->count(); ++row) {
+        if (list_->item(row)->isSelected())
+            lines << fromUtf8(tapeLineText(tape_[static_cast<std::size_t>(row - noteRows())]));
     }
     return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -447,6 +450,12 @@ void TapeWindow::applyColours(const AppearanceSettings& appearance) {
     applyBodyColours(this, appearance);
     // The paper in the display's colours.
     applyDisplayColours(list_, appearance);
+}
+
+void TapeWindow::setGrouping(std::optional<NumberBase> base) {
+    if (grouping_ == base) return;
+    grouping_ = base;
+    if (list_) fillLines();
 }
 
 void TapeWindow::recall(int row) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/appearance_settings.h"
+#include "base/number_modes.h"
 #include "base/settings_store.h"
 #include "base/tape.h"
 #include "base/tape_edit.h"
@@ -62,6 +63,9 @@ public:
     void copyToClipboard();
     void toggle();
     void applyColours(const AppearanceSettings& appearance);
+    // Draws the lines' numbers with their digits grouped as base does, or as
+    // they are; copying takes them as they are either way.
+    void setGrouping(std::optional<NumberBase> base);
 
     const Tape& tape() const { return tape_; }
     const QString& filePath() const { return filePath_; }
@@ -104,6 +108,7 @@ private:
     QMenu* menu_ = nullptr;
     std::vector<TapeRemoval> removals_;             // for Ctrl+Z, the last one at the back
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
+    std::optional<NumberBase> grouping_;
     bool loaded_ = false;
     bool openWithCalculator_ = false;  // it was open when the calculator was left
     bool inMemoryOnly_ = false;        // its file is damaged and could not be set aside

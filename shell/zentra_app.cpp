@@ -10,6 +10,7 @@
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 #include <csignal>
 #include <cstdio>
 
@@ -31,6 +32,8 @@ namespace {
 // Added in this order at start-up and removed in the same order at the end.
 constexpr const char* kFontFiles[] = {"Sevenseg.fnt", "Buttons.fnt", "Minitron.fnt"};
 constexpr std::size_t kButtonsFont = 1;
+// How long the start-up window waits for the calculator to get the keyboard.
+constexpr int kSplashWaitMs = 3000;
 
 QString fromLatin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -76,8 +79,8 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
                          QLatin1String(kApplicationTitle) + QStringLiteral(".conf")));
     store_ = std::make_unique<QSettingsStore>(*settings_->settings, settings_->standIn != nullptr);
 
-    auto splash = std::make_unique<SplashWindow>();
-    splash->show();
+    splash_ = std::make_unique<SplashWindow>();
+    splash_->show();
     QCoreApplication::processEvents();
 
     database_.presentProblem = [](const std::string& message) {
@@ -108,10 +111,13 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
         store_->sync();
     });
 
-    if (options.minimized)
+    if (options.minimized) {
         window_->showMinimized();
-    else
+    } else {
         window_->show();
+        // Without a window manager nobody else gives it the keyboard.
+        window_->activateWindow();
+    }
     // Told once the calculator is up, from the event loop, so that a
     // termination signal still ends the run.
     if (!settings_->notice.empty()) {
@@ -124,8 +130,27 @@ bool ZentraApp::initInstance(const LaunchOptions& options) {
     // before would keep the window from the screen for no gain, and the
     // desktop takes a changed icon from a mapped window as well.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zentra.png")));
-    splash.reset();
+    // The start-up window stays until the calculator has the keyboard, so
+    // that keys typed meanwhile reach the start-up window and are kept.
+    if (options.minimized || window_->isActiveWindow()) {
+        retireSplash();
+    } else {
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
+            if (focused && focused == window_->windowHandle()) retireSplash();
+        });
+        QTimer::singleShot(kSplashWaitMs, this, &ZentraApp::retireSplash);
+    }
     return true;
+}
+
+void ZentraApp::retireSplash() {
+    if (!splash_ || !window_) return;
+    // Replayed before any later key is read, so the calculator takes them in order.
+    QWidget* target = window_->focusWidget() ? window_->focusWidget() : window_.get();
+    for (const auto& key : splash_->takeKeys()) QCoreApplication::sendEvent(target, key.get());
+    // Called while the focus moves away from it: it goes once that is done.
+    splash_->hide();
+    splash_.release()->deleteLater();
 }
 
 int ZentraApp::runMessageLoop() {
@@ -137,7 +162,8 @@ int ZentraApp::runMessageLoop() {
 
 int ZentraApp::exitInstance(int loopExitCode) {
     if (!window_) return 0;  // another calculator was running
-    window_.reset();         // saves the state
+    splash_.reset();
+    window_.reset();  // saves the state
     if (!store_->sync()) {
         std::fprintf(stderr, "zentra: the calculator state could not be saved to %s%s%s\n",
                      qPrintable(settings_->settings->fileName()),

@@ -21,6 +21,7 @@ class FloatingPointGuard;
 class QSettingsStore;
 struct SettingsFile;
 class SingleInstance;
+class SplashWindow;
 
 // The application title: the caption of the application's message boxes and
 // the settings store's name under the maker key.
@@ -49,6 +50,8 @@ private:
     void addFonts();
     void removeFonts();
     void watchTerminationSignals();
+    // Hands the keys typed at the start-up window to the calculator and closes it.
+    void retireSplash();
 
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<SettingsFile> settings_;
@@ -59,6 +62,7 @@ private:
     std::unique_ptr<FloatingPointGuard> guard_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<CalculatorWindow> window_;
+    std::unique_ptr<SplashWindow> splash_;
     std::vector<int> fontIds_;    // in the order added, -1 for a file not added
     bool quitRequested_ = false;  // by a termination signal
 };

@@ -11,11 +11,11 @@ namespace zentra {
 SelectMemoryDialog::SelectMemoryDialog(SelectMemoryModel& model, QWidget* parent)
     : ModelDialog(model, parent) {
     using M = SelectMemoryModel;
-    DialogBuilder b(this, templateFont(8), 140, 160, QString::fromLatin1(M::kTitle));
+    DialogBuilder b(this, templateFont(8), 154, 160, QString::fromLatin1(M::kTitle));
     for (int k = 0; k < M::kMemories; ++k) {
         const int y = 7 + 14 * k;
         b.button(M::kFirstButton + k, QString::number(k), 7, y, 20, 12);
-        QLineEdit* value = b.edit(M::kFirstValue + k, 32, y, 101, 12);
+        QLineEdit* value = b.edit(M::kFirstValue + k, 32, y, 115, 12);
         value->setReadOnly(true);
         value->setFocusPolicy(Qt::NoFocus);
     }
@@ -54,15 +54,15 @@ QLineEdit* SelectMemoryDialog::memoryEdit(int k) const {
 FinancialRatesDialog::FinancialRatesDialog(FinancialRatesModel& model, QWidget* parent)
     : ModelDialog(model, parent) {
     using M = FinancialRatesModel;
-    DialogBuilder b(this, templateFont(8), 245, 58, QString::fromLatin1(M::kTitle));
+    DialogBuilder b(this, templateFont(8), 289, 58, QString::fromLatin1(M::kTitle));
     b.label(-1, QStringLiteral("Bank Interest rate\n(for term, pmt. etc.)"), 7, 6, 100, 18);
-    b.edit(M::kBankEdit, 110, 8, 60, 12);
-    b.label(-1, QStringLiteral("%"), 173, 10, 8, 8);
+    b.edit(M::kBankEdit, 110, 8, 106, 12);
+    b.label(-1, QStringLiteral("%"), 219, 10, 8, 8);
     b.label(-1, QStringLiteral("Discount rate\n(for NPV, depr. etc.)"), 7, 31, 100, 18);
-    b.edit(M::kDiscEdit, 110, 33, 60, 12);
-    b.label(-1, QStringLiteral("%"), 173, 35, 8, 8);
-    b.okButton(188, 6, 50, 14);
-    b.cancelButton(188, 23, 50, 14);
+    b.edit(M::kDiscEdit, 110, 33, 106, 12);
+    b.label(-1, QStringLiteral("%"), 219, 35, 8, 8);
+    b.okButton(232, 6, 50, 14);
+    b.cancelButton(232, 23, 50, 14);
     bindControls(b.controls());
     nameField(bankEdit(), QStringLiteral("Bank Interest rate (%)"),
               QStringLiteral("Bank Interest rate\n(for term, pmt. etc.)"));

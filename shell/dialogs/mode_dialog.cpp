@@ -78,6 +78,7 @@ ModeDialog::ModeDialog(ModeDialogModel& model, QWidget* parent) : ModelDialog(mo
     b.check(M::kBevel, QStringLiteral("Bevel"), 74, 108, 40, 10);
     b.check(M::kAlwaysOnTop, QStringLiteral("Always on top"), 116, 108, 66, 10);
     b.check(M::kErrorBeep, QStringLiteral("Error Beep"), 74, 120, 60, 10);
+    b.check(M::kGroupDigits, QStringLiteral("Group digits"), 136, 120, 70, 10);
 
     b.okButton(212, 6, 50, 14);
     b.cancelButton(212, 23, 50, 14);

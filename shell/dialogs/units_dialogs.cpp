@@ -32,27 +32,27 @@ ConvertDialog::ConvertDialog(ConvertDialogModel& model, QWidget* parent)
 PropertiesDialog::PropertiesDialog(PropertiesDialogModel& model, QWidget* parent)
     : ModelDialog(model, parent) {
     using M = PropertiesDialogModel;
-    DialogBuilder b(this, templateFont(8), 250, 124, QStringLiteral("Properties"));
-    b.group(-1, QStringLiteral("Property"), 7, 4, 236, 30);
-    b.list(M::kPropertyList, 14, 15, 170, 13);
-    b.button(M::kNewProperty, QStringLiteral("New"), 190, 14, 46, 14);
-    b.group(-1, QStringLiteral("Units"), 7, 37, 236, 30);
-    b.list(M::kUnitList, 14, 48, 130, 13);
-    b.button(M::kUnitSI, QStringLiteral("SI"), 150, 47, 34, 14);
-    b.button(M::kNewUnit, QStringLiteral("New"), 190, 47, 46, 14);
-    b.group(M::kConstantsGroup, QString::fromLatin1(M::kConstantsCaption), 7, 70, 236, 30);
+    DialogBuilder b(this, templateFont(8), 284, 124, QStringLiteral("Properties"));
+    b.group(-1, QStringLiteral("Property"), 7, 4, 270, 30);
+    b.list(M::kPropertyList, 14, 15, 204, 13);
+    b.button(M::kNewProperty, QStringLiteral("New"), 224, 14, 46, 14);
+    b.group(-1, QStringLiteral("Units"), 7, 37, 270, 30);
+    b.list(M::kUnitList, 14, 48, 164, 13);
+    b.button(M::kUnitSI, QStringLiteral("SI"), 184, 47, 34, 14);
+    b.button(M::kNewUnit, QStringLiteral("New"), 224, 47, 46, 14);
+    b.group(M::kConstantsGroup, QString::fromLatin1(M::kConstantsCaption), 7, 70, 270, 30);
     b.label(M::kFactorLabel, QStringLiteral("Factor"), 14, 83, 25, 8);
-    b.edit(M::kFactorEdit, 40, 81, 82, 12);
-    b.label(M::kOffsetLabel, QStringLiteral("Offset"), 128, 83, 25, 8);
-    b.edit(M::kOffsetEdit, 154, 81, 82, 12);
+    b.edit(M::kFactorEdit, 40, 81, 100, 12);
+    b.label(M::kOffsetLabel, QStringLiteral("Offset"), 145, 83, 25, 8);
+    b.edit(M::kOffsetEdit, 171, 81, 100, 12);
     b.list(M::kConstantList, 14, 81, 110, 13);
-    b.edit(M::kValueEdit, 130, 81, 56, 12);
-    b.button(M::kNewConstant, QStringLiteral("New"), 190, 80, 46, 14);
+    b.edit(M::kValueEdit, 128, 81, 92, 12);
+    b.button(M::kNewConstant, QStringLiteral("New"), 224, 80, 46, 14);
     b.button(M::kSave, QStringLiteral("&Save"), 7, 105, 44, 14);
     b.button(M::kLoad, QStringLiteral("&Load"), 53, 105, 44, 14);
     b.button(M::kFind, QStringLiteral("&Find"), 99, 105, 44, 14);
-    b.okButton(153, 105, 44, 14);
-    b.cancelButton(199, 105, 44, 14);
+    b.okButton(187, 105, 44, 14);
+    b.cancelButton(233, 105, 44, 14);
     bindControls(b.controls());
     // Each New and each list says which record it is for.
     nameField(list(M::kPropertyList), QStringLiteral("Property"));

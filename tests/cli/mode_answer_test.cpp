@@ -10,7 +10,8 @@ namespace {
 TEST(ModeAnswer, NamedSettingsChangeTheRestStay) {
     ModeSettings s;
     s.errorBeep = true;
-    auto r = applyModeAnswer("base=hex,display=sci,digits=5,angle=grad,apo=1,apotime=x,top=1", s);
+    auto r = applyModeAnswer(
+        "base=hex,display=sci,digits=5,angle=grad,apo=1,apotime=x,top=1,group=1", s);
     EXPECT_EQ(r.outcome, ModeAnswerOutcome::Edited);
     EXPECT_EQ(s.numberBase, NumberBase::Hexadecimal);
     EXPECT_EQ(s.displayType, DisplayType::Scientific);
@@ -20,6 +21,7 @@ TEST(ModeAnswer, NamedSettingsChangeTheRestStay) {
     EXPECT_EQ(s.apoTimeText, "x");
     EXPECT_TRUE(s.alwaysOnTop);
     EXPECT_TRUE(s.errorBeep);
+    EXPECT_TRUE(s.groupDigits);
 }
 
 TEST(ModeAnswer, OkAndEsc) {

@@ -7,6 +7,7 @@
 #include "modal_test_support.h"
 #include "platform/system_facts.h"
 #include "shell/help_window.h"
+#include "shell/tape_window.h"
 #include "window_test_support.h"
 
 namespace zentra::testing {
@@ -104,6 +105,19 @@ TEST_F(WindowTest, PasteWithoutShiftReplacesTheDisplayAndIsTheNextOperand) {
     EXPECT_EQ(displayText(), QStringLiteral("42"));
     click("+ 1 =");
     EXPECT_DOUBLE_EQ(displayValue(), 43.0);
+}
+
+// A line copied from a terminal ends in a line break; the tape keeps none either.
+TEST_F(WindowTest, PasteTakesTheFirstLineWithoutWhiteSpace) {
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 7\n8\n"));
+    click("paste +");
+    EXPECT_EQ(window_->tapeWindow()->tape()[0].value, "7");
+    // Ctrl+V in the display itself takes the same way.
+    window_->display()->setFocus();
+    window_->display()->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("\t9 \r\n"));
+    type(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(displayText(), QStringLiteral("9"));
 }
 
 TEST_F(WindowTest, PasteWithShiftReplacesOnlyTheSelection) {

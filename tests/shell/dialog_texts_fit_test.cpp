@@ -8,15 +8,19 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QtMath>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "dialogs/financial_rates.h"
+#include "dialogs/properties_dialog_model.h"
 #include "shell/about_dialog.h"
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
@@ -119,6 +123,74 @@ TEST(DialogTexts, EveryTextFitsItsControl) {
         dialog->hide();
     }
     dialogs.clear();
+    clearDatabase(db);
+}
+
+// The text that edit cuts off, if any: its contents less the line edit's margins.
+bool editShowsWhole(QLineEdit* edit, const QString& text) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    // Two pixels each side, and one for the caret.
+    return QFontMetrics(edit->font()).horizontalAdvance(text) + 5 <= contents.width();
+}
+
+// Every number field, holding the longest value it can hold, shows all of it.
+TEST(DialogTexts, EveryNumberFieldShowsItsLongestValue) {
+    PropertyDatabase db;
+    addBuiltInContent(db);
+    Property* angle = findProperty(db, "angle", true);
+    const QString longestDouble = QString::fromStdString(numberFieldText(-1.23456789012345e-308));
+    const QString longestRate = QString::fromStdString(financialRateText(1.23456789012345e-7));
+    // The longest display text a memory holds: 25 characters, Fixed with 22 digits.
+    const QString longestMemory = QStringLiteral("-0.0000000000000000000001");
+    ModeSettings mode;
+    ModeDialogModel modeModel(mode);
+    std::array<std::string, 10> memories;
+    memories.fill(longestMemory.toStdString());
+    SelectMemoryModel memory("", memories);
+    FinancialRatesModel rates(FinancialRates{10, 10});
+    PropertiesDialogModel properties(db);
+    properties.property = angle;
+    properties.allowPropertyChoice = properties.allowUnitEdit = properties.allowConstantEdit = true;
+    PropertiesDialogModel constants = properties;
+    constants.constantsMode = true;
+
+    struct Fields {
+        std::unique_ptr<QDialog> dialog;
+        std::map<int, QString> longest;  // by control id
+    };
+    std::vector<Fields> all;
+    all.push_back({std::make_unique<ModeDialog>(modeModel),
+                   {{ModeDialogModel::kDigitsEdit, QStringLiteral("22")},
+                    {ModeDialogModel::kSecEdit, QStringLiteral("32000")}}});
+    all.push_back({std::make_unique<FinancialRatesDialog>(rates),
+                   {{FinancialRatesModel::kBankEdit, longestRate},
+                    {FinancialRatesModel::kDiscEdit, longestRate}}});
+    std::map<int, QString> memoryFields;
+    for (int k = 0; k < SelectMemoryModel::kMemories; ++k)
+        memoryFields[SelectMemoryModel::kFirstValue + k] = longestMemory;
+    all.push_back({std::make_unique<SelectMemoryDialog>(memory), memoryFields});
+    for (PropertiesDialogModel* model : {&properties, &constants})
+        all.push_back({std::make_unique<PropertiesDialog>(*model),
+                       {{PropertiesDialogModel::kFactorEdit, longestDouble},
+                        {PropertiesDialogModel::kOffsetEdit, longestDouble},
+                        {PropertiesDialogModel::kValueEdit, longestDouble}}});
+    for (Fields& fields : all) {
+        fields.dialog->show();
+        for (const auto& [id, text] : fields.longest) {
+            auto* edit = fields.dialog->findChild<QLineEdit*>(QStringLiteral("c%1").arg(id));
+            ASSERT_NE(edit, nullptr) << id;
+            if (!edit->isVisibleTo(fields.dialog.get())) continue;
+            EXPECT_TRUE(editShowsWhole(edit, text))
+                << fields.dialog->windowTitle().toStdString() << " field " << id << " cuts off "
+                << text.toStdString();
+        }
+        fields.dialog->hide();
+    }
+    all.clear();
     clearDatabase(db);
 }
 

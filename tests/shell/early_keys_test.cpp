@@ -6,6 +6,7 @@
 
 #include "modal_test_support.h"
 #include "shell/dialogs/mode_dialog.h"
+#include "shell/splash_window.h"
 #include "window_test_support.h"
 
 #ifdef ZENTRA_HAVE_XCB
@@ -85,6 +86,24 @@ TEST_F(WindowTest, KeysTypedWhileADialogOpensReachTheDialog) {
 #else
     GTEST_SKIP() << "built without X11";
 #endif
+}
+
+}  // namespace
+}  // namespace zentra::testing
+
+namespace zentra::testing {
+namespace {
+
+// The start-up window keeps the keys it gets, in order, for the calculator.
+TEST(StartUpWindow, KeepsTheKeysTypedAtItInOrder) {
+    SplashWindow splash;
+    splash.show();
+    QTest::keyClick(&splash, Qt::Key_1);
+    QTest::keyClick(&splash, Qt::Key_Plus);
+    const auto keys = splash.takeKeys();
+    ASSERT_EQ(keys.size(), 4u);
+    EXPECT_EQ(keys[0]->key(), Qt::Key_1);
+    EXPECT_EQ(keys[2]->key(), Qt::Key_Plus);
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ if(_shell_test_srcs AND TARGET zentra_shell)
     endif()
     set_tests_properties(zentra_atspi_check PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 120)
   endif()
-  # What depends on the scale, again at 200%: texts that fit, the bevel, the window's place.
+  # What depends on the scale, again at 200%: texts that fit, the display's text, the bevel,
+  # the window's place.
   add_test(NAME zentra_shell_tests_at_200_percent COMMAND zentra_shell_tests
-    "--gtest_filter=DialogTexts.*:Bevel.*:WindowDialogs.ModeOk*:WindowTest.Window*")
+    "--gtest_filter=DialogTexts.*:Bevel.*:WindowDialogs.ModeOk*:WindowTest.Window*:WindowTest.Display*")
   set_tests_properties(zentra_shell_tests_at_200_percent PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 endif()

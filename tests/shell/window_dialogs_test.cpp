@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractEventDispatcher>
+#include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -15,6 +17,7 @@
 #include "shell/dialogs/memory_rates_dialogs.h"
 #include "shell/dialogs/mode_dialog.h"
 #include "shell/power_off.h"
+#include "shell/tape_window.h"
 #include "window_test_support.h"
 
 namespace zentra::testing {
@@ -45,6 +48,28 @@ TEST_F(WindowDialogs, ModeToHexadecimalShowsFFAndBackShows255) {
     click("mode");
     EXPECT_EQ(displayValue(), 255.0);
     EXPECT_FALSE(window_->powerOff().isSuspended());
+}
+
+// Group digits draws thin spaces; the text, a copy, the tape's copy and the
+// saved display stay plain, and the setting comes back at the next start.
+TEST_F(WindowDialogs, ModeGroupDigitsIsDrawingOnly) {
+    whenShown<ModeDialog>([](ModeDialog* d) {
+        clickControl(d, ModeDialogModel::kGroupDigits);
+        clickControl(d, 1);
+    });
+    click("mode 1234567 + 1 =");
+    const QString thin = QStringLiteral("\u2009");
+    EXPECT_EQ(window_->display()->drawnText(), QStringLiteral("1") + thin + QStringLiteral("234") +
+                                                   thin + QStringLiteral("568.000"));
+    EXPECT_EQ(displayText(), QStringLiteral("1234568.000"));
+    TapeWindow* tape = window_->tapeWindow();
+    EXPECT_EQ(tape->list()->item(0)->text(),
+              QStringLiteral("1") + thin + QStringLiteral("234") + thin + QStringLiteral("567 +"));
+    EXPECT_FALSE(tape->copiedText().contains(thin));
+    restart();
+    EXPECT_TRUE(window_->state().groupDigits);
+    EXPECT_EQ(settings_->value(QStringLiteral("Calc/Display")).toString(),
+              QStringLiteral("1234568.000"));
 }
 
 TEST_F(WindowDialogs, ModeCancelLeavesEverythingAndTheDisplayAsTyped) {

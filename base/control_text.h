@@ -1,0 +1,21 @@
+#pragma once
+// Text that must hold no control character: a line pasted into the display,
+// and the texts of a tape entry. UTF-8; the C0 controls, DEL and the C1
+// controls (U+0080 to U+009F) count as control characters.
+
+#include <string>
+#include <string_view>
+
+namespace zentra {
+
+// What a paste puts into the display: the clipboard's first line without the
+// white space around it. The line ends at a line break or any other control
+// character, so the first cell of a row copied from a spreadsheet (cells
+// separated by tabs) is pasted, and white space or line breaks before the
+// first text are skipped.
+std::string pastedLine(std::string_view clipboard);
+
+// Removes every control character from text, in place.
+void dropControlCharacters(std::string& text);
+
+}  // namespace zentra
