@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.h"
 #include "base/message_texts.h"
 #include "base/safe_file_write.h"
 #include "units/property_database.h"
@@ -70,9 +71,8 @@ std::string constantRecord(const Constant& constant);
 
 // ---- Files -----------------------------------------------------------------
 
-// How the file operations show a message box: text and caption (kWarningCaption).
-// A call that passes none writes "caption: text" to std::cerr.
-using MessageSink = std::function<void(std::string_view text, std::string_view caption)>;
+// The file operations show their message boxes (text and kWarningCaption)
+// through the host's MessageSink (base/expected.h).
 
 // Reads one file into the database, merging (existing names are updated in
 // place, new ones appended), then sets the dynamic constants. Returns false,
