@@ -44,8 +44,6 @@ public:
     // the fonts. Returns the process exit code.
     int exitInstance(int loopExitCode);
 
-    CalculatorWindow* mainWindow() const { return window_.get(); }
-
 private:
     void addFonts();
     void removeFonts();

@@ -163,13 +163,19 @@ TEST(Program, ASquatterOnTheSharedNameDoesNotStopTheStart) {
     run.process.waitForFinished(10000);
 }
 
+// A pid of 0 would signal this test's whole process group, so only a started child is signalled.
+bool sendTermination(const QProcess& process) {
+    const qint64 pid = process.processId();
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
+}
+
 TEST(Program, TerminationSignalEndsTheRunAndSavesTheState) {
     ProgramRun run;
     run.process.start();
     ASSERT_TRUE(run.process.waitForStarted());
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
     QTest::qWait(500);
-    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(sendTermination(run.process));
     ASSERT_TRUE(run.process.waitForFinished(10000));
     EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(run.process.exitCode(), 0);
@@ -190,7 +196,7 @@ TEST(Program, TerminationSignalWritesTheTape) {
     run.process.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
     QTest::qWait(500);
-    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(sendTermination(run.process));
     ASSERT_TRUE(run.process.waitForFinished(10000));
     EXPECT_EQ(run.process.exitCode(), 0);
     ASSERT_TRUE(tape.open(QIODevice::ReadOnly));
@@ -211,7 +217,7 @@ TEST(Program, UnwritableSettingsDoNotHoldUpTheEnd) {
     run.process.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(run.socket()); }, 10000));
     QTest::qWait(500);
-    ::kill(static_cast<pid_t>(run.process.processId()), SIGTERM);
+    ASSERT_TRUE(sendTermination(run.process));
     ASSERT_TRUE(run.process.waitForFinished(10000));
     EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
     EXPECT_TRUE(run.process.readAllStandardError().contains("could not be saved"));
