@@ -256,7 +256,9 @@ void PropertiesDialogModel::unitFieldLeft(double Unit::*field, double Properties
     if (!readFields()) return;
     if (this->*shown == old) return;
     if (view().askYesNo(question, kWarningCaption)) {
-        unit.*field = this->*shown;
+        Unit edited = unit;
+        edited.*field = this->*shown;
+        editUnit(db_, unit, edited.factor, edited.offset);
     } else {
         this->*shown = old;
         refreshFields();
@@ -272,7 +274,7 @@ void PropertiesDialogModel::valueFieldLeft() {
         return;
     }
     if (Constant* constant = findConstant(db_, *property, *selected, false)) {
-        constant->value = toSI(*property->currentUnit, shownValue);
+        editConstant(db_, *constant, toSI(*property->currentUnit, shownValue));
     }
 }
 
@@ -289,14 +291,13 @@ void PropertiesDialogModel::newProperty() {
         view().showMessage(*problem);
         return;
     }
-    property = &addProperty(db_, *name);
+    property = &createProperty(db_, *name);
     view().addListItem(kPropertyList, *name);
     view().selectListString(kPropertyList, *name);
     propertyChanged();
     factor = 1.0;
     offset = 0.0;
     refreshFields();
-    db_.modified = true;
 }
 
 void PropertiesDialogModel::newUnit() {
@@ -307,7 +308,7 @@ void PropertiesDialogModel::newUnit() {
         view().showMessage(*problem);
         return;
     }
-    Unit& unit = setUnit(*property, *name, 1.0, 0.0);
+    Unit& unit = createUnit(db_, *property, *name);
     view().addListItem(kUnitList, *name);
     view().selectListString(kUnitList, *name);
     property->currentUnit = &unit;
@@ -315,7 +316,6 @@ void PropertiesDialogModel::newUnit() {
     factor = 1.0;
     offset = 0.0;
     refreshFields();
-    db_.modified = true;
 }
 
 void PropertiesDialogModel::newConstant() {
@@ -326,14 +326,13 @@ void PropertiesDialogModel::newConstant() {
         view().showMessage(*problem);
         return;
     }
-    setConstant(*property, *name, 1.0);
+    createConstant(db_, *property, *name, 1.0);
     view().addListItem(kConstantList, *name);
     view().selectListString(kConstantList, *name);
     constantChanged();
     // The field shows 0 while the stored value stays 1 until the field is edited.
     shownValue = 0.0;
     refreshFields();
-    db_.modified = true;
 }
 
 void PropertiesDialogModel::selectSI() {

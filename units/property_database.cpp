@@ -1,6 +1,8 @@
 #include "units/property_database.h"
 
+
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <ctime>
 
@@ -102,6 +104,42 @@ Constant& setConstant(Property& property, std::string_view name, double value) {
         property.constantIndex.emplace(constant->name, constant);
     }
     return *constant;
+}
+
+Property& createProperty(PropertyDatabase& db, std::string_view name) {
+    db.modified = true;
+    return addProperty(db, name);
+}
+
+Unit& createUnit(PropertyDatabase& db, Property& property, std::string_view name) {
+    db.modified = true;
+    return setUnit(property, name, 1.0, 0.0);
+}
+
+Constant& createConstant(PropertyDatabase& db, Property& property, std::string_view name,
+                         double value) {
+    db.modified = true;
+    return setConstant(property, name, value);
+}
+
+namespace {
+// Leaving a field unchanged is no edit; -0 is one, as the file writes it apart from 0.
+bool sameStored(double a, double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
+}  // namespace
+
+void editUnit(PropertyDatabase& db, Unit& unit, double factor, double offset) {
+    if (sameStored(unit.factor, factor) && sameStored(unit.offset, offset)) return;
+    unit.factor = factor;
+    unit.offset = offset;
+    db.modified = true;
+}
+
+void editConstant(PropertyDatabase& db, Constant& constant, double value) {
+    if (sameStored(constant.value, value)) return;
+    constant.value = value;
+    db.modified = true;
 }
 
 // The constants computed when read; addDynamicConstants creates them.

@@ -97,6 +97,15 @@ Property& addProperty(PropertyDatabase& db, std::string_view name);
 Unit& setUnit(Property& property, std::string_view name, double factor, double offset);
 Constant& setConstant(Property& property, std::string_view name, double value);
 
+// The user's edits: each marks the database as changed, so closing asks before
+// they are lost. Building and loading use the setters above and leave the mark alone.
+Property& createProperty(PropertyDatabase& db, std::string_view name);
+Unit& createUnit(PropertyDatabase& db, Property& property, std::string_view name);
+Constant& createConstant(PropertyDatabase& db, Property& property, std::string_view name,
+                         double value);
+void editUnit(PropertyDatabase& db, Unit& unit, double factor, double offset);
+void editConstant(PropertyDatabase& db, Constant& constant, double value);
+
 // A constant's value in SI; "Current Time", "Date", "CPU Time" and
 // "Random Number" are computed when read.
 double constantValue(PropertyDatabase& db, const Constant& constant);
