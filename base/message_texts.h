@@ -8,6 +8,10 @@ namespace zentra {
 // The program's name: the window title without its mode suffix, and the About box's.
 inline constexpr const char* kTitleBase = "Zentra";
 
+// The caption of the window's own message boxes and the settings store's name
+// under the maker key.
+inline constexpr const char* kApplicationTitle = "Marvolet";
+
 // The warning after the sixth key refused in Error status.
 inline constexpr const char* kNeedAllClearText =
     "Need to do an All Clear because of Error condition";

@@ -8,34 +8,14 @@
 #include "base/tape.h"
 #include "engine/dispatch.h"
 #include "engine/key_names.h"
+#include "tests/support/null_view.h"
 
 namespace {
 
 using namespace zentra;
 
 // Stores the display text and nothing else, as a cheap host would.
-class TextOnlyView : public CalculatorView {
-public:
-    std::string text = "0";
-    std::string getDisplayText() override { return text; }
-    void setDisplayText(std::string_view t) override { text.assign(t); }
-    void setKeyLabel(CommandId, std::string_view) override {}
-    void setKeyFont(CommandId, KeyFont) override {}
-    void setTitle(std::string_view) override {}
-    void beep() override {}
-    void showMessage(std::string_view, std::string_view) override {}
-    void suspendPowerOff() override {}
-    void resumePowerOff() override {}
-    bool runSelectMemoryDialog(SelectMemoryModel&) override { return false; }
-    bool runFinancialRatesDialog(FinancialRatesModel&) override { return false; }
-    bool runConvertDialog(ConvertDialogModel&) override { return false; }
-    bool runPropertiesDialog(PropertiesDialogModel&) override { return false; }
-    bool runModeDialog(ModeDialogModel&) override { return false; }
-    AppearanceSettings* appearanceSettings() override { return nullptr; }
-    void applyAppearance(const CalculatorState&) override {}
-    bool keepsTape() override { return false; }
-    void appendTape(const TapeStep&) override {}
-};
+using TextOnlyView = testing::NullView;
 
 // Keeps the tape as the hosts do.
 class TapeView : public TextOnlyView {

@@ -7,7 +7,7 @@
 #include "engine/control_keys.h"
 #include "engine/dispatch.h"
 #include "engine/key_labels.h"
-#include "engine/mode_dialog.h"
+#include "engine/mode_key.h"
 #include "engine/number_bases.h"
 #include "engine/saved_state.h"
 #include "units/property_database.h"

@@ -74,19 +74,6 @@ void showValue(CalculatorState& state, CalculatorView& view, double value) {
     state.calcStatus = CalcStatus::Ready;
 }
 
-std::size_t formatValue(CalculatorState& state, CalculatorView& view, double value,
-                        std::string& out) {
-    if (state.calcStatus == CalcStatus::Error) return 0;
-    Formatted f = formatForState(state, value);
-    if (f.error) {
-        showError(state, view, *f.error);
-        return 0;
-    }
-    out = f.text;
-    state.calcStatus = CalcStatus::Ready;
-    return out.size();
-}
-
 void showError(CalculatorState& state, CalculatorView& view, std::string_view text) {
     state.calcStatus = CalcStatus::Error;
     view.setDisplayText(text);

@@ -28,11 +28,6 @@ std::string formatDecimalText(double value, DisplayType type, int digits);
 // kOverflowErrorText, not-a-number kErrorText. Does nothing in Error status.
 void showValue(CalculatorState& state, CalculatorView& view, double value);
 
-// The same formatting into out instead of the display; returns the length, or 0
-// (writing nothing) in Error status or when the value became an error.
-std::size_t formatValue(CalculatorState& state, CalculatorView& view, double value,
-                        std::string& out);
-
 // The text a value shows in the current base and display type, or the error
 // text it would show instead. Changes nothing.
 std::string valueText(const CalculatorState& state, double value);

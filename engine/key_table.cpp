@@ -15,7 +15,7 @@
 #include "engine/evaluation.h"
 #include "engine/financial.h"
 #include "engine/memories.h"
-#include "engine/mode_dialog.h"
+#include "engine/mode_key.h"
 #include "engine/scientific_keys.h"
 #include "engine/statistics.h"
 #include "engine/unit_keys.h"

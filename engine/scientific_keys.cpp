@@ -233,7 +233,6 @@ void degreesKey(CalculatorState& state, CalculatorView& view) {
             next = DmsPhase::Degrees;
             break;
         case DmsPhase::Degrees:
-        default:
             state.dmsAngle = x;
             next = DmsPhase::Minutes;
             break;

@@ -1,6 +1,7 @@
 #include "shell/calculator_window.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -162,8 +163,13 @@ void CalculatorWindow::createTape(const QString& file) {
         calculator_.typeValue(*this, value.toStdString());
         updateKeyAccess();
     });
-    auto* toggle = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
-    connect(toggle, &QShortcut::activated, tape_, &TapeWindow::toggle);
+    // One command for Ctrl+T in either window and for the window menu's item.
+    tapeAction_ = new QAction(QStringLiteral("&Tape"), this);
+    tapeAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    tapeAction_->setShortcutContext(Qt::ApplicationShortcut);
+    tapeAction_->setCheckable(true);
+    addAction(tapeAction_);
+    connect(tapeAction_, &QAction::triggered, tape_, &TapeWindow::toggle);
 }
 
 void CalculatorWindow::createControls() {
@@ -327,10 +333,8 @@ QMenu* CalculatorWindow::createSystemMenu(bool withEditActions) {
                         [this, command] { runSystemCommand(command); });
     }
     menu->addSeparator();
-    QAction* tape = menu->addAction(QStringLiteral("&Tape"), QKeySequence(Qt::CTRL | Qt::Key_T),
-                                    tape_, &TapeWindow::toggle);
-    tape->setCheckable(true);
-    tape->setChecked(tape_->isVisible());
+    tapeAction_->setChecked(tape_->isVisible());
+    menu->addAction(tapeAction_);
     menu->addSeparator();
     menu->addAction(QStringLiteral("&Close"), QKeySequence(Qt::ALT | Qt::Key_F4), this,
                     &QWidget::close);

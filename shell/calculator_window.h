@@ -17,6 +17,7 @@
 #include "shell/help_window.h"
 #include "shell/key_layout.h"
 
+class QAction;
 class QMenu;
 class QPushButton;
 
@@ -141,6 +142,7 @@ private:
     QPointer<HelpWindow> help_;
     PowerOff* powerOff_ = nullptr;
     TapeWindow* tape_ = nullptr;
+    QAction* tapeAction_ = nullptr;
     int beepCount_ = 0;
     bool frameKnown_ = false;  // the desktop's frame was taken into account
 };

@@ -84,8 +84,6 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMinimumSize(kMinimumSide, kMinimumSide);
 
-    auto* close = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
-    connect(close, &QShortcut::activated, this, &TapeWindow::toggle);
     // Follows the calculator wherever it goes.
     calculator_->installEventFilter(this);
     resize(kDefaultWidth, calculator_->height());

@@ -23,10 +23,8 @@ struct SettingsFile;
 class SingleInstance;
 class SplashWindow;
 
-// The application title: the caption of the application's message boxes and
-// the settings store's name under the maker key.
+// The settings store's folder under the user's configuration folder.
 inline constexpr const char* kMakerKey = kProductMaker;
-inline constexpr const char* kApplicationTitle = "Marvolet";
 
 class ZentraApp : public QObject {
     Q_OBJECT

@@ -22,8 +22,6 @@ namespace {
 constexpr std::string_view kHeaderLine = "o:10Zentra properties v3.31";
 static_assert(kHeaderLine.size() == 27);
 
-// Readers take at most this many characters per line.
-constexpr std::size_t kMaxReadLine = 99;
 // The scrambling walk stops after this many bytes.
 constexpr std::size_t kMaxScrambled = 100;
 
@@ -79,7 +77,7 @@ public:
 
     bool next(std::string& line) {
         line.clear();
-        while (line.size() < kMaxReadLine) {
+        while (line.size() < kMaxRecordLine) {
             const int c = peek(0);
             if (c < 0) return false;
             if (atLineEnd()) return true;
@@ -188,12 +186,12 @@ public:
                 return true;
             }
             std::size_t filler = 2;
-            for (; filler <= kMaxWrittenLine; ++filler) {
+            for (; filler <= kMaxRecordLine; ++filler) {
                 std::uint32_t ahead = state_;
                 for (std::size_t k = 0; k < filler; ++k) nextScrambleKey(ahead);
                 if (scramblesCleanly(ahead, line)) break;
             }
-            filler = std::min(filler, kMaxWrittenLine);
+            filler = std::min(filler, kMaxRecordLine);
             writeScrambled("V:" + std::string(filler - 2, '-'));
         }
         return false;
@@ -266,7 +264,7 @@ std::string compactNumber(double value) {
 // than the New commands allow). Never longer than the line it was read from.
 std::string fittingUnitRecord(const Unit& unit) {
     std::string line = unitRecord(unit);
-    if (line.size() <= kMaxWrittenLine) return line;
+    if (line.size() <= kMaxRecordLine) return line;
     line = "U:" + unit.name;
     if (!(unit.factor == 1.0 && unit.offset == 0.0)) line += '\\' + compactNumber(unit.factor);
     if (unit.offset != 0.0) line += '\\' + compactNumber(unit.offset);
@@ -275,7 +273,7 @@ std::string fittingUnitRecord(const Unit& unit) {
 
 std::string fittingConstantRecord(const Constant& constant) {
     std::string line = constantRecord(constant);
-    if (line.size() <= kMaxWrittenLine) return line;
+    if (line.size() <= kMaxRecordLine) return line;
     // A missing value reads as zero.
     if (constant.value == 0.0 && !std::signbit(constant.value)) return "C:" + constant.name;
     return "C:" + constant.name + '\\' + compactNumber(constant.value);
@@ -289,7 +287,7 @@ void writeProperties(RecordWriter& writer, const PropertyDatabase& db,
         if (property.units.empty()) continue;
         auto write = [&](RecordKind kind, const std::string& name, const std::string& line) {
             auto problem = nameProblem(kind, name);
-            if (!problem && line.size() > kMaxWrittenLine) problem = "its record line is too long";
+            if (!problem && line.size() > kMaxRecordLine) problem = "its record line is too long";
             if (!problem && !writer.writeRecord(line)) problem = "it cannot be scrambled";
             if (!problem) return;
             const char* what = kind == RecordKind::Property ? "property \""

@@ -42,8 +42,8 @@ void unscrambleLine(std::uint32_t& state, std::string& line);
 enum class RecordKind { Property, Unit, Constant };
 
 // Longest record line (without its line end): the reader takes this many
-// characters in one read, so the writer may use every one of them.
-inline constexpr std::size_t kMaxWrittenLine = 99;
+// characters per line, so the writer may use every one of them.
+inline constexpr std::size_t kMaxRecordLine = 99;
 // Longest names the New commands accept: they always fit, with numbers in
 // their longest form (a unit whose factor and offset both need 17 digits
 // writes them in their compact exact form instead).

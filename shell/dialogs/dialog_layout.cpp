@@ -12,8 +12,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "base/message_texts.h"
 #include "shell/window_place.h"
-#include "shell/zentra_app.h"
 
 namespace zentra {
 

@@ -17,7 +17,6 @@
 #include "shell/appearance.h"
 #include "shell/dialogs/font_colour_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
-#include "shell/zentra_app.h"
 #include "units/prp_file.h"
 
 namespace zentra {

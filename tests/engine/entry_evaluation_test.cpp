@@ -189,21 +189,6 @@ TEST(AllClear, KeepsMemoriesModesAndStatisticsButResetsCashFlowPeriod) {
     EXPECT_FALSE(state.shift);
 }
 
-TEST(ShowValue, WordRuleAndStatusAfterFormatValue) {
-    CalculatorState state;
-    RecordingView view;
-    std::string out = "untouched";
-    state.calcStatus = CalcStatus::Error;
-    EXPECT_EQ(formatValue(state, view, 3.0, out), 0u);
-    EXPECT_EQ(out, "untouched");
-    state.calcStatus = CalcStatus::Entering;
-    EXPECT_EQ(formatValue(state, view, 3.0, out), 11u);
-    EXPECT_EQ(out, "3.000000000");
-    EXPECT_EQ(state.calcStatus, CalcStatus::Ready);
-    EXPECT_EQ(formatValue(state, view, NAN, out), 0u);
-    EXPECT_EQ(view.display, "Error");
-}
-
 TEST(ReadDisplayValue, ReadsAtMost25CharactersOfAnyText) {
     CalculatorState state;
     RecordingView view;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_labels.h"
-#include "engine/mode_dialog.h"
+#include "engine/mode_key.h"
 #include "support/recording_view.h"
 
 namespace zentra::testing {

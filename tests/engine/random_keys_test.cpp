@@ -27,7 +27,7 @@
 #include "dialogs/select_memory.h"
 #include "engine/dispatch.h"
 #include "engine/financial.h"
-#include "engine/mode_dialog.h"
+#include "engine/mode_key.h"
 #include "support/dialog_test_support.h"
 #include "support/recording_view.h"
 #include "support/units_test_support.h"

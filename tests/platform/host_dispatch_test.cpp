@@ -2,8 +2,6 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <cfenv>
 #include <csignal>
@@ -13,7 +11,6 @@
 
 #include "base/runtime_problem.h"
 #include "platform/host_dispatch.h"
-#include "platform/qsettings_store.h"
 #include "platform/system_facts.h"
 #include "support/recording_view.h"
 #include "units/property_database.h"
@@ -176,27 +173,6 @@ TEST(SystemFacts, KernelReleaseGivesMajorPlusMinorHundredths) {
     EXPECT_DOUBLE_EQ(versionFromRelease("6.1.0-18-amd64"), 6.01);
     EXPECT_DOUBLE_EQ(versionFromRelease("5.15.0"), 5.15);
     EXPECT_DOUBLE_EQ(versionFromRelease("garbage"), 0.0);
-}
-
-TEST(QSettingsStoreTest, KeepsBytesIntegersAndDefaults) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("state.ini");
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        QSettingsStore store(settings);
-        store.writeInt("Digits", 12);
-        store.writeText("Display", "12 \xBA 30' 36.000\"");
-        EXPECT_TRUE(store.sync());
-    }
-    QSettings settings(path, QSettings::IniFormat);
-    QSettingsStore store(settings);
-    EXPECT_EQ(store.readInt("Digits", 10), 12);
-    EXPECT_EQ(store.readText("Display", "0"), "12 \xBA 30' 36.000\"");
-    EXPECT_EQ(store.readInt("Missing", 61), 61);
-    settings.setValue("Calc/Brackets", "not a number");
-    settings.setValue("Calc/Beep", "4294967297");
-    EXPECT_EQ(store.readInt("Brackets", 0), 0);
-    EXPECT_EQ(store.readInt("Beep", 1), 1);  // low 32 bits of what was written by hand
 }
 
 }  // namespace

@@ -10,20 +10,19 @@
 #include "engine/calculator_view.h"
 #include "engine/dispatch.h"
 #include "engine/key_names.h"
+#include "support/null_view.h"
 
 namespace zentra::testing {
 
-class RecordingView : public CalculatorView {
+// Records the captions, fonts, title, beeps and messages too.
+class RecordingView : public NullView {
 public:
-    std::string display = "0";
     std::map<CommandId, std::string> labels;
     std::map<CommandId, KeyFont> fonts;
     std::string title;
     int beeps = 0;
     std::vector<std::pair<std::string, std::string>> messages;
 
-    std::string getDisplayText() override { return display; }
-    void setDisplayText(std::string_view text) override { display = std::string(text); }
     void setKeyLabel(CommandId key, std::string_view caption) override {
         labels[key] = std::string(caption);
     }
@@ -33,19 +32,6 @@ public:
     void showMessage(std::string_view text, std::string_view caption) override {
         messages.emplace_back(std::string(text), std::string(caption));
     }
-    // A host without power-off, appearance or tape whose dialogs cancel; the
-    // tests' views override what they answer.
-    void suspendPowerOff() override {}
-    void resumePowerOff() override {}
-    bool runSelectMemoryDialog(SelectMemoryModel&) override { return false; }
-    bool runFinancialRatesDialog(FinancialRatesModel&) override { return false; }
-    bool runConvertDialog(ConvertDialogModel&) override { return false; }
-    bool runPropertiesDialog(PropertiesDialogModel&) override { return false; }
-    bool runModeDialog(ModeDialogModel&) override { return false; }
-    AppearanceSettings* appearanceSettings() override { return nullptr; }
-    void applyAppearance(const CalculatorState&) override {}
-    bool keepsTape() override { return false; }
-    void appendTape(const TapeStep&) override {}
 };
 
 // A named key script and the display it must leave; gtest prints the name.

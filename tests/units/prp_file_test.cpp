@@ -622,9 +622,8 @@ TEST(PrpRoundTrip, RecordsAtTheReadersLimitsSurviveSaveAndLoad) {
     ASSERT_TRUE(saveDatabase(loaded, dir / "saved.prp", &problems)) << cannotWriteMessage(problems);
     ASSERT_TRUE(loadDatabase(back, dir / "saved.prp", {}, 0));
     const auto lines = plainLines(readBytes(dir / "saved.prp"));
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.size() == kMaxWrittenLine;
-    }));
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.size() == kMaxRecordLine; }));
 
     auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
     ASSERT_EQ(back.properties.size(), loaded.properties.size());
@@ -685,9 +684,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RecordNames, LongestAllowedNamesFitWithLongestNumbers) {
     Unit unit{std::string(kMaxUnitName, 'u'), -1.2345678901234567e-300, -9.87654321e-300};
-    EXPECT_EQ(unitRecord(unit).size(), kMaxWrittenLine);
+    EXPECT_EQ(unitRecord(unit).size(), kMaxRecordLine);
     Constant constant{std::string(kMaxConstantName, 'c'), -1.2345678901234567e-300};
-    EXPECT_EQ(constantRecord(constant).size(), kMaxWrittenLine);
+    EXPECT_EQ(constantRecord(constant).size(), kMaxRecordLine);
 }
 
 // Start-up looks in the current directory, then in each given directory.

@@ -1,4 +1,4 @@
-#include "engine/mode_dialog.h"
+#include "engine/mode_key.h"
 
 #include <array>
 #include <string>
