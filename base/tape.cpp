@@ -183,17 +183,19 @@ TapeEntry& Tape::nextSlot() {
     return slot;
 }
 
-const TapeEntry& Tape::append(const TapeStep& step) {
+const TapeEntry& Tape::append(TapeKind kind, std::string_view value, std::string_view key,
+                              std::string_view result, std::string_view detail) {
     // Never before the newest, so the entries stay in time order if the clock is set back.
     const std::int64_t time = std::max(tapeTimeNow(), empty() ? 0 : back().time);
     TapeEntry& slot = nextSlot();
-    slot.kind = step.kind;
+    slot.kind = kind;
     slot.time = time;
-    refill(slot.value, step.value);
-    refill(slot.key, step.key);
-    refill(slot.result, step.result);
-    refill(slot.detail, step.detail);
+    refill(slot.value, value);
+    refill(slot.key, key);
+    refill(slot.result, result);
+    refill(slot.detail, detail);
     if (unsaved_ < kTapeLimit) ++unsaved_;
+    ++appended_;
     return slot;
 }
 
@@ -201,6 +203,7 @@ void Tape::append(TapeEntry&& entry) {
     dropEntryControls(entry);
     nextSlot() = std::move(entry);
     if (unsaved_ < kTapeLimit) ++unsaved_;
+    ++appended_;
 }
 
 void Tape::clear() {
@@ -243,13 +246,6 @@ Tape mergedTape(const Tape& onFile, const Tape& ours) {
         merged.markDroppedEarlier();
     merged.markSaved();
     return merged;
-}
-
-std::vector<TapeEntry> Tape::entries() const {
-    std::vector<TapeEntry> in;
-    in.reserve(size());
-    for (std::size_t i = 0; i < size(); ++i) in.push_back((*this)[i]);
-    return in;
 }
 
 std::string tapeLineText(const TapeEntry& e) {
@@ -402,6 +398,11 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
     return setAsideDamaged(path).aside;
 }
 
+std::string setAsideMessage(const std::filesystem::path& path, const std::filesystem::path& aside) {
+    return "the tape file " + quotedPath(path) + " could not be read; it was set aside as " +
+           quotedPath(aside) + " and a new tape starts";
+}
+
 std::string keptDamagedMessage(const std::filesystem::path& path) {
     return quotedPath(path) + std::string(kDamagedTapeKeptText);
 }
@@ -426,8 +427,10 @@ TapeLoad loadTapeFile(const std::filesystem::path& path) {
             load.tape = std::move(disk.tape);
             break;
         case TapeFileState::Damaged:
-            load.setAside = setAside(path);
-            if (!load.setAside) load.keptDamaged = keptDamagedMessage(path);
+            if (const auto aside = setAside(path))
+                load.setAside = setAsideMessage(path, *aside);
+            else
+                load.keptDamaged = keptDamagedMessage(path);
             break;
         case TapeFileState::Refused:
             load.refused = std::move(disk.problem);
@@ -436,13 +439,16 @@ TapeLoad loadTapeFile(const std::filesystem::path& path) {
     return load;
 }
 
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
-                                        bool createFolder) {
+Expected<void> saveTapeFile(const std::filesystem::path& path, Tape& tape, bool createFolder) {
+    // Every reason names the file.
+    auto failed = [](std::string_view why) {
+        return failure("could not write the tape: " + std::string(why));
+    };
     std::error_code error;
     if (createFolder && path.has_parent_path())
         std::filesystem::create_directories(path.parent_path(), error);
     const FileLockResult locked = lockFile(path);
-    if (locked.busy) return locked.busy;
+    if (locked.busy) return failed(*locked.busy);
     TapeOnDisk disk = readTapeOnDisk(path);
     Tape merged;
     switch (disk.state) {
@@ -452,16 +458,16 @@ std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape&
             break;
         case TapeFileState::Damaged:
             // Damaged since it was read: the tape in memory is all there is.
-            if (!setAside(path)) return keptDamagedMessage(path);
+            if (!setAside(path)) return failure(keptDamagedMessage(path));
             merged = tape;
             merged.markSaved();
             break;
         case TapeFileState::Refused:
-            return std::move(disk.problem);
+            return failed(disk.problem);
     }
-    if (auto problem = replaceFileContent(path, writeTapeFile(merged))) return problem;
+    if (auto problem = replaceFileContent(path, writeTapeFile(merged))) return failed(*problem);
     tape = std::move(merged);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace zentra

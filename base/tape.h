@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.h"
 #include "base/number_modes.h"
 #include "base/tape_entry.h"
 
@@ -34,8 +35,10 @@ class Tape {
 public:
     // Adds an entry made now (never before the newest entry), without its
     // control characters; beyond kTapeLimit the oldest goes, and the new entry
-    // takes over its place and its texts' buffers.
-    const TapeEntry& append(const TapeStep& step);
+    // takes over its place and its texts' buffers, so that a long run of keys
+    // allocates nothing. The texts are only read during the call.
+    const TapeEntry& append(TapeKind kind, std::string_view value, std::string_view key = {},
+                            std::string_view result = {}, std::string_view detail = {});
     // Adds an entry with the time it has.
     void append(TapeEntry&& entry);
     // Empties the tape: entries made before now are gone from its file too.
@@ -54,7 +57,9 @@ public:
     std::size_t size() const { return ring_.size(); }
     bool empty() const { return ring_.empty(); }
     const TapeEntry& back() const { return (*this)[size() - 1]; }
-    std::vector<TapeEntry> entries() const;
+    // How many entries were ever added to this tape: a view of it tells the
+    // new ones from it.
+    std::uint64_t appendedCount() const { return appended_; }
     // Set once an entry has fallen off the front, until the tape is cleared:
     // then its first line says the roll does not begin at the first step.
     bool droppedEarlier() const { return droppedEarlier_; }
@@ -66,6 +71,7 @@ private:
     std::vector<TapeEntry> ring_;
     std::size_t oldest_ = 0;
     std::size_t unsaved_ = 0;
+    std::uint64_t appended_ = 0;
     std::optional<std::int64_t> clearedAt_;
     bool droppedEarlier_ = false;
 };
@@ -96,12 +102,13 @@ std::string writeTapeFile(const Tape& tape);
 // keep the newest. Nothing in it is unsaved.
 std::optional<Tape> parseTapeFile(std::string_view text);
 
-// Reading the tape file at start-up.
+// Reading the tape file at start-up. The texts are for the user, after the
+// program's name.
 struct TapeLoad {
     Tape tape;
-    // Set when the file was damaged or foreign and has been renamed to this
-    // path, so that a new tape starts without losing it.
-    std::optional<std::filesystem::path> setAside;
+    // Set when the file was damaged or foreign and has been renamed, so that a
+    // new tape starts without losing it: what happened.
+    std::optional<std::string> setAside;
     // Set when such a file could not be set aside (the folder is not
     // writable): the message for the user. The file is left as it was, and
     // the host keeps the session's steps in memory only, never saving them.
@@ -120,8 +127,8 @@ TapeLoad loadTapeFile(const std::filesystem::path& path);
 // then holds that; creates the directory when asked (the window's own data
 // folder; a folder the user named must exist). The file is replaced
 // atomically; one damaged meanwhile is set aside first, or else left as it
-// was and the save fails. nullopt on success, else why not.
-std::optional<std::string> saveTapeFile(const std::filesystem::path& path, Tape& tape,
-                                        bool createFolder = true);
+// was and the save fails, saying why in words for the user.
+Expected<void> saveTapeFile(const std::filesystem::path& path, Tape& tape,
+                            bool createFolder = true);
 
 }  // namespace zentra

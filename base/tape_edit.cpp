@@ -38,7 +38,9 @@ TapeRemoval removeTapeEntries(Tape& tape, std::vector<std::size_t> indices) {
 
 void restoreTapeEntries(Tape& tape, const TapeRemoval& removal) {
     if (removal.entries.empty()) return;
-    std::vector<TapeEntry> entries = tape.entries();
+    std::vector<TapeEntry> entries;
+    entries.reserve(tape.size() + removal.entries.size());
+    for (std::size_t i = 0; i < tape.size(); ++i) entries.push_back(tape[i]);
     for (const auto& [index, entry] : removal.entries)
         entries.insert(
             entries.begin() + static_cast<std::ptrdiff_t>(std::min(index, entries.size())), entry);

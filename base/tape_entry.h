@@ -1,11 +1,10 @@
 #pragma once
-// One step of a calculation as the engine reports it for the tape. Texts are
+// One step of a calculation on the tape. Texts are
 // UTF-8: values as the display showed them (the degree byte 0xBA already
 // turned into "º"), keys by the words of their captions, never glyph bytes.
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace zentra {
 
@@ -35,22 +34,5 @@ struct TapeEntry {
 
     friend bool operator==(const TapeEntry&, const TapeEntry&) = default;
 };
-
-// A step as the engine hands it to its host: the texts are borrowed for the
-// call only, so that a host keeping a ring copies them into the buffers of the
-// entry they replace and a long run of keys allocates nothing.
-struct TapeStep {
-    TapeKind kind = TapeKind::Separator;
-    std::string_view value;
-    std::string_view key;
-    std::string_view result;
-    std::string_view detail;
-};
-
-// A step with its texts in order; those left out are empty.
-inline TapeStep tapeStep(TapeKind kind, std::string_view value, std::string_view key = {},
-                         std::string_view result = {}, std::string_view detail = {}) {
-    return {kind, value, key, result, detail};
-}
 
 }  // namespace zentra

@@ -100,18 +100,14 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     CliView view(answers);
     bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {
-        TapeLoad load = loadTapeFile(*options.tapePath);
-        if (load.refused) {
-            err << "zentra-cli: " << *load.refused << '\n';
+        const Expected<TapeFileNotice> opened = calculator.openTapeFile(*options.tapePath, false);
+        if (!opened) {
+            err << "zentra-cli: " << opened.error() << '\n';
             return kExitFileError;
         }
-        if (load.setAside)
-            err << "zentra-cli: the tape file " << quotedPath(*options.tapePath)
-                << " could not be read; it was set aside as " << quotedPath(*load.setAside)
-                << " and a new tape starts\n";
-        if (load.keptDamaged) err << "zentra-cli: " << *load.keptDamaged << '\n';
-        tapeInMemoryOnly = load.keptDamaged.has_value();
-        view.tape = std::move(load.tape);
+        for (const auto& notice : {opened->setAside, opened->keptDamaged})
+            if (notice) err << "zentra-cli: " << *notice << '\n';
+        tapeInMemoryOnly = opened->keptDamaged.has_value();
     }
     // Without a state file the calculator starts as on a first start.
     SettingsFile stateFile;
@@ -167,13 +163,10 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
             status = kExitFileError;
         }
     }
-    if (tapeInMemoryOnly) {
-        status = kExitFileError;  // said when it was read
-    } else if (options.tapePath) {
-        if (const auto problem = saveTapeFile(*options.tapePath, view.tape, false)) {
-            err << "zentra-cli: could not write the tape: " << *problem << '\n';
-            status = kExitFileError;
-        }
+    if (const Expected<void> saved = calculator.saveTapeFile(); !saved) {
+        if (!tapeInMemoryOnly)
+            err << "zentra-cli: " << saved.error() << '\n';  // else said when read
+        status = kExitFileError;
     }
     // A signal sent during the save or while waiting for input.
     guard.reportPendingSignal();
@@ -182,7 +175,7 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     } else if (!options.interactive) {
         out << latin1ToUtf8(view.display) << '\n';
     }
-    if (options.printTape) out << tapeIn(view.tape, *options.printTape);
+    if (options.printTape) out << tapeIn(calculator.tape(), *options.printTape);
     return status;
 }
 

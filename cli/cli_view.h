@@ -46,7 +46,6 @@ public:
     std::map<CommandId, std::string> labels;
     std::string title = kTitleBase;
     bool beeped = false;
-    Tape tape;
 
     std::string getDisplayText() override { return display; }
     void setDisplayText(std::string_view text) override { display = std::string(text); }
@@ -66,8 +65,8 @@ public:
     void resumePowerOff() override {}
     AppearanceSettings* appearanceSettings() override { return nullptr; }
     void applyAppearance(const CalculatorState&) override {}
-    bool keepsTape() override { return true; }
-    void appendTape(const TapeStep& step) override { tape.append(step); }
+    // The tape is printed and saved after the last token, from the Calculator's.
+    void tapeGrew(std::size_t) override {}
 
 private:
     DialogAnswers& answers_;

@@ -17,6 +17,7 @@ namespace zentra {
 Calculator::Calculator(PropertyDatabase& database, CommandGuard& guard)
     : database_(database), guard_(guard) {
     state_.database = &database_;
+    state_.tape = &tape_;
 }
 
 bool Calculator::loadDatabase(const DatabaseSource& source, const MessageSink& messages) {
@@ -40,12 +41,19 @@ void Calculator::restore(SettingsStore& store, CalculatorView& view) {
 }
 
 bool Calculator::press(CalculatorView& view, std::uint32_t commandWord) {
+    const std::uint64_t appended = tape_.appendedCount();
     bool hostsKey = false;
     if (!guard_.runEngine(view, [&](CalculatorView& host) {
             hostsKey = !handleCommand(state_, host, commandWord);
         }))
         finishAbandoned(view);
+    reportTape(view, appended);
     return hostsKey;
+}
+
+void Calculator::reportTape(CalculatorView& view, std::uint64_t appendedBefore) {
+    if (tape_.appendedCount() != appendedBefore)
+        view.tapeGrew(static_cast<std::size_t>(tape_.appendedCount() - appendedBefore));
 }
 
 void Calculator::finishAbandoned(CalculatorView& view) {
@@ -102,6 +110,7 @@ std::optional<std::vector<CommandId>> keysOfValue(std::string_view text, NumberB
 bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
     const std::optional<std::vector<CommandId>> keys = keysOfValue(text, state_.numberBase);
     if (!keys) return false;
+    const std::uint64_t appended = tape_.appendedCount();
     bool typed = false;
     const bool finished = guard_.runEngine(view, [&](CalculatorView& host) {
         // In Error status the first key is refused as any key is, and nothing
@@ -121,13 +130,37 @@ bool Calculator::typeValue(CalculatorView& view, std::string_view text) {
         typed = true;
     });
     if (!finished) finishAbandoned(view);
+    reportTape(view, appended);
     return typed;
 }
 
 void Calculator::openModeDialog(CalculatorView& view) {
+    const std::uint64_t appended = tape_.appendedCount();
     if (!guard_.runEngine(view,
                           [&](CalculatorView& host) { performOffKeypad(state_, host, keyMode); }))
         finishAbandoned(view);
+    reportTape(view, appended);
+}
+
+Expected<TapeFileNotice> Calculator::openTapeFile(const std::filesystem::path& path,
+                                                  bool createFolder) {
+    TapeLoad load = loadTapeFile(path);
+    if (load.refused) {
+        tapeNotSaved_ = *load.refused;
+        return failure(std::move(*load.refused));
+    }
+    tapePath_ = path;
+    tapeCreatesFolder_ = createFolder;
+    tapeNotSaved_ = load.keptDamaged;
+    for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(TapeEntry(tape_[i]));
+    tape_ = std::move(load.tape);
+    return TapeFileNotice{std::move(load.setAside), std::move(load.keptDamaged)};
+}
+
+Expected<void> Calculator::saveTapeFile() {
+    if (tapeNotSaved_) return failure(*tapeNotSaved_);
+    if (!tapePath_) return {};
+    return zentra::saveTapeFile(*tapePath_, tape_, tapeCreatesFolder_);
 }
 
 void Calculator::save(SettingsStore& store, std::string_view displayText) const {

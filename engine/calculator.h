@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "base/appearance_settings.h"
+#include "base/expected.h"
 #include "base/message_texts.h"
 #include "base/settings_store.h"
+#include "base/tape.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 #include "engine/command_id.h"
@@ -54,6 +56,16 @@ struct DatabaseSource {
     double osVersion = 0.0;  // for the "Windows Version" constant
 };
 
+// What opening the tape file found, in words for the user, the same in every
+// host; each unset when there is nothing to say.
+struct TapeFileNotice {
+    // A damaged file was renamed beside itself and a new tape starts.
+    std::optional<std::string> setAside;
+    // A damaged file that could not be set aside stays as it was: this run's
+    // steps are kept in memory only, and saving the tape fails.
+    std::optional<std::string> keptDamaged;
+};
+
 class Calculator {
 public:
     Calculator(PropertyDatabase& database, CommandGuard& guard);
@@ -75,6 +87,22 @@ public:
     // The Calculator Mode dialog outside the gate (the window's right click
     // and menu open it even in Error status).
     void openModeDialog(CalculatorView& view);
+    // The tape's file: read under its lock, the steps made so far following
+    // the file's; a damaged file is set aside, or else kept as it was. Fails,
+    // saying why, when the path may not be used at all (no regular file, a
+    // link not to be followed, unreadable): the steps then stay in memory only.
+    // createFolder makes the folder (the window's own data folder; a folder the
+    // user named must exist).
+    Expected<TapeFileNotice> openTapeFile(const std::filesystem::path& path, bool createFolder);
+    // Merges the steps not yet in the file with what other runs saved there
+    // meanwhile; the tape then holds that. Without a file opened there is
+    // nothing to do; with one that was kept or refused it fails, saying why.
+    Expected<void> saveTapeFile();
+    // Every step the keys made, the newest last; hosts edit it (clear, remove
+    // lines) and show it, and hear of the keys' steps through tapeGrew.
+    Tape& tape() { return tape_; }
+    const Tape& tape() const { return tape_; }
+
     // Writes every saved key; the display text is cut to what the engine reads back.
     void save(SettingsStore& store, std::string_view displayText) const;
     // The saved keys with the settings store's text forms, in --dump's order.
@@ -89,11 +117,17 @@ private:
     // A key abandoned half-way (a runtime problem, a trap) still shows the
     // captions of what it changed, and leaves no note for the next key's tape.
     void finishAbandoned(CalculatorView& view);
+    // Tells the host of the steps added since the tape had appendedBefore entries.
+    void reportTape(CalculatorView& view, std::uint64_t appendedBefore);
 
     PropertyDatabase& database_;
     CommandGuard& guard_;
     CalculatorState state_;
     AppearanceSettings appearance_;
+    Tape tape_;
+    std::optional<std::filesystem::path> tapePath_;
+    bool tapeCreatesFolder_ = false;
+    std::optional<std::string> tapeNotSaved_;  // why the file is not written, said when opened
 };
 
 }  // namespace zentra

@@ -14,6 +14,7 @@ namespace zentra {
 struct Property;
 struct Unit;
 struct PropertyDatabase;
+class Tape;
 
 // The numbers of these enumerations are saved and must not change. Stored
 // values outside the listed ones are kept as they are (the underlying type is int).
@@ -115,8 +116,11 @@ struct CalculatorState {
     bool dmsCarried = false;               // the key now performed carries the angle on
     bool buttonFontLoaded = false;         // given by the host at start-up
     PropertyDatabase* database = nullptr;  // the database the engine works on
-    unsigned captionChanges = 0;           // CaptionChange bits since the last redraw
-    TapeNote tapeNote;                     // kept only while the host keeps a tape
+    // Where the keys' steps go (the Calculator's); none: no steps are made, so
+    // that the tests of other things and the plain key stream pay nothing.
+    Tape* tape = nullptr;
+    unsigned captionChanges = 0;  // CaptionChange bits since the last redraw
+    TapeNote tapeNote;            // kept only while there is a tape
 
     static constexpr std::array<OperatorCode, kBracketLevels> filledOperators() {
         std::array<OperatorCode, kBracketLevels> ops{};

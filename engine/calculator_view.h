@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "base/tape_entry.h"
 #include "engine/command_id.h"
 
 namespace zentra {
@@ -66,11 +65,10 @@ public:
     // changed settings.
     virtual void applyAppearance(const CalculatorState& state) = 0;
 
-    // One step of the calculation for the tape, after the key that made it;
-    // its texts last only for the call. Only a host that keeps a tape gets
-    // steps, so the others pay nothing for making them.
-    virtual bool keepsTape() = 0;
-    virtual void appendTape(const TapeStep& step) = 0;
+    // After a key (or a typed value, or the Mode dialog) that added entries
+    // to the Calculator's tape: how many, the newest last. The oldest may have
+    // fallen off to make room.
+    virtual void tapeGrew(std::size_t added) = 0;
 };
 
 // Keeps the power-off countdown paused while a key's dialog runs, and resumes

@@ -19,14 +19,14 @@ void refuse(CalculatorState& state, CalculatorView& view) {
     if (before > 4) {
         view.showMessage(kNeedAllClearText, kWarningCaption);
         allClear(state, view);
-        if (view.keepsTape()) reportTapeSeparator(view);
+        if (state.tape) reportTapeSeparator(state);
     }
 }
 
 bool performKey(const KeyRow& row, CalculatorState& state, CalculatorView& view) {
     const ModeFacts& facts = factsIn(row, state.numberBase);
     // Typing makes no step and raises no error: a digit costs the tape one test.
-    if (facts.action.kind == Action::Kind::Character || !view.keepsTape())
+    if (facts.action.kind == Action::Kind::Character || !state.tape)
         return runAction(facts.action, state, view);
     return performRecorded(row, facts, state, view);
 }

@@ -5,6 +5,7 @@
 
 #include "base/message_texts.h"
 #include "base/number_text.h"
+#include "base/tape.h"
 #include "engine/display_format.h"
 
 namespace zentra {
@@ -33,11 +34,11 @@ void financialRatesKey(CalculatorState& state, CalculatorView& view) {
     const double discount = state.discRate;
     state.bankRate = model.rates().bankRate;
     state.discRate = model.rates().discRate;
-    if (!view.keepsTape() || (bank == state.bankRate && discount == state.discRate)) return;
+    if (!state.tape || (bank == state.bankRate && discount == state.discRate)) return;
     // The rates every later financial result depends on.
-    view.appendTape(tapeStep(
-        TapeKind::Setting, "Rates: bank " + formatShortestDouble(state.bankRate) + " %, discount " +
-                               formatShortestDouble(state.discRate) + " %"));
+    state.tape->append(TapeKind::Setting, "Rates: bank " + formatShortestDouble(state.bankRate) +
+                                              " %, discount " +
+                                              formatShortestDouble(state.discRate) + " %");
 }
 
 }  // namespace zentra

@@ -58,7 +58,7 @@ double& memoryAt(CalculatorState& state, int k) {
 }
 
 void reportStore(CalculatorState& state, CalculatorView& view, int k) {
-    if (view.keepsTape())
+    if (state.tape)
         noteTape(state, TapeKind::MemoryStore, tapeDisplayText(view), {}, std::to_string(k));
 }
 
@@ -79,7 +79,7 @@ void keyMemoryRecall(CalculatorState& state, CalculatorView& view) {
     if (!k) return;
     showValue(state, view, memoryAt(state, *k));
     // Where the value came from; a value the display cannot show reports its error instead.
-    if (!view.keepsTape() || state.calcStatus == CalcStatus::Error) return;
+    if (!state.tape || state.calcStatus == CalcStatus::Error) return;
     noteTape(state, TapeKind::MemoryRecall, tapeDisplayText(view), {}, std::to_string(*k));
 }
 

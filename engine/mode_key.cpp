@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "base/tape.h"
 #include "engine/display_format.h"
 #include "units/property_database.h"
 
@@ -90,11 +91,9 @@ const char* nameIn(const std::array<const char*, N>& names, Enum value) {
 }
 
 // The settings that change what later values mean, each a step on the tape.
-void reportModeChanges(CalculatorView& view, const ModeSettings& before,
-                       const ModeSettings& after) {
-    if (!view.keepsTape()) return;
-    const auto report = [&view](const std::string& text) {
-        view.appendTape(tapeStep(TapeKind::Setting, "Mode: " + text));
+void reportModeChanges(Tape& tape, const ModeSettings& before, const ModeSettings& after) {
+    const auto report = [&tape](const std::string& text) {
+        tape.append(TapeKind::Setting, "Mode: " + text);
     };
     if (after.numberBase != before.numberBase) report(nameIn(kBaseNames, after.numberBase));
     if (after.displayType != before.displayType || after.digits != before.digits)
@@ -113,7 +112,7 @@ void runModeDialog(CalculatorState& state, CalculatorView& view) {
     ModeDialogModel model(before);
     if (!view.runModeDialog(model)) return;
     applyModeSettings(state, view, model.settings(), held);
-    reportModeChanges(view, before, model.settings());
+    if (state.tape) reportModeChanges(*state.tape, before, model.settings());
 }
 
 void keyMode(CalculatorState& state, CalculatorView& view) {

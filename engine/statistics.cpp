@@ -71,7 +71,7 @@ void dataKey(CalculatorState& state, CalculatorView& view) {
     if (state.nSum <= 0 || state.max < x) state.max = x;
     if (state.nSum <= 0 || state.min > x) state.min = x;
     state.nSum += 1;
-    if (view.keepsTape())
+    if (state.tape)
         noteTape(state, TapeKind::DataPoint, tapeDisplayText(view), {},
                  "n=" + std::to_string(state.nSum));
 }

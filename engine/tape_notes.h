@@ -10,7 +10,7 @@
 
 namespace zentra {
 
-// Leaves the step for the tape; only for a host that keeps one (keepsTape).
+// Leaves the step for the tape; only when there is one (state.tape).
 void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::string result,
               std::string detail);
 

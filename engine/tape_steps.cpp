@@ -1,6 +1,7 @@
 #include "engine/tape_steps.h"
 
 #include "base/key_glyphs.h"
+#include "base/tape.h"
 #include "engine/display_format.h"
 #include "engine/evaluation.h"
 #include "engine/tape_notes.h"
@@ -47,12 +48,12 @@ std::string_view keyName(const CalculatorState& state, const KeyRow& row, const 
 
 }  // namespace
 
-void reportTapeError(CalculatorView& view) {
-    view.appendTape(tapeStep(TapeKind::Error, tapeDisplayText(view)));
+void reportTapeError(CalculatorState& state, CalculatorView& view) {
+    state.tape->append(TapeKind::Error, tapeDisplayText(view));
 }
 
-void reportTapeSeparator(CalculatorView& view) {
-    view.appendTape(tapeStep(TapeKind::Separator, {}, "AC"));
+void reportTapeSeparator(CalculatorState& state) {
+    state.tape->append(TapeKind::Separator, {}, "AC");
 }
 
 bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState& state,
@@ -66,15 +67,14 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
             // Named after the action, as the key shows itself unshifted.
             std::string storage;
             const TapeNote& note = state.tapeNote;
-            view.appendTape(
-                tapeStep(note.kind, note.value,
-                         keyName(state, row, factsIn(row, state.numberBase), false, storage),
-                         note.result, note.detail));
+            state.tape->append(note.kind, note.value,
+                               keyName(state, row, factsIn(row, state.numberBase), false, storage),
+                               note.result, note.detail);
             state.tapeNote.taken = false;
         }
-        if (role == TapeRole::Separator) reportTapeSeparator(view);
+        if (role == TapeRole::Separator) reportTapeSeparator(state);
         if (before != CalcStatus::Error && state.calcStatus == CalcStatus::Error)
-            reportTapeError(view);
+            reportTapeError(state, view);
         return engines;
     }
     const int depth = state.bracketDepth;
@@ -99,36 +99,35 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
     const bool failed = before != CalcStatus::Error && state.calcStatus == CalcStatus::Error;
     switch (role) {
         case TapeRole::Operation:
-            view.appendTape(tapeStep(TapeKind::Operation, operand, key));
+            state.tape->append(TapeKind::Operation, operand, key);
             break;
         case TapeRole::Equals:
             if (idleEquals) break;
-            view.appendTape(tapeStep(TapeKind::Operation, operand, "="));
-            if (!failed) view.appendTape(tapeStep(TapeKind::Result, tapeDisplayText(view)));
+            state.tape->append(TapeKind::Operation, operand, "=");
+            if (!failed) state.tape->append(TapeKind::Result, tapeDisplayText(view));
             break;
         case TapeRole::OpenBracket:
-            if (state.bracketDepth != depth)
-                view.appendTape(tapeStep(TapeKind::Operation, {}, "("));
+            if (state.bracketDepth != depth) state.tape->append(TapeKind::Operation, {}, "(");
             break;
         case TapeRole::CloseBracket:
-            if (depth > 0) view.appendTape(tapeStep(TapeKind::Operation, operand, ")"));
+            if (depth > 0) state.tape->append(TapeKind::Operation, operand, ")");
             break;
         case TapeRole::Function:
         case TapeRole::Value:
-            view.appendTape(tapeStep(TapeKind::Function, operand, key,
-                                     failed ? std::string() : tapeDisplayText(view)));
+            state.tape->append(TapeKind::Function, operand, key,
+                               failed ? std::string() : tapeDisplayText(view));
             break;
         case TapeRole::Display:
-            view.appendTape(tapeStep(TapeKind::Function, operand, key, tapeDisplayText(view)));
+            state.tape->append(TapeKind::Function, operand, key, tapeDisplayText(view));
             return true;
         case TapeRole::CashFlow:
-            view.appendTape(tapeStep(TapeKind::DataPoint, operand, key));
+            state.tape->append(TapeKind::DataPoint, operand, key);
             break;
         case TapeRole::None:
         case TapeRole::Separator:
             break;
     }
-    if (failed) reportTapeError(view);
+    if (failed) reportTapeError(state, view);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The steps of a calculation as the engine reports them to the tape through
-// CalculatorView::appendTape. Most keys are recorded around their action by
+// The steps of a calculation as the engine writes them to the state's tape.
+// Most keys are recorded around their action by
 // the key's role; the memory, data and unit keys leave a note from inside,
 // where the register or the names are known (tape_notes.h). Private to the engine.
 
@@ -19,8 +19,8 @@ namespace zentra {
 bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState& state,
                      CalculatorView& view);
 // The display's error text, after a key that raised it.
-void reportTapeError(CalculatorView& view);
+void reportTapeError(CalculatorState& state, CalculatorView& view);
 // AC's mark, also when the error gate clears by itself.
-void reportTapeSeparator(CalculatorView& view);
+void reportTapeSeparator(CalculatorState& state);
 
 }  // namespace zentra

@@ -42,7 +42,7 @@ void convertDisplay(CalculatorState& state, CalculatorView& view) {
         const double si = toSI(*property.currentUnit, readDisplayValue(state, view));
         if (dialog.toUnit) property.currentUnit = dialog.toUnit;
         showValue(state, view, fromSI(*property.currentUnit, si));
-        if (view.keepsTape() && state.calcStatus != CalcStatus::Error)
+        if (state.tape && state.calcStatus != CalcStatus::Error)
             noteTape(state, TapeKind::Conversion, shown, tapeDisplayText(view),
                      from.name + " \u2192 " + property.currentUnit->name);
     }
@@ -87,7 +87,7 @@ void keyConst(CalculatorState& state, CalculatorView& view) {
     const double chosen =
         chooseConstant(*state.database, state.currentProperty, shown, propertiesRunner(view));
     showValue(state, view, chosen);
-    if (view.keepsTape() && chosen != shown && state.calcStatus != CalcStatus::Error)
+    if (state.tape && chosen != shown && state.calcStatus != CalcStatus::Error)
         noteTape(state, TapeKind::Conversion, {}, tapeDisplayText(view),
                  constantName(*state.database, chosen));
 }

@@ -141,11 +141,8 @@ public:
     void applyAppearance(const CalculatorState& state) override {
         call([&] { host_.applyAppearance(state); });
     }
-    bool keepsTape() override {
-        return call([&] { return host_.keepsTape(); });
-    }
-    void appendTape(const TapeStep& step) override {
-        call([&] { host_.appendTape(step); });
+    void tapeGrew(std::size_t added) override {
+        call([&] { host_.tapeGrew(added); });
     }
 
 private:

@@ -148,7 +148,7 @@ void CalculatorWindow::saveNow() {
 }
 
 void CalculatorWindow::createTape(const QString& file) {
-    tape_ = new TapeWindow(this, file);
+    tape_ = new TapeWindow(this, calculator_, file);
     // Reading and recalling from the tape is use of the calculator.
     powerOff_->watch(tape_);
     connect(tape_, &TapeWindow::controlsMade, this, [this] {
@@ -605,8 +605,8 @@ bool CalculatorWindow::runModeDialog(ModeDialogModel& model) {
     return dialog.run();
 }
 
-void CalculatorWindow::appendTape(const TapeStep& step) {
-    tape_->append(step);
+void CalculatorWindow::tapeGrew(std::size_t added) {
+    if (tape_) tape_->tapeGrew(added);  // none yet while the state is restored
 }
 
 }  // namespace zentra

@@ -87,8 +87,7 @@ public:
     bool runConvertDialog(ConvertDialogModel& model) override;
     bool runPropertiesDialog(PropertiesDialogModel& model) override;
     bool runModeDialog(ModeDialogModel& model) override;
-    bool keepsTape() override { return true; }
-    void appendTape(const TapeStep& step) override;
+    void tapeGrew(std::size_t added) override;
 
     PowerOff& powerOff() const { return *powerOff_; }
 

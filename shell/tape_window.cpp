@@ -10,7 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -25,7 +25,9 @@
 #include "base/digit_groups.h"
 #include "base/message_texts.h"
 #include "base/safe_file_write.h"
+#include "base/tape_edit.h"
 #include "shell/appearance.h"
+#include "shell/tape_model.h"
 #include "shell/tape_print.h"
 
 namespace zentra {
@@ -57,24 +59,11 @@ QString defaultTapeFile() {
            QLatin1String("/tape.txt");
 }
 
-// What a screen reader says for a line beyond its text.
-QString spokenLine(const TapeEntry& entry, const QString& line) {
-    switch (entry.kind) {
-        case TapeKind::Result:
-            return QStringLiteral("Result ") + line;
-        case TapeKind::Error:
-            return QStringLiteral("Error ") + line;
-        case TapeKind::Separator:
-            return QStringLiteral("All clear");
-        default:
-            return line;
-    }
-}
-
 }  // namespace
 
-TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
-    : QWidget(calculator, Qt::Tool),
+TapeWindow::TapeWindow(QWidget* calculatorWindow, Calculator& calculator, const QString& filePath)
+    : QWidget(calculatorWindow, Qt::Tool),
+      window_(calculatorWindow),
       calculator_(calculator),
       filePath_(filePath.isEmpty() ? defaultTapeFile() : filePath) {
     setObjectName(QStringLiteral("tape"));
@@ -85,8 +74,8 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
     setMinimumSize(kMinimumSide, kMinimumSide);
 
     // Follows the calculator wherever it goes.
-    calculator_->installEventFilter(this);
-    resize(kDefaultWidth, calculator_->height());
+    window_->installEventFilter(this);
+    resize(kDefaultWidth, window_->height());
 }
 
 // The controls and their lines come with the first opening: a closed tape costs
@@ -94,7 +83,9 @@ TapeWindow::TapeWindow(QWidget* calculator, const QString& filePath)
 void TapeWindow::ensureControls() {
     if (list_) return;
     ensureLoaded();
-    list_ = new QListWidget(this);
+    model_ = new TapeModel(calculator_.tape(), this);
+    list_ = new QListView(this);
+    list_->setModel(model_);
     list_->setObjectName(QStringLiteral("tapeLines"));
     list_->setAccessibleName(QStringLiteral("Tape lines"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -102,8 +93,8 @@ void TapeWindow::ensureControls() {
     list_->setFocusPolicy(Qt::StrongFocus);
     list_->setUniformItemSizes(true);
     list_->installEventFilter(this);
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { recall(list_->row(item)); });
+    connect(list_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { recall(index.row()); });
 
     find_ = new QLineEdit(this);
     find_->setObjectName(QStringLiteral("tapeFind"));
@@ -112,8 +103,9 @@ void TapeWindow::ensureControls() {
     find_->installEventFilter(this);
     connect(find_, &QLineEdit::textEdited, this, [this](const QString& text) {
         // Typing keeps the line found so far while it still matches.
-        const QListWidgetItem* current = list_->currentItem();
-        if (current && !text.isEmpty() && current->text().contains(text, Qt::CaseInsensitive))
+        const QModelIndex current = list_->currentIndex();
+        if (current.isValid() && !text.isEmpty() &&
+            model_->lineAt(current.row()).contains(text, Qt::CaseInsensitive))
             found_->clear();
         else
             findNext();
@@ -125,9 +117,9 @@ void TapeWindow::ensureControls() {
     clear_->setAccessibleName(QStringLiteral("Clear tape"));
     clear_->setAutoDefault(false);
     connect(clear_, &QPushButton::clicked, this, [this] {
-        std::vector<std::size_t> all(tape_.size());
+        std::vector<std::size_t> all(tape().size());
         for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-        TapeRemoval removal = removeTapeEntries(tape_, std::move(all));
+        TapeRemoval removal = removeTapeEntries(calculator_.tape(), std::move(all));
         if (!removal.entries.empty()) removals_.push_back(std::move(removal));
         clearTape();
     });
@@ -145,7 +137,7 @@ void TapeWindow::ensureControls() {
     makeActions();
 
     if (appearance_) applyColours(*appearance_);
-    fillLines();
+    model_->setGrouping(grouping_);
     emit controlsMade();
 }
 
@@ -185,7 +177,8 @@ void TapeWindow::makeActions() {
             addAction(action);
         } else {
             // Enter itself is the list's (and, in the find field, finds the next line).
-            connect(action, &QAction::triggered, this, [this] { recall(list_->currentRow()); });
+            connect(action, &QAction::triggered, this,
+                    [this] { recall(list_->currentIndex().row()); });
             action->setShortcutContext(Qt::WidgetShortcut);
         }
         menu_->addAction(action);
@@ -197,9 +190,24 @@ void TapeWindow::makeActions() {
     connect(escape, &QShortcut::activated, this, &TapeWindow::returnToCalculator);
 }
 
-QListWidget* TapeWindow::list() {
+QListView* TapeWindow::list() {
     ensureControls();
     return list_;
+}
+
+TapeModel* TapeWindow::model() {
+    ensureControls();
+    return model_;
+}
+
+// Not modal: it may come while the calculator starts, and the keys go on working.
+void TapeWindow::showMessage(const std::string& text) {
+    std::fprintf(stderr, "zentra: %s\n", text.c_str());
+    auto* box = new QMessageBox(QMessageBox::Warning, fromLatin1(kWarningCaption), fromUtf8(text),
+                                QMessageBox::Ok, window_);
+    box->setObjectName(QStringLiteral("tapeKeptDamaged"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 // The file is read once the calculator is up (or when the tape is first
@@ -207,46 +215,27 @@ QListWidget* TapeWindow::list() {
 void TapeWindow::ensureLoaded() {
     if (loaded_) return;
     loaded_ = true;
-    TapeLoad load = loadTapeFile(pathOf(filePath_));
-    if (load.setAside)
-        std::fprintf(stderr, "zentra: the tape %s could not be read; it was set aside as %s\n",
-                     qPrintable(filePath_), load.setAside->c_str());
-    if (load.keptDamaged) {
+    const Expected<TapeFileNotice> opened = calculator_.openTapeFile(pathOf(filePath_), true);
+    if (!opened) {
         inMemoryOnly_ = true;
-        std::fprintf(stderr, "zentra: %s\n", load.keptDamaged->c_str());
-        // Not modal: it may come while the calculator starts, and the keys go on working.
-        auto* box = new QMessageBox(QMessageBox::Warning, fromLatin1(kWarningCaption),
-                                    fromUtf8(*load.keptDamaged), QMessageBox::Ok, calculator_);
-        box->setObjectName(QStringLiteral("tapeKeptDamaged"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        showMessage(opened.error());
+    } else {
+        if (opened->setAside) std::fprintf(stderr, "zentra: %s\n", opened->setAside->c_str());
+        if (opened->keptDamaged) {
+            inMemoryOnly_ = true;
+            showMessage(*opened->keptDamaged);
+        }
     }
-    for (std::size_t i = 0; i < tape_.size(); ++i) load.tape.append(TapeEntry(tape_[i]));
-    tape_ = std::move(load.tape);
-    if (list_) fillLines();
-}
-
-void TapeWindow::fillLines() {
-    list_->clear();
-    if (tape_.droppedEarlier()) {
-        auto* note = new QListWidgetItem(fromUtf8(kTapeDroppedText));
-        note->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        note->setFlags(Qt::ItemIsEnabled);  // nothing to recall, copy alone or delete
-        QFont italic = list_->font();
-        italic.setItalic(true);
-        note->setFont(italic);
-        list_->addItem(note);
-    }
-    for (std::size_t i = 0; i < tape_.size(); ++i) addLine(tape_[i]);
+    if (model_) model_->reset();
 }
 
 void TapeWindow::restore(SettingsStore& store) {
     const int width = store.readInt(kTapeWidthKey, kDefaultWidth);
-    const int height = store.readInt(kTapeHeightKey, calculator_->height());
+    const int height = store.readInt(kTapeHeightKey, window_->height());
     resize(std::max(width, kMinimumSide), std::max(height, kMinimumSide));
     // Shown with the calculator, so that it docks where the calculator is.
     openWithCalculator_ = store.readInt(kTapeOpenKey, 0) != 0;
-    if (openWithCalculator_ && calculator_->isVisible()) open();
+    if (openWithCalculator_ && window_->isVisible()) open();
     QTimer::singleShot(0, this, &TapeWindow::ensureLoaded);
 }
 
@@ -255,95 +244,82 @@ bool TapeWindow::save(SettingsStore& store) {
     store.writeInt(kTapeOpenKey, isVisible() ? 1 : 0);
     store.writeInt(kTapeWidthKey, width());
     store.writeInt(kTapeHeightKey, height());
-    if (inMemoryOnly_) return false;  // the damaged file stays as it is
-    if (const auto problem = saveTapeFile(pathOf(filePath_), tape_)) {
-        std::fprintf(stderr, "zentra: the tape could not be saved to %s: %s\n",
-                     qPrintable(filePath_), problem->c_str());
-        return false;
+    const Expected<void> saved = calculator_.saveTapeFile();
+    if (!saved) {
+        if (!inMemoryOnly_) std::fprintf(stderr, "zentra: %s\n", saved.error().c_str());
+        return false;  // kept in memory only: said when it was read
     }
     // With the steps other runs saved meanwhile.
-    if (list_) fillLines();
+    if (model_) model_->reset();
     return true;
 }
 
-void TapeWindow::append(const TapeStep& step) {
-    const bool dropped = tape_.droppedEarlier();
-    const TapeEntry& entry = tape_.append(step);
-    if (!list_) return;
-    if (!dropped && tape_.droppedEarlier()) {
-        fillLines();  // once: the note comes first
-    } else {
-        if (list_->count() - noteRows() >= static_cast<int>(kTapeLimit))
-            delete list_->takeItem(noteRows());
-        addLine(entry);
-    }
+void TapeWindow::tapeGrew(std::size_t added) {
+    if (!model_) return;
+    model_->appended(added);
     list_->scrollToBottom();
 }
 
-void TapeWindow::addLine(const TapeEntry& entry) {
-    const QString line = fromUtf8(tapeLineText(entry));
-    auto* item = new QListWidgetItem(
-        grouping_ ? fromUtf8(groupedTapeLineText(entry, *grouping_, kGroupSeparator)) : line);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    item->setData(Qt::AccessibleTextRole, spokenLine(entry, line));
-    if (entry.kind == TapeKind::Result || entry.kind == TapeKind::Error) {
-        QFont bold = list_->font();
-        bold.setBold(true);
-        item->setFont(bold);
-    }
-    list_->addItem(item);
+void TapeWindow::clearTape() {
+    calculator_.tape().clear();
+    if (model_) model_->reset();
 }
 
-void TapeWindow::clearTape() {
-    tape_.clear();
-    if (list_) list_->clear();
+std::vector<int> TapeWindow::selectedEntryRows() const {
+    std::vector<int> rows;
+    if (!list_) return rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedIndexes())
+        if (model_->entryAt(index.row())) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TapeWindow::selectRow(int row) {
+    list_->setCurrentIndex(model_->index(row));
+    list_->scrollTo(model_->index(row));
 }
 
 void TapeWindow::removeSelected() {
-    if (!list_) return;
+    const std::vector<int> rows = selectedEntryRows();
+    if (rows.empty()) return;
     std::vector<std::size_t> indices;
-    int first = -1;
-    for (int row = noteRows(); row < list_->count(); ++row) {
-        if (!list_->item(row)->isSelected()) continue;
-        if (first < 0) first = row;
-        indices.push_back(static_cast<std::size_t>(row - noteRows()));
-    }
-    if (indices.empty()) return;
-    removals_.push_back(removeTapeEntries(tape_, std::move(indices)));
-    fillLines();
+    for (int row : rows) indices.push_back(*model_->entryAt(row));
+    removals_.push_back(removeTapeEntries(calculator_.tape(), std::move(indices)));
+    model_->reset();
     // The line after the removed ones, so that Delete can go on.
-    list_->setCurrentRow(std::min(first, list_->count() - 1));
+    selectRow(std::min(rows.front(), model_->rowCount() - 1));
 }
 
 void TapeWindow::undoRemoval() {
     if (removals_.empty() || !list_) return;
     const TapeRemoval removal = std::move(removals_.back());
     removals_.pop_back();
-    restoreTapeEntries(tape_, removal);
-    fillLines();
-    list_->clearSelection();
+    restoreTapeEntries(calculator_.tape(), removal);
+    model_->reset();
+    QItemSelection putBack;
     for (const auto& kept : removal.entries) {
-        const int row = static_cast<int>(kept.first) + noteRows();
-        if (row < list_->count()) list_->item(row)->setSelected(true);
+        const int row = static_cast<int>(kept.first) + model_->noteRows();
+        if (row < model_->rowCount()) putBack.select(model_->index(row), model_->index(row));
     }
-    const int row = static_cast<int>(removal.entries.front().first) + noteRows();
-    list_->setCurrentRow(std::min(row, list_->count() - 1), QItemSelectionModel::NoUpdate);
-    list_->scrollToItem(list_->currentItem());
+    list_->selectionModel()->select(putBack, QItemSelectionModel::ClearAndSelect);
+    const int row = static_cast<int>(removal.entries.front().first) + model_->noteRows();
+    const QModelIndex current = model_->index(std::min(row, model_->rowCount() - 1));
+    list_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    list_->scrollTo(current);
 }
 
 bool TapeWindow::findNext(bool backwards) {
     const QString text = find_->text();
-    const int count = list_->count();
+    const int count = model_->rowCount();
     if (text.isEmpty() || count == 0) {
         found_->clear();
         return false;
     }
-    const int start = list_->currentRow();
+    const int start = list_->currentIndex().row();
     for (int step = 1; step <= count; ++step) {
         const int row = ((backwards ? start - step : start + step) % count + count) % count;
-        if (!list_->item(row)->text().contains(text, Qt::CaseInsensitive)) continue;
-        list_->setCurrentRow(row);
-        list_->scrollToItem(list_->item(row));
+        if (!model_->lineAt(row).contains(text, Qt::CaseInsensitive)) continue;
+        selectRow(row);
         found_->clear();
         return true;
     }
@@ -352,7 +328,7 @@ bool TapeWindow::findNext(bool backwards) {
 }
 
 std::optional<std::string> TapeWindow::saveAs(const QString& path, TapeFormat format) const {
-    return replaceFileContent(pathOf(path), tapeIn(tape_, format));
+    return replaceFileContent(pathOf(path), tapeIn(tape(), format));
 }
 
 void TapeWindow::saveAsFromDialog() {
@@ -388,7 +364,7 @@ void TapeWindow::saveAsFromDialog() {
 
 bool TapeWindow::print(QPrinter& printer) const {
     const QFont face = appearance_ ? fontFromSpec(appearance_->displayFontSpec) : font();
-    return printTape(printer, tape_, face, QDateTime::currentDateTime());
+    return printTape(printer, tape(), face, QDateTime::currentDateTime());
 }
 
 void TapeWindow::printFromDialog() {
@@ -408,20 +384,18 @@ void TapeWindow::printFromDialog() {
 }
 
 void TapeWindow::returnToCalculator() {
-    calculator_->activateWindow();
-    calculator_->raise();
+    window_->activateWindow();
+    window_->raise();
 }
 
 QString TapeWindow::copiedText() const {
     // The selection holds entries only: the note of dropped steps cannot be selected.
-    if (!list_ || list_->selectedItems().isEmpty()) return QString::fromUtf8(tapeText(tape_));
+    const std::vector<int> rows = selectedEntryRows();
+    if (rows.empty()) return QString::fromUtf8(tapeText(tape()));
     // From the entries, as the lines may be drawn with their digits grouped.
     QStringList lines;
-    for (int row = noteRows(); row < list_->count(); ++row) {
-        if (list_->item(row)->isSelected())
-            lines << fromUtf8(tapeLineText(tape_[static_cast<std::size_t>(row - noteRows())]));
-    }
-    return lines.isEmpty() ? QString() : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    for (int row : rows) lines << fromUtf8(tapeLineText(tape()[*model_->entryAt(row)]));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void TapeWindow::copyToClipboard() {
@@ -453,22 +427,21 @@ void TapeWindow::applyColours(const AppearanceSettings& appearance) {
 void TapeWindow::setGrouping(std::optional<NumberBase> base) {
     if (grouping_ == base) return;
     grouping_ = base;
-    if (list_) fillLines();
+    if (model_) model_->setGrouping(base);
 }
 
 void TapeWindow::recall(int row) {
-    row -= noteRows();
-    if (row < 0 || static_cast<std::size_t>(row) >= tape_.size()) return;
-    if (const auto value = tapeRecallValue(tape_[static_cast<std::size_t>(row)]))
-        emit recallRequested(fromUtf8(*value));
+    const auto entry = model_ ? model_->entryAt(row) : std::nullopt;
+    if (!entry) return;
+    if (const auto value = tapeRecallValue(tape()[*entry])) emit recallRequested(fromUtf8(*value));
 }
 
 void TapeWindow::dock() {
-    const QRect beside = calculator_->frameGeometry();
+    const QRect beside = window_->frameGeometry();
     // Until the window manager has framed the tape, a move places its inside:
     // line that up with the calculator's inside.
     const bool framed = frameGeometry() != geometry();
-    move(beside.right() + 1, framed ? beside.top() : calculator_->geometry().top());
+    move(beside.right() + 1, framed ? beside.top() : window_->geometry().top());
 }
 
 void TapeWindow::showEvent(QShowEvent* event) {
@@ -485,10 +458,10 @@ void TapeWindow::hideEvent(QHideEvent* event) {
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == calculator_ && event->type() == QEvent::Show && openWithCalculator_) {
+    if (watched == window_ && event->type() == QEvent::Show && openWithCalculator_) {
         openWithCalculator_ = false;
         open();
-    } else if (watched == calculator_ && isVisible() &&
+    } else if (watched == window_ && isVisible() &&
                (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         dock();
     } else if (watched == list_ && event->type() == QEvent::KeyPress) {
@@ -497,8 +470,9 @@ bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
             copyToClipboard();
             return true;
         }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && list_->currentItem()) {
-            recall(list_->currentRow());
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            list_->currentIndex().isValid()) {
+            recall(list_->currentIndex().row());
             return true;
         }
     } else if (watched == find_ && event->type() == QEvent::KeyPress) {

@@ -1,8 +1,9 @@
 #pragma once
 // The tape beside the calculator: every step the engine reported, newest at the
 // bottom, as on the paper of a printing calculator. A tool window docked to the
-// calculator's right edge; it takes the focus only when clicked. It keeps the
-// tape and its file, and hands recalled values to the calculator to type.
+// calculator's right edge; it takes the focus only when clicked. It shows the
+// Calculator's tape, opens and saves its file through it, and hands recalled
+// values to the calculator to type.
 // Worked from the keyboard too: Tab through the lines, the find field and the
 // button; Delete with Ctrl+Z to undo while open, Ctrl+F, Ctrl+S, Ctrl+P, and
 // Escape back to the calculator.
@@ -18,33 +19,38 @@
 #include "base/tape.h"
 #include "base/tape_edit.h"
 #include "base/tape_export.h"
+#include "engine/calculator.h"
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPrinter;
 class QPushButton;
 
 namespace zentra {
 
+class TapeModel;
+
 class TapeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Docks beside calculator, its parent. An empty filePath means tape.txt in
-    // the user's data directory.
-    TapeWindow(QWidget* calculator, const QString& filePath);
+    // Docks beside calculatorWindow, its parent, and shows calculator's tape.
+    // An empty filePath means tape.txt in the user's data directory.
+    TapeWindow(QWidget* calculatorWindow, Calculator& calculator, const QString& filePath);
 
-    // The tape from its file (a damaged one is set aside; one that cannot be
-    // is left as it was, said once in a message box, and the session's steps
-    // are kept in memory only), and whether the window was open and its size.
+    // Whether the window was open and its size; the tape's file follows once
+    // the calculator is up (a damaged one is set aside; one that cannot be, or
+    // a path that may not be used, is said once in a message box, and the
+    // session's steps are kept in memory only).
     void restore(SettingsStore& store);
     // Writes the window's settings and the tape file; false when the file
     // could not be written.
     bool save(SettingsStore& store);
 
-    void append(const TapeStep& step);
+    // After the keys added entries to the tape.
+    void tapeGrew(std::size_t added);
     void clearTape();
     // Removes the selected lines; undoRemoval puts back the last removal (or
     // clearing) while the window stays open.
@@ -67,10 +73,11 @@ public:
     // they are; copying takes them as they are either way.
     void setGrouping(std::optional<NumberBase> base);
 
-    const Tape& tape() const { return tape_; }
+    const Tape& tape() const { return calculator_.tape(); }
     const QString& filePath() const { return filePath_; }
     // The lines' list, made if the window was never opened.
-    QListWidget* list();
+    QListView* list();
+    TapeModel* model();
 
 signals:
     // A line's value, to be typed into the display.
@@ -90,18 +97,20 @@ private:
     void ensureLoaded();
     void ensureControls();
     void open();
-    void addLine(const TapeEntry& entry);
-    void fillLines();
-    int noteRows() const { return tape_.droppedEarlier() ? 1 : 0; }
+    void showMessage(const std::string& text);
+    // The selected rows that show entries, ascending.
+    std::vector<int> selectedEntryRows() const;
+    void selectRow(int row);
     void recall(int row);
     void returnToCalculator();
     void dock();
     void makeActions();
 
-    QWidget* calculator_;
+    QWidget* window_;
+    Calculator& calculator_;
     QString filePath_;
-    Tape tape_;
-    QListWidget* list_ = nullptr;
+    TapeModel* model_ = nullptr;
+    QListView* list_ = nullptr;
     QPushButton* clear_ = nullptr;
     QLineEdit* find_ = nullptr;
     QLabel* found_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "base/tape.h"
+#include "platform/host_dispatch.h"
 #include "shell/tape_window.h"
 
 namespace {
@@ -18,14 +19,20 @@ void BM_QtOpenTapeWindow(benchmark::State& state) {
     const QString file = dir.filePath(QStringLiteral("tape.txt"));
     Tape tape;
     for (std::size_t k = 0; k < kTapeLimit; ++k)
-        tape.append(k % 2 ? tapeStep(TapeKind::Operation, std::to_string(k), "+")
-                          : tapeStep(TapeKind::Function, "30", "sin", "0.5000000000"));
-    saveTapeFile(file.toStdString(), tape);
-    QWidget calculator;
-    calculator.resize(200, 300);
-    calculator.show();
+        if (k % 2)
+            tape.append(TapeKind::Operation, std::to_string(k), "+");
+        else
+            tape.append(TapeKind::Function, "30", "sin", "0.5000000000");
+    if (!saveTapeFile(file.toStdString(), tape)) state.SkipWithError("the tape was not written");
+    QWidget keypad;
+    keypad.resize(200, 300);
+    keypad.show();
+    PropertyDatabase database;
+    const RuntimeProblemPresenter presenter;
+    FloatingPointGuard guard(presenter);
     for (auto _ : state) {
-        TapeWindow window(&calculator, file);
+        Calculator calculator(database, guard);
+        TapeWindow window(&keypad, calculator, file);
         window.toggle();
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(window.tape().size());

@@ -31,7 +31,7 @@ TEST(ControlText, APasteTakesTheFirstLineWithoutTheWhiteSpaceAroundIt) {
 
 TEST(ControlText, TheTapeDropsControlCharactersFromEveryEntry) {
     Tape tape;
-    tape.append(tapeStep(TapeKind::Operation, "7\n", "+"));
+    tape.append(TapeKind::Operation, "7\n", "+");
     tape.append(TapeEntry{TapeKind::Function, "1\t2", "sin\x7F",
                           "0.\xC2\x9F"
                           "5",

@@ -49,13 +49,13 @@ Rows readCsv(const std::string& text) {
 
 TEST(TapeCsv, EveryEntryIsARowThatReadsBackField) {
     Tape tape;
-    tape.append(tapeStep(TapeKind::Operation, "1,5", "+"));
-    tape.append(tapeStep(TapeKind::Result, "100       "));
-    tape.append(tapeStep(TapeKind::Function, "12.5", "\u2192deg", "12 \u00ba 30' 0.000\""));
-    tape.append(tapeStep(TapeKind::Conversion, "2", "conv", "2000", "km \u2192 m"));
-    tape.append(tapeStep(TapeKind::MemoryStore, "5", "M+", "", "3"));
-    tape.append(tapeStep(TapeKind::Error, "Range Error"));
-    tape.append(tapeStep(TapeKind::Separator, "", "AC"));
+    tape.append(TapeKind::Operation, "1,5", "+");
+    tape.append(TapeKind::Result, "100       ");
+    tape.append(TapeKind::Function, "12.5", "\u2192deg", "12 \u00ba 30' 0.000\"");
+    tape.append(TapeKind::Conversion, "2", "conv", "2000", "km \u2192 m");
+    tape.append(TapeKind::MemoryStore, "5", "M+", "", "3");
+    tape.append(TapeKind::Error, "Range Error");
+    tape.append(TapeKind::Separator, "", "AC");
     const Rows want = {
         {"kind", "value", "key", "result", "detail", "line"},
         {"operation", "1,5", "+", "", "", "1,5 +"},
@@ -71,7 +71,7 @@ TEST(TapeCsv, EveryEntryIsARowThatReadsBackField) {
     EXPECT_EQ(tapeIn(tape, TapeFormat::Text), tapeText(tape));
 
     // Once the oldest have fallen off, a row says so before the rest.
-    for (std::size_t k = 0; k < kTapeLimit; ++k) tape.append(tapeStep(TapeKind::Result, "7"));
+    for (std::size_t k = 0; k < kTapeLimit; ++k) tape.append(TapeKind::Result, "7");
     const Rows dropped = readCsv(tapeCsv(tape));
     ASSERT_EQ(dropped.size(), kTapeLimit + 2);
     EXPECT_EQ(dropped[1][0], "dropped");

@@ -22,7 +22,7 @@ namespace {
 
 // An entry as "K|value|key|result|detail" with the empty fields at the end
 // left out; K is the kind's first letter (S for the separator, L for a recall).
-std::string described(const TapeStep& e) {
+std::string described(const TapeEntry& e) {
     constexpr const char* kLetters = "ORFMDCESL";
     std::string text(1, kLetters[static_cast<int>(e.kind)]);
     std::vector<std::string_view> fields = {e.value, e.key, e.result, e.detail};
@@ -31,13 +31,10 @@ std::string described(const TapeStep& e) {
     return text;
 }
 
-// Collects the tape; the shifted memory keys choose memory 3, the unit key
-// converts length from km to m and the const key picks length's "step".
+// The shifted memory keys choose memory 3, the unit key converts length from
+// km to m and the const key picks length's "step".
 class TapeView : public RecordingView {
 public:
-    std::vector<std::string> tape;
-    bool keepsTape() override { return true; }
-    void appendTape(const TapeStep& step) override { tape.push_back(described(step)); }
     bool runSelectMemoryDialog(SelectMemoryModel& model) override {
         FakeDialogView form;
         model.initialise(form);
@@ -86,9 +83,13 @@ TEST_P(TapeSteps, KeysReportTheirSteps) {
     state.database = &db;
     state.currentProperty = &standaloneDimensionless();
     state.numberBase = c.base;
+    Tape tape;
+    state.tape = &tape;
     TapeView view;
     press(state, view, c.keys);
-    EXPECT_EQ(view.tape, c.entries);
+    std::vector<std::string> entries;
+    for (std::size_t i = 0; i < tape.size(); ++i) entries.push_back(described(tape[i]));
+    EXPECT_EQ(entries, c.entries);
 }
 
 constexpr NumberBase kDec = NumberBase::Decimal;

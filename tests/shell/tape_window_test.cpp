@@ -8,7 +8,7 @@
 #include <QDate>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
@@ -26,10 +26,13 @@ namespace {
 class TapeWindowTest : public WindowTest {
 protected:
     TapeWindow* tape() const { return window_->tapeWindow(); }
-    QListWidget* lines() const { return tape()->list(); }
+    QListView* lines() const { return tape()->list(); }
+    int rows() const { return lines()->model()->rowCount(); }
+    QModelIndex row(int r) const { return lines()->model()->index(r, 0); }
+    QString currentText() const { return lines()->currentIndex().data().toString(); }
     QStringList lineTexts() const {
         QStringList texts;
-        for (int row = 0; row < lines()->count(); ++row) texts << lines()->item(row)->text();
+        for (int r = 0; r < rows(); ++r) texts << row(r).data().toString();
         return texts;
     }
     void openTape() {
@@ -37,7 +40,7 @@ protected:
             QTest::keyClick(window_->key(CommandId::CmdEquals), Qt::Key_T, Qt::ControlModifier);
         ASSERT_TRUE(tape()->isVisible());
     }
-    QRect rowRect(int row) const { return lines()->visualItemRect(lines()->item(row)); }
+    QRect rowRect(int r) const { return lines()->visualRect(row(r)); }
 };
 
 TEST_F(TapeWindowTest, CtrlTOpensItBesideTheKeypadWhichKeepsTheFocus) {
@@ -69,13 +72,13 @@ TEST_F(TapeWindowTest, LinesFollowTheKeysRightAlignedWithTheNewestInView) {
     ASSERT_GE(texts.size(), 5);
     EXPECT_EQ(texts.mid(0, 5),
               (QStringList{"AC ----", "2 +", QStringLiteral("3 \u00d7"), "4 =", "20.00000000 *"}));
-    QListWidgetItem* last = lines()->item(lines()->count() - 1);
-    EXPECT_EQ(last->text(), QStringLiteral("60.00000000 *"));
-    EXPECT_TRUE(last->font().bold());
-    EXPECT_EQ(last->textAlignment() & Qt::AlignRight, Qt::AlignRight);
-    EXPECT_TRUE(lines()->viewport()->rect().contains(rowRect(lines()->count() - 1)));
-    EXPECT_EQ(last->data(Qt::AccessibleTextRole).toString(),
-              QStringLiteral("Result 60.00000000 *"));
+    const QModelIndex last = row(rows() - 1);
+    EXPECT_EQ(last.data().toString(), QStringLiteral("60.00000000 *"));
+    EXPECT_TRUE(last.data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(last.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight,
+              Qt::AlignRight);
+    EXPECT_TRUE(lines()->viewport()->rect().contains(rowRect(rows() - 1)));
+    EXPECT_EQ(last.data(Qt::AccessibleTextRole).toString(), QStringLiteral("Result 60.00000000 *"));
 }
 
 TEST_F(TapeWindowTest, EnterOrDoubleClickTypesTheValueThroughTheGate) {
@@ -83,13 +86,13 @@ TEST_F(TapeWindowTest, EnterOrDoubleClickTypesTheValueThroughTheGate) {
     click("AC 2 + 3 = 7");
     // Enter on "2 +": a new number 2, as if typed.
     lines()->setFocus();
-    lines()->setCurrentRow(1);
+    lines()->setCurrentIndex(row(1));
     QTest::keyClick(lines(), Qt::Key_Return);
     EXPECT_EQ(displayText(), QStringLiteral("2"));
     click("X");
     // A double click on the result.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(tape()));
-    QSignalSpy spy(lines(), &QListWidget::itemDoubleClicked);
+    QSignalSpy spy(lines(), &QListView::doubleClicked);
     QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {}, rowRect(3).center());
     QTest::mouseDClick(lines()->viewport(), Qt::LeftButton, {}, rowRect(3).center());
     EXPECT_EQ(spy.count(), 1);
@@ -100,7 +103,7 @@ TEST_F(TapeWindowTest, EnterOrDoubleClickTypesTheValueThroughTheGate) {
     click("1 / 0 =");
     const int beeps = window_->beepCount();
     window_->state().errorBeep = true;
-    lines()->setCurrentRow(1);
+    lines()->setCurrentIndex(row(1));
     QTest::keyClick(lines(), Qt::Key_Return);
     EXPECT_EQ(displayText(), QStringLiteral("Divide Zero Error"));
     EXPECT_EQ(window_->beepCount(), beeps + 1);
@@ -114,8 +117,8 @@ TEST_F(TapeWindowTest, CtrlCCopiesTheSelectedLinesOrAll) {
     QTest::keyClick(lines(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("AC ----\n2 +\n3 =\n5.000000000 *\n"));
-    lines()->item(1)->setSelected(true);
-    lines()->item(3)->setSelected(true);
+    lines()->selectionModel()->select(row(1), QItemSelectionModel::Select);
+    lines()->selectionModel()->select(row(3), QItemSelectionModel::Select);
     QTest::keyClick(lines(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2 +\n5.000000000 *\n"));
 }
@@ -124,10 +127,10 @@ TEST_F(TapeWindowTest, ClearTapeEmptiesIt) {
     openTape();
     click("AC 2 +");
     tape()->findChild<QPushButton*>()->click();
-    EXPECT_EQ(lines()->count(), 0);
+    EXPECT_EQ(rows(), 0);
     EXPECT_TRUE(tape()->tape().empty());
     restart();
-    EXPECT_EQ(lines()->count(), 0);
+    EXPECT_EQ(rows(), 0);
 }
 
 TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
@@ -139,7 +142,7 @@ TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
     tape()->activateWindow();
     ASSERT_EQ(QApplication::activeWindow(), tape());
     lines()->setFocus();
-    lines()->setCurrentRow(1);
+    lines()->setCurrentIndex(row(1));
     QStringList walk;
     for (int k = 0; k < 3; ++k) {
         type(Qt::Key_Tab);
@@ -154,7 +157,7 @@ TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
     EXPECT_TRUE(window_->powerOff().isRunning());
 
     // Delete takes the selected line off, Ctrl+Z puts it back.
-    lines()->setCurrentRow(1);
+    lines()->setCurrentIndex(row(1));
     type(Qt::Key_Delete);
     EXPECT_EQ(lineTexts(), QStringList(all).mid(0, 1) + all.mid(2));
     type(Qt::Key_Z, Qt::ControlModifier);
@@ -164,9 +167,9 @@ TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
     type(Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Find in tape"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0000 *"));
-    EXPECT_EQ(lines()->currentItem()->text(), QStringLiteral("5.000000000 *"));
+    EXPECT_EQ(currentText(), QStringLiteral("5.000000000 *"));
     type(Qt::Key_Return);
-    EXPECT_EQ(lines()->currentItem()->text(), QStringLiteral("5.000000000 *"));
+    EXPECT_EQ(currentText(), QStringLiteral("5.000000000 *"));
     type(Qt::Key_Tab, Qt::ShiftModifier);
     type(Qt::Key_Return);
     EXPECT_EQ(displayText(), QStringLiteral("5.000000000"));
@@ -175,7 +178,7 @@ TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
 
     // Alt+C clears the tape, Ctrl+Z brings it back; Escape returns to the calculator.
     type(Qt::Key_C, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return lines()->count() == 0; }));  // an animated click
+    EXPECT_TRUE(QTest::qWaitFor([this] { return rows() == 0; }));  // an animated click
     type(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(lineTexts(), all);
     type(Qt::Key_Escape);
@@ -230,7 +233,7 @@ TEST_F(TapeWindowTest, TheTapeItsWindowAndItsSizeComeBackAfterARestart) {
     tape()->toggle();
     restart();
     EXPECT_FALSE(tape()->isVisible());
-    EXPECT_EQ(lines()->count(), 2);
+    EXPECT_EQ(rows(), 2);
 }
 
 TEST_F(TapeWindowTest, ADamagedTapeFileIsSetAsideAndANewTapeStarts) {
@@ -240,7 +243,7 @@ TEST_F(TapeWindowTest, ADamagedTapeFileIsSetAsideAndANewTapeStarts) {
     damaged.write("not a tape\n");
     damaged.close();
     open();
-    EXPECT_EQ(lines()->count(), 0);
+    EXPECT_EQ(rows(), 0);
     QFile aside(tapeFile() + QStringLiteral(".damaged"));
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
     EXPECT_EQ(aside.readAll(), QByteArray("not a tape\n"));

@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -63,7 +63,7 @@ TEST_F(WindowDialogs, ModeGroupDigitsIsDrawingOnly) {
                                                    thin + QStringLiteral("568.000"));
     EXPECT_EQ(displayText(), QStringLiteral("1234568.000"));
     TapeWindow* tape = window_->tapeWindow();
-    EXPECT_EQ(tape->list()->item(0)->text(),
+    EXPECT_EQ(tape->list()->model()->index(0, 0).data().toString(),
               QStringLiteral("1") + thin + QStringLiteral("234") + thin + QStringLiteral("567 +"));
     EXPECT_FALSE(tape->copiedText().contains(thin));
     restart();

@@ -1,6 +1,6 @@
 #pragma once
 // A CalculatorView that keeps the display text and answers nothing else: a host
-// without captions, power-off, appearance or tape whose dialogs cancel. The
+// without captions, power-off, appearance or tape window whose dialogs cancel. The
 // tests' recording view and the benchmarks build on it.
 
 #include <string>
@@ -30,8 +30,7 @@ public:
     bool runModeDialog(ModeDialogModel&) override { return false; }
     AppearanceSettings* appearanceSettings() override { return nullptr; }
     void applyAppearance(const CalculatorState&) override {}
-    bool keepsTape() override { return false; }
-    void appendTape(const TapeStep&) override {}
+    void tapeGrew(std::size_t) override {}
 };
 
 }  // namespace zentra::testing
