@@ -27,13 +27,17 @@ public:
     std::optional<std::string> chooseLoadFile() override { return std::nullopt; }
 
     // Chooses the entry named exactly name, as the user's pick; an empty name
-    // keeps the dialog's preselection.
-    void choose(DialogModel& model, ControlId list, const std::string& name, const Token& token,
+    // keeps the dialog's preselection. False when there is no such entry: the
+    // answer is refused.
+    bool choose(DialogModel& model, ControlId list, const std::string& name, const Token& token,
                 const char* what) {
-        if (name.empty()) return;
-        if (!lists[list].selectExact(name))
+        if (name.empty()) return true;
+        if (!lists[list].selectExact(name)) {
             answers_.refuse(token, "no " + std::string(what) + " \"" + name + "\"");
+            return false;
+        }
         model.selectionChanged(*this, list);
+        return true;
     }
 
     bool hasEntry(ControlId list, const std::string& name) {

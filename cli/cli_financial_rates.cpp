@@ -12,7 +12,10 @@ bool answerFinancialRates(DialogAnswers& answers, FinancialRatesModel& model) {
     while (auto token = answers.next()) {
         if (token->text == "esc") return false;
         const auto comma = token->text.find(',');
-        if (comma == std::string::npos) answers.refuse(*token, "expected BANK,DISC or esc");
+        if (comma == std::string::npos) {
+            answers.refuse(*token, "expected BANK,DISC or esc");
+            return false;
+        }
         view.texts[FinancialRatesModel::kBankEdit] = token->text.substr(0, comma);
         view.texts[FinancialRatesModel::kDiscEdit] = token->text.substr(comma + 1);
         if (model.accept(view)) return true;

@@ -15,7 +15,10 @@ bool answerModeDialog(DialogAnswers& answers, ModeDialogModel& model) {
     while (auto token = answers.next()) {
         const ModeAnswerResult result = applyModeAnswer(token->text, edited);
         if (result.outcome == ModeAnswerOutcome::Cancelled) return false;
-        if (result.outcome == ModeAnswerOutcome::Malformed) answers.refuse(*token, result.message);
+        if (result.outcome == ModeAnswerOutcome::Malformed) {
+            answers.refuse(*token, result.message);
+            return false;
+        }
         model.show(view, edited);
         if (model.accept(view)) return true;
     }

@@ -26,10 +26,10 @@ namespace zentra::cli {
 namespace {
 
 // The keys one token presses; any other token is a usage error.
-std::vector<std::uint32_t> keysOfToken(const Token& token, NumberBase base) {
-    if (auto words = commandWordsOfToken(token.text, base)) return *words;
-    throw UsageError("unknown token " + std::to_string(token.position) + " \"" +
-                     printableText(token.text) + "\"");
+Expected<std::vector<std::uint32_t>> keysOfToken(const Token& token, NumberBase base) {
+    if (auto words = commandWordsOfToken(token.text, base)) return std::move(*words);
+    return failure("unknown token " + std::to_string(token.position) + " \"" +
+                   printableText(token.text) + "\"");
 }
 
 // A file the run will read and write back: only a regular file, and a missing
@@ -121,28 +121,34 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     }
     SettingsStore& store = fileStore ? static_cast<SettingsStore&>(*fileStore) : firstStart;
     calculator.restore(store, view);
-    try {
-        // An end signal stops the run before the next token, as the end of input does.
-        while (auto token = endSignal() == 0 ? tokens.next() : std::nullopt) {
-            view.beeped = false;
-            for (std::uint32_t word : keysOfToken(*token, calculator.state().numberBase))
-                calculator.press(view, word);
-            auto traceLine = [&](const Token& t) {
-                out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
-                    << '\n';
-            };
-            if (options.trace) {
-                traceLine(*token);
-                for (const Token& answer : answers.takeConsumed()) traceLine(answer);
-            } else {
-                answers.takeConsumed();
-            }
-            if (options.interactive && tokens.atLineEnd() && !options.trace)
-                out << latin1ToUtf8(view.display) << std::endl;
+    // An end signal stops the run before the next token, as the end of input does.
+    while (auto token = endSignal() == 0 ? tokens.next() : std::nullopt) {
+        view.beeped = false;
+        const Expected<std::vector<std::uint32_t>> words =
+            keysOfToken(*token, calculator.state().numberBase);
+        if (!words) {
+            err << "zentra-cli: " << words.error() << '\n';
+            return kExitUsage;
         }
-    } catch (const UsageError& error) {
-        err << "zentra-cli: " << error.what() << '\n';
-        return kExitUsage;
+        for (std::uint32_t word : *words) {
+            calculator.press(view, word);
+            if (answers.refusal()) {
+                err << "zentra-cli: " << *answers.refusal() << '\n';
+                return kExitUsage;
+            }
+        }
+        auto traceLine = [&](const Token& t) {
+            out << t.text << '\t' << latin1ToUtf8(view.display) << (view.beeped ? "\tbeep" : "")
+                << '\n';
+        };
+        if (options.trace) {
+            traceLine(*token);
+            for (const Token& answer : answers.takeConsumed()) traceLine(answer);
+        } else {
+            answers.takeConsumed();
+        }
+        if (options.interactive && tokens.atLineEnd() && !options.trace)
+            out << latin1ToUtf8(view.display) << std::endl;
     }
 
     int status = kExitOk;

@@ -42,15 +42,18 @@ bool answerConvertDialog(DialogAnswers& answers, ConvertDialogModel& model) {
     const auto token = answers.next();
     if (!token || token->text == "esc") return false;
     const auto parts = splitAtColons(token->text);
-    if (parts.size() < 3) answers.refuse(*token, "expected PROPERTY:FROM:TO or esc");
+    if (parts.size() < 3) {
+        answers.refuse(*token, "expected PROPERTY:FROM:TO or esc");
+        return false;
+    }
     const std::size_t n = parts.size();
     CliDialogView view(answers);
     model.initialise(view);
-    view.choose(model, ConvertDialogModel::kPropertyList, joinFirst(parts, n - 2), *token,
-                "property");
-    view.choose(model, ConvertDialogModel::kFromList, parts[n - 2], *token, "unit");
-    view.choose(model, ConvertDialogModel::kToList, parts[n - 1], *token, "unit");
-    return model.accept(view);
+    return view.choose(model, ConvertDialogModel::kPropertyList, joinFirst(parts, n - 2), *token,
+                       "property") &&
+           view.choose(model, ConvertDialogModel::kFromList, parts[n - 2], *token, "unit") &&
+           view.choose(model, ConvertDialogModel::kToList, parts[n - 1], *token, "unit") &&
+           model.accept(view);
 }
 
 // Properties and Units: "PROPERTY". Constants: "PROPERTY:CONSTANT" or
@@ -62,21 +65,25 @@ bool answerPropertiesDialog(DialogAnswers& answers, PropertiesDialogModel& model
     CliDialogView view(answers);
     model.initialise(view);
     if (!model.constantsMode) {
-        view.choose(model, Model::kPropertyList, token->text, *token, "property");
-        return model.accept(view);
+        return view.choose(model, Model::kPropertyList, token->text, *token, "property") &&
+               model.accept(view);
     }
     const auto parts = splitAtColons(token->text);
     const std::size_t n = parts.size();
-    if (n < 2) answers.refuse(*token, "expected PROPERTY:CONSTANT[:UNIT] or esc");
+    if (n < 2) {
+        answers.refuse(*token, "expected PROPERTY:CONSTANT[:UNIT] or esc");
+        return false;
+    }
     // With two colons or more the last part is the unit, unless only the
     // longer property name exists.
     const bool withUnit = n >= 3 && (view.hasEntry(Model::kPropertyList, joinFirst(parts, n - 2)) ||
                                      !view.hasEntry(Model::kPropertyList, joinFirst(parts, n - 1)));
     const std::size_t constantAt = withUnit ? n - 2 : n - 1;
-    view.choose(model, Model::kPropertyList, joinFirst(parts, constantAt), *token, "property");
-    view.choose(model, Model::kConstantList, parts[constantAt], *token, "constant");
-    if (withUnit) view.choose(model, Model::kUnitList, parts[n - 1], *token, "unit");
-    return model.accept(view);
+    return view.choose(model, Model::kPropertyList, joinFirst(parts, constantAt), *token,
+                       "property") &&
+           view.choose(model, Model::kConstantList, parts[constantAt], *token, "constant") &&
+           (!withUnit || view.choose(model, Model::kUnitList, parts[n - 1], *token, "unit")) &&
+           model.accept(view);
 }
 
 }  // namespace zentra::cli

@@ -8,13 +8,15 @@
 namespace zentra::cli {
 
 std::optional<Token> DialogAnswers::next() {
+    if (refusal_) return std::nullopt;
     auto token = tokens_.next();
     if (token) consumed_.push_back(*token);
     return token;
 }
 
-void DialogAnswers::refuse(const Token& token, const std::string& why) const {
-    throw UsageError("token " + std::to_string(token.position) + " \"" + token.text + "\": " + why);
+void DialogAnswers::refuse(const Token& token, const std::string& why) {
+    if (!refusal_)
+        refusal_ = "token " + std::to_string(token.position) + " \"" + token.text + "\": " + why;
 }
 
 void DialogAnswers::message(const std::string& text) const {
@@ -48,6 +50,7 @@ bool CliView::runSelectMemoryDialog(SelectMemoryModel& model) {
         return form.ended;
     }
     answers_.refuse(*token, "not a memory number 0 to 9 or esc");
+    return false;
 }
 
 bool CliView::runFinancialRatesDialog(FinancialRatesModel& model) {

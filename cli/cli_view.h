@@ -3,7 +3,6 @@
 // message boxes on standard error, and dialogs answered by the next token.
 
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,20 +13,19 @@
 
 namespace zentra::cli {
 
-// A usage error: exit status 2, nothing written to the state file.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // The tokens that answer dialogs, as the dialog answerers see them.
 class DialogAnswers {
 public:
     explicit DialogAnswers(TokenStream& tokens) : tokens_(tokens) {}
-    // The next answer; nothing at the end of input (the dialog is cancelled).
+    // The next answer; nothing at the end of input or after a refusal (the
+    // dialog is cancelled).
     std::optional<Token> next();
-    // The answer does not fit its dialog.
-    [[noreturn]] void refuse(const Token& token, const std::string& why) const;
+    // The answer does not fit its dialog: a usage error, which ends the run
+    // (exit status 2, no file written) once the key that opened the dialog
+    // has ended. The dialog is cancelled.
+    void refuse(const Token& token, const std::string& why);
+    // The first refusal's message, if an answer was refused.
+    const std::optional<std::string>& refusal() const { return refusal_; }
     // A dialog's message (a refused value): standard error; the dialog stays open.
     void message(const std::string& text) const;
     // Answers consumed since the last call, for --trace.
@@ -36,6 +34,7 @@ public:
 private:
     TokenStream& tokens_;
     std::vector<Token> consumed_;
+    std::optional<std::string> refusal_;
 };
 
 class CliView : public CalculatorView {
