@@ -57,6 +57,13 @@ inline constexpr std::string_view kFileInUseText = " is in use by another run";
 inline constexpr std::string_view kDamagedTapeKeptText =
     " is damaged and could not be set aside; it is left as it was, and this session's steps are "
     "kept in memory only";
+// A damaged tape file renamed: "the tape file", its path, the middle text, the
+// new path, the end.
+inline constexpr std::string_view kTapeFileText = "the tape file ";
+inline constexpr std::string_view kTapeSetAsideText = " could not be read; it was set aside as ";
+inline constexpr std::string_view kNewTapeText = " and a new tape starts";
+// The tape file not written at the end of a run; the reason, naming the file, follows.
+inline constexpr std::string_view kTapeNotWrittenText = "could not write the tape: ";
 
 // The tape's first line once its oldest entries have fallen off.
 inline constexpr std::string_view kTapeDroppedText = "Earlier steps dropped";
@@ -67,5 +74,23 @@ inline constexpr std::string_view kTapeNotPrintedText = "Couldn't print the tape
 
 // A number field whose text is not a number.
 inline constexpr const char* kEnterNumberText = "Please enter a number.";
+// An integer field whose text is no integer, or one out of its range (the two
+// bounds go between the parts).
+inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
+inline constexpr std::string_view kIntegerBetweenText = "Please enter an integer between ";
+inline constexpr std::string_view kIntegerAndText = " and ";
+
+// The Properties dialog's unit fields. A zero factor is refused: every reading
+// would convert to 0 or overflow, and the file reader turns a stored 0 into 1.
+inline constexpr const char* kFactorNotZeroText = "The factor must not be 0.";
+inline constexpr const char* kChangeFactorText =
+    "Are you sure you want to change the value of the conversion factor?";
+inline constexpr const char* kChangeOffsetText =
+    "Are you sure you want to change the value of the conversion offset?";
+
+// A look-up of the database that found nothing, as its runtime problem says.
+inline constexpr const char* kPropertyNotFoundText = "Property not found";
+inline constexpr const char* kUnitNotFoundText = "Unit not found";
+inline constexpr const char* kConstantNotFoundText = "Constant not found";
 
 }  // namespace zentra

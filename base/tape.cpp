@@ -399,8 +399,8 @@ std::optional<std::filesystem::path> setAside(const std::filesystem::path& path)
 }
 
 std::string setAsideMessage(const std::filesystem::path& path, const std::filesystem::path& aside) {
-    return "the tape file " + quotedPath(path) + " could not be read; it was set aside as " +
-           quotedPath(aside) + " and a new tape starts";
+    return std::string(kTapeFileText) + quotedPath(path) + std::string(kTapeSetAsideText) +
+           quotedPath(aside) + std::string(kNewTapeText);
 }
 
 std::string keptDamagedMessage(const std::filesystem::path& path) {
@@ -442,7 +442,7 @@ TapeLoad loadTapeFile(const std::filesystem::path& path) {
 Expected<void> saveTapeFile(const std::filesystem::path& path, Tape& tape, bool createFolder) {
     // Every reason names the file.
     auto failed = [](std::string_view why) {
-        return failure("could not write the tape: " + std::string(why));
+        return failure(std::string(kTapeNotWrittenText) + std::string(why));
     };
     std::error_code error;
     if (createFolder && path.has_parent_path())

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "base/message_texts.h"
+
 namespace zentra {
 namespace {
 
@@ -21,7 +23,7 @@ std::optional<ModeFieldProblem> checkRange(const std::string& text, int low, int
 }  // namespace
 
 std::string integerRangeText(int low, int high) {
-    return "Please enter an integer between " + std::to_string(low) + " and " +
+    return std::string(kIntegerBetweenText) + std::to_string(low) + std::string(kIntegerAndText) +
            std::to_string(high) + ".";
 }
 

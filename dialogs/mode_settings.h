@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/appearance_settings.h"
+#include "base/message_texts.h"
 #include "base/number_modes.h"
 #include "units/property_database.h"
 
@@ -55,7 +56,6 @@ struct ModeFieldProblem {
     std::string message;  // kEnterIntegerText or the range text
 };
 
-inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
 // "Please enter an integer between %1 and %2." with the bounds filled in.
 std::string integerRangeText(int low, int high);
 

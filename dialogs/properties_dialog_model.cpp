@@ -9,10 +9,6 @@
 namespace zentra {
 namespace {
 
-// Every reading would convert to 0 or overflow, and the file reader turns a
-// stored 0 into 1, so a 0 would not even survive a save.
-constexpr const char* kFactorNotZero = "The factor must not be 0.";
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -112,12 +108,10 @@ void PropertiesDialogModel::onClicked(ControlId button) {
 void PropertiesDialogModel::onFieldLeft(ControlId edit) {
     switch (edit) {
         case kFactorEdit:
-            unitFieldLeft(&Unit::factor, &PropertiesDialogModel::factor,
-                          "Are you sure you want to change the value of the conversion factor?");
+            unitFieldLeft(&Unit::factor, &PropertiesDialogModel::factor, kChangeFactorText);
             break;
         case kOffsetEdit:
-            unitFieldLeft(&Unit::offset, &PropertiesDialogModel::offset,
-                          "Are you sure you want to change the value of the conversion offset?");
+            unitFieldLeft(&Unit::offset, &PropertiesDialogModel::offset, kChangeOffsetText);
             break;
         case kValueEdit:
             valueFieldLeft();
@@ -230,7 +224,7 @@ bool PropertiesDialogModel::readFields() {
         if (text == numberFieldText(values[i])) continue;
         auto value = parseNumberField(text);
         const char* refusal = !value                                     ? kEnterNumberText
-                              : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZero
+                              : edits[i] == kFactorEdit && *value == 0.0 ? kFactorNotZeroText
                                                                          : nullptr;
         if (refusal) {
             view().showMessage(refusal);

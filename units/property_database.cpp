@@ -1,11 +1,11 @@
 #include "units/property_database.h"
 
-
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
 
+#include "base/message_texts.h"
 #include "base/runtime_problem.h"
 
 namespace zentra {
@@ -54,14 +54,15 @@ Property* findProperty(PropertyDatabase& db, std::string_view name, bool quiet) 
     if (db.properties.empty()) return nullptr;
     Property* found = findByName<Property>(db.properties, db.propertyIndex, name);
     if (!found && !quiet)
-        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Property not found");
+        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, kPropertyNotFoundText);
     return found;
 }
 
 Unit* findUnit(const PropertyDatabase& db, Property& property, std::string_view name, bool quiet) {
     if (property.units.empty()) return nullptr;
     Unit* found = findByName<Unit>(property.units, property.unitIndex, name);
-    if (!found && !quiet) reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Unit not found");
+    if (!found && !quiet)
+        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, kUnitNotFoundText);
     return found;
 }
 
@@ -70,7 +71,7 @@ Constant* findConstant(const PropertyDatabase& db, Property& property, std::stri
     if (property.constants.empty()) return nullptr;
     Constant* found = findByName<Constant>(property.constants, property.constantIndex, name);
     if (!found && !quiet)
-        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, "Constant not found");
+        reportRuntimeProblem(db.presentProblem, kSyntaxProblem, kConstantNotFoundText);
     return found;
 }
 
