@@ -48,7 +48,8 @@ Expected<void> writeFileContent(const std::filesystem::path& path, std::string_v
 std::optional<std::string> replaceFileContent(const std::filesystem::path& path,
                                               std::string_view text);
 
-// Fails when path cannot be created because its folder is missing.
+// Fails when path cannot be created because its folder is missing or is no
+// folder.
 Expected<void> checkFolderExists(const std::filesystem::path& path);
 
 // Moves a damaged file out of the way beside itself, as FILE.damaged (or

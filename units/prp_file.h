@@ -95,9 +95,8 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const
 Expected<void> saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
                             const FileSaveHooks& hooks = {});
 
-// Fails, with the message saveDatabase would give, when path cannot be
-// written because its folder is missing: checked before a run that saves at
-// its end.
+// Fails, with the message saveDatabase would give, when path's folder is
+// missing or is no folder: checked before a run that saves at its end.
 Expected<void> checkDatabaseFolder(const std::filesystem::path& path);
 
 // The user's database and the factory one, as start-up looks for them.
