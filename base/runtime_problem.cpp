@@ -1,7 +1,5 @@
 #include "base/runtime_problem.h"
 
-#include <iostream>
-
 namespace zentra {
 
 // Codes in ascending order, except that 136 stands before 135.
@@ -183,11 +181,7 @@ std::string runtimeProblemMessage(int code, std::optional<std::string_view> deta
 }
 
 void presentRuntimeProblem(const RuntimeProblemPresenter& presenter, const std::string& message) {
-    if (presenter) {
-        presenter(message);
-    } else {
-        std::cerr << message << '\n';
-    }
+    if (presenter) presenter(message);
 }
 
 void reportRuntimeProblem(const RuntimeProblemPresenter& presenter, int code,

@@ -55,8 +55,8 @@ private:
 // terminal: standard error).
 using RuntimeProblemPresenter = std::function<void(const std::string& message)>;
 
-// Shows the message through presenter, or writes it and a line end to
-// std::cerr when presenter is empty.
+// Shows the message through presenter. Every host sets its own; without one
+// the message is dropped (a library writes to no stream of its own).
 void presentRuntimeProblem(const RuntimeProblemPresenter& presenter, const std::string& message);
 
 // Shows the message, then abandons the command by throwing RuntimeProblem.

@@ -54,24 +54,24 @@ std::string fileFailure(const fs::path& path, int error) {
     return quotedPath(path) + ": " + std::generic_category().message(error);
 }
 
-std::optional<std::string> linkProblem(const fs::path& path) {
+Expected<void> checkLinks(const fs::path& path) {
     fs::path current = path;
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat link {};
-        if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return std::nullopt;
+        if (::lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return {};
         const fs::path folder = folderOf(current);
         struct stat dir {};
-        if (::stat(folder.c_str(), &dir) != 0) return fileFailure(folder, errno);
+        if (::stat(folder.c_str(), &dir) != 0) return failure(fileFailure(folder, errno));
         const bool shared = (dir.st_mode & S_ISVTX) != 0 && (dir.st_mode & S_IWOTH) != 0;
         if (shared && link.st_uid != ::geteuid() && link.st_uid != dir.st_uid)
-            return quotedPath(current) + std::string(kForeignLinkText);
+            return failure(quotedPath(current) + std::string(kForeignLinkText));
         char target[PATH_MAX];
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
-        if (length < 0) return fileFailure(current, errno);
+        if (length < 0) return failure(fileFailure(current, errno));
         const fs::path next(std::string(target, static_cast<std::size_t>(length)));
         current = next.is_absolute() ? next : folder / next;
     }
-    return std::nullopt;  // opening reports the loop
+    return {};  // opening reports the loop
 }
 
 OpenedFile openRegularFile(const fs::path& path, bool nullDeviceReadsEmpty) {
@@ -80,7 +80,7 @@ OpenedFile openRegularFile(const fs::path& path, bool nullDeviceReadsEmpty) {
     if (::lstat(path.c_str(), &before) != 0) return missingOr(path, errno);
     const bool link = S_ISLNK(before.st_mode);
     if (link) {
-        if (auto problem = linkProblem(path)) return refused(std::move(*problem));
+        if (const auto links = checkLinks(path); !links) return refused(links.error());
         if (::stat(path.c_str(), &before) != 0) return missingOr(path, errno);
     }
     const bool nullDevice = nullDeviceReadsEmpty && isNullDevice(before);

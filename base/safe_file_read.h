@@ -12,6 +12,8 @@
 #include <string_view>
 #include <utility>
 
+#include "base/expected.h"
+
 namespace zentra {
 
 enum class FileOpenStatus {
@@ -61,11 +63,11 @@ struct FileText {
 };
 FileText readRegularFile(const std::filesystem::path& path);
 
-// Why the link at path, or any link it leads to, may not be followed, or
-// nullopt: in a world-writable sticky folder only a link owned by the user or
-// by the folder's owner is followed. Checked by this program whatever the
-// kernel's own setting is.
-std::optional<std::string> linkProblem(const std::filesystem::path& path);
+// Fails when the link at path, or any link it leads to, may not be followed:
+// in a world-writable sticky folder only a link owned by the user or by the
+// folder's owner is followed. Checked by this program whatever the kernel's
+// own setting is. Anything but a link passes.
+Expected<void> checkLinks(const std::filesystem::path& path);
 
 // The path as messages show it: in double quotes, control characters and
 // bytes that are not UTF-8 written \xHH.

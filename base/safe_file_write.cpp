@@ -177,47 +177,46 @@ void applyCreationMode(int fd) {
 
 // The file a link leads to, as the kernel resolves it when opening: a path
 // without links to the same file, or why the link is not written through.
-std::optional<std::string> resolveLink(const fs::path& path, fs::path& target, struct stat& st) {
-    if (auto problem = linkProblem(path)) return problem;
+Expected<void> resolveLink(const fs::path& path, fs::path& target, struct stat& st) {
+    if (auto links = checkLinks(path); !links) return links;
     FileDescriptor fd(::open(path.c_str(), O_PATH | O_CLOEXEC));
     if (!fd) {
-        if (errno == ENOENT) return quotedPath(path) + std::string(kBrokenLinkText);
-        return fileFailure(path, errno);
+        if (errno == ENOENT) return failure(quotedPath(path) + std::string(kBrokenLinkText));
+        return failure(fileFailure(path, errno));
     }
-    if (::fstat(fd.get(), &st) != 0) return fileFailure(path, errno);
+    if (::fstat(fd.get(), &st) != 0) return failure(fileFailure(path, errno));
     char resolved[PATH_MAX];
     const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
     const ssize_t length = ::readlink(self.c_str(), resolved, sizeof resolved);
-    if (length < 0) return fileFailure(path, errno);
+    if (length < 0) return failure(fileFailure(path, errno));
     target = std::string(resolved, static_cast<std::size_t>(length));
     struct stat now {};
     if (::lstat(target.c_str(), &now) != 0 || !sameFile(st, now))
-        return quotedPath(path) + std::string(kChangedWhileOpenText);
-    return std::nullopt;
+        return failure(quotedPath(path) + std::string(kChangedWhileOpenText));
+    return {};
 }
 
 // The folder refuses new files but the file may be written: rewrite it, never
 // leaving less than the old content. Its new size is reserved first; the old
 // content is held in memory and written back on any failure.
-std::optional<std::string> overwriteInPlace(const fs::path& path, const fs::path& target,
-                                            const struct stat& st, std::string_view text,
-                                            const FileSaveHooks& hooks) {
+Expected<void> overwriteInPlace(const fs::path& path, const fs::path& target, const struct stat& st,
+                                std::string_view text, const FileSaveHooks& hooks) {
     FileDescriptor fd;
     do fd = FileDescriptor(::open(target.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     while (!fd && errno == EINTR);
-    if (!fd) return fileFailure(path, errno);
+    if (!fd) return failure(fileFailure(path, errno));
     struct stat now {};
     if (::fstat(fd.get(), &now) != 0 || !sameFile(now, st) || !S_ISREG(now.st_mode))
-        return quotedPath(path) + " changed while it was being saved";
+        return failure(quotedPath(path) + " changed while it was being saved");
     std::string old;
-    if (!readAll(fd.get(), old)) return fileFailure(path, errno);
+    if (!readAll(fd.get(), old)) return failure(fileFailure(path, errno));
     if (text.size() > old.size()) {
         const int error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(text.size()));
         if (error != 0) {
             // A partial reservation may have lengthened the file; the old bytes are
             // untouched, so a failed cut only leaves zeros after them.
             [[maybe_unused]] const int cut = ::ftruncate(fd.get(), static_cast<off_t>(old.size()));
-            return fileFailure(path, error);
+            return failure(fileFailure(path, error));
         }
     }
     const auto writeAt = [&](std::string_view bytes) {
@@ -225,13 +224,13 @@ std::optional<std::string> overwriteInPlace(const fs::path& path, const fs::path
     };
     if (writeAt(text) && ::ftruncate(fd.get(), static_cast<off_t>(text.size())) == 0 &&
         syncFile(fd.get()))
-        return std::nullopt;
+        return {};
     const int error = errno;
     const bool restored = writeAt(old) &&
                           ::ftruncate(fd.get(), static_cast<off_t>(old.size())) == 0 &&
                           syncFile(fd.get());
-    return fileFailure(path, error) +
-           (restored ? "" : "; its old content could not be put back in full");
+    return failure(fileFailure(path, error) +
+                   (restored ? "" : "; its old content could not be put back in full"));
 }
 
 // Creates the locked temporary file beside target, or gives -1 with errno set.
@@ -260,27 +259,28 @@ int createTemporary(const fs::path& target, const TemporaryFileOpener& create,
 
 }  // namespace
 
-std::optional<std::string> missingFolderProblem(const fs::path& path) {
+Expected<void> checkFolderExists(const fs::path& path) {
     struct stat st {};
     if (::stat(folderOf(path).c_str(), &st) != 0) {
-        if (errno == ENOENT) return quotedPath(path) + std::string(kMissingFolderText);
-        return fileFailure(folderOf(path), errno);
+        if (errno == ENOENT) return failure(quotedPath(path) + std::string(kMissingFolderText));
+        return failure(fileFailure(folderOf(path), errno));
     }
-    if (!S_ISDIR(st.st_mode)) return fileFailure(folderOf(path), ENOTDIR);
-    return std::nullopt;
+    if (!S_ISDIR(st.st_mode)) return failure(fileFailure(folderOf(path), ENOTDIR));
+    return {};
 }
 
-std::optional<std::string> replaceFileContent(const fs::path& path, std::string_view text,
-                                              const FileSaveHooks& hooks) {
+Expected<void> writeFileContent(const fs::path& path, std::string_view text,
+                                const FileSaveHooks& hooks) {
     fs::path target = path;
     struct stat st {};
     const bool exists = ::lstat(path.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT) return fileFailure(path, errno);
+    if (!exists && errno != ENOENT) return failure(fileFailure(path, errno));
     if (exists && S_ISLNK(st.st_mode)) {
-        if (auto problem = resolveLink(path, target, st)) return problem;
+        if (auto resolved = resolveLink(path, target, st); !resolved) return resolved;
     }
-    if (exists && !S_ISREG(st.st_mode)) return quotedPath(path) + std::string(kNotRegularFileText);
-    if (exists && !mayWrite(target, st)) return quotedPath(path) + " is write-protected";
+    if (exists && !S_ISREG(st.st_mode))
+        return failure(quotedPath(path) + std::string(kNotRegularFileText));
+    if (exists && !mayWrite(target, st)) return failure(quotedPath(path) + " is write-protected");
 
     removeLeftovers(target);
     fs::path temporary;
@@ -290,8 +290,8 @@ std::optional<std::string> replaceFileContent(const fs::path& path, std::string_
         const int error = errno;
         if (exists && (error == EACCES || error == EPERM || error == EROFS))
             return overwriteInPlace(path, target, st, text, hooks);
-        if (error == ENOENT) return quotedPath(path) + std::string(kMissingFolderText);
-        return fileFailure(path, error);
+        if (error == ENOENT) return failure(quotedPath(path) + std::string(kMissingFolderText));
+        return failure(fileFailure(path, error));
     }
     OpenFile file(fd, temporary);
     if (exists) {
@@ -300,8 +300,8 @@ std::optional<std::string> replaceFileContent(const fs::path& path, std::string_
         applyCreationMode(fd);
     }
     const bool written = hooks.writeAt ? hooks.writeAt(fd, text, 0) : writeAllAt(fd, text, 0);
-    if (!written || !syncFile(fd) || !file.close()) return fileFailure(path, errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return fileFailure(path, errno);
+    if (!written || !syncFile(fd) || !file.close()) return failure(fileFailure(path, errno));
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return failure(fileFailure(path, errno));
     file.renamed();
     // Make the rename itself durable; a failure here loses nothing already written.
     const int dirFd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -309,6 +309,11 @@ std::optional<std::string> replaceFileContent(const fs::path& path, std::string_
         syncFile(dirFd);
         ::close(dirFd);
     }
+    return {};
+}
+
+std::optional<std::string> replaceFileContent(const fs::path& path, std::string_view text) {
+    if (auto written = writeFileContent(path, text); !written) return written.error();
     return std::nullopt;
 }
 

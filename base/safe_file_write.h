@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.h"
+
 namespace zentra {
 
 // Creates the temporary file of a replacement: a new file, exclusively, never
@@ -28,7 +30,7 @@ struct FileSaveHooks {
 };
 
 // Writes text as the whole content of path. A link is written through to the
-// existing file it points at, as far as linkProblem allows; a broken link, a
+// existing file it points at, as far as checkLinks allows; a broken link, a
 // directory or any other non-regular file is refused, and so is a file the
 // user may not write (for root: a file without any write bit). The text goes
 // to a new file beside the target with a random name, held locked while it is
@@ -37,14 +39,18 @@ struct FileSaveHooks {
 // saves of the same target are removed first. When the directory does not let
 // the user create that file, an existing writable target is overwritten in
 // place: the new size is reserved first, and on any failure the old content
-// is written back. A missing folder is not created. Returns nullopt on
-// success, else why not, naming path.
-std::optional<std::string> replaceFileContent(const std::filesystem::path& path,
-                                              std::string_view text,
-                                              const FileSaveHooks& hooks = {});
+// is written back. A missing folder is not created. The error names path.
+Expected<void> writeFileContent(const std::filesystem::path& path, std::string_view text,
+                                const FileSaveHooks& hooks = {});
 
-// Why path cannot be created because its folder is missing, or nullopt.
-std::optional<std::string> missingFolderProblem(const std::filesystem::path& path);
+// writeFileContent in the shape the tape's saves still take: why not, or
+// nullopt on success. Goes once they take Expected.
+std::optional<std::string> replaceFileContent(const std::filesystem::path& path,
+                                              std::string_view text);
+
+// Fails when path cannot be created because its folder is missing or is no
+// folder.
+Expected<void> checkFolderExists(const std::filesystem::path& path);
 
 // Moves a damaged file out of the way beside itself, as FILE.damaged (or
 // FILE.damaged.2 and on, never over an earlier one).

@@ -41,7 +41,8 @@ std::optional<std::string> keptFileProblem(const std::string& path) {
         case FileOpenStatus::Opened:
             return std::nullopt;
         case FileOpenStatus::Missing:
-            return missingFolderProblem(path);
+            if (const auto folder = checkFolderExists(path); !folder) return folder.error();
+            return std::nullopt;
         case FileOpenStatus::Refused:
             return file.problem;
     }
@@ -85,8 +86,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         return kExitFileError;
     }
     if (options.savePrpPath) {
-        if (const auto problem = missingFolderProblem(*options.savePrpPath)) {
-            err << cannotWriteMessage({*problem}) << '\n';
+        if (const auto folder = checkDatabaseFolder(*options.savePrpPath); !folder) {
+            err << folder.error() << '\n';
             return kExitFileError;
         }
     }
@@ -152,10 +153,11 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     }
 
     int status = kExitOk;
-    std::vector<std::string> saveProblems;
-    if (options.savePrpPath && !saveDatabase(database, *options.savePrpPath, &saveProblems)) {
-        err << cannotWriteMessage(saveProblems) << '\n';
-        status = kExitFileError;
+    if (options.savePrpPath) {
+        if (const auto saved = saveDatabase(database, *options.savePrpPath); !saved) {
+            err << saved.error() << '\n';
+            status = kExitFileError;
+        }
     }
     if (fileStore) {
         calculator.save(*fileStore, view.display);

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "base/message_texts.h"
 #include "base/number_text.h"
@@ -32,13 +33,11 @@ std::string rangeMessage(double low, double high) {
 }
 
 // One field: its value, or the message that refuses it.
-std::optional<std::string> checkRate(std::string_view text, double low, double high,
-                                     double& value) {
+Expected<double> checkRate(std::string_view text, double low, double high) {
     const std::optional<double> parsed = parseWholeNumber(text);
-    if (!parsed) return std::string(kEnterNumberText);
-    if (!(*parsed >= low && *parsed <= high)) return rangeMessage(low, high);
-    value = *parsed;
-    return std::nullopt;
+    if (!parsed) return failure(std::string(kEnterNumberText));
+    if (!(*parsed >= low && *parsed <= high)) return failure(rangeMessage(low, high));
+    return *parsed;
 }
 
 std::string withoutTrailingZeros(std::string text) {
@@ -50,20 +49,20 @@ std::string withoutTrailingZeros(std::string text) {
 
 }  // namespace
 
-std::optional<std::string> validateFinancialRates(std::string_view bankText,
-                                                  std::string_view discText, FinancialRates& out,
-                                                  FinancialRateField* badField) {
-    FinancialRates rates;
-    if (auto problem = checkRate(bankText, kMinBankRate, kMaxBankRate, rates.bankRate)) {
+Expected<FinancialRates> validateFinancialRates(std::string_view bankText,
+                                                std::string_view discText,
+                                                FinancialRateField* badField) {
+    const Expected<double> bank = checkRate(bankText, kMinBankRate, kMaxBankRate);
+    if (!bank) {
         if (badField) *badField = FinancialRateField::Bank;
-        return problem;
+        return failure(bank.error());
     }
-    if (auto problem = checkRate(discText, kMinDiscRate, kMaxDiscRate, rates.discRate)) {
+    const Expected<double> disc = checkRate(discText, kMinDiscRate, kMaxDiscRate);
+    if (!disc) {
         if (badField) *badField = FinancialRateField::Discount;
-        return problem;
+        return failure(disc.error());
     }
-    out = rates;
-    return std::nullopt;
+    return FinancialRates{*bank, *disc};
 }
 
 std::string financialRateText(double rate) {
@@ -84,10 +83,13 @@ void FinancialRatesModel::onInitialise() {
 
 bool FinancialRatesModel::onAccept() {
     FinancialRateField bad = FinancialRateField::Bank;
-    const std::optional<std::string> problem =
-        validateFinancialRates(view().text(kBankEdit), view().text(kDiscEdit), rates_, &bad);
-    if (!problem) return true;
-    view().showMessage(*problem);
+    const Expected<FinancialRates> rates =
+        validateFinancialRates(view().text(kBankEdit), view().text(kDiscEdit), &bad);
+    if (rates) {
+        rates_ = *rates;
+        return true;
+    }
+    view().showMessage(rates.error());
     view().setFocus(bad == FinancialRateField::Bank ? kBankEdit : kDiscEdit);
     return false;
 }

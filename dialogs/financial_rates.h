@@ -2,10 +2,10 @@
 // What the Financial Rates dialog edits, and the validation that every host's
 // dialog applies when the user presses OK.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/expected.h"
 #include "dialogs/dialog_view.h"
 
 namespace zentra {
@@ -30,13 +30,12 @@ enum class FinancialRateField { Bank = 0, Discount = 1 };
 // Checks the two edit texts of the Financial Rates dialog, bank rate first.
 // A number is the whole text: an optional sign, digits with an optional
 // point, an optional exponent ("E" or "e"), with blanks allowed around it and
-// nothing else; the point is always ".", whatever the user's locale. On
-// success both rates go to out and the result is empty. Otherwise the result
-// is the message to show, out is unchanged, and *badField (when given) names
-// the field that should get the focus.
-std::optional<std::string> validateFinancialRates(std::string_view bankText,
-                                                  std::string_view discText, FinancialRates& out,
-                                                  FinancialRateField* badField = nullptr);
+// nothing else; the point is always ".", whatever the user's locale. Gives
+// both rates, or the message to show, with *badField (when given) naming the
+// field that should get the focus.
+Expected<FinancialRates> validateFinancialRates(std::string_view bankText,
+                                                std::string_view discText,
+                                                FinancialRateField* badField = nullptr);
 
 // A rate as the dialog's edit shows it and as the range message prints the
 // bounds: plain decimal without an exponent ("10", "8.5", "0.0000001"), up to

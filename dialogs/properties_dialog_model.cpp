@@ -281,8 +281,8 @@ std::optional<std::string> PropertiesDialogModel::askName(const char* dialogTitl
 void PropertiesDialogModel::newProperty() {
     auto name = askName("New property name");
     if (!name) return;
-    if (auto problem = recordNameProblem(RecordKind::Property, *name)) {
-        view().showMessage(*problem);
+    if (const auto named = checkRecordName(RecordKind::Property, *name); !named) {
+        view().showMessage(named.error());
         return;
     }
     property = &createProperty(db_, *name);
@@ -298,8 +298,8 @@ void PropertiesDialogModel::newUnit() {
     if (!property) return;
     auto name = askName("New unit name");
     if (!name) return;
-    if (auto problem = recordNameProblem(RecordKind::Unit, *name)) {
-        view().showMessage(*problem);
+    if (const auto named = checkRecordName(RecordKind::Unit, *name); !named) {
+        view().showMessage(named.error());
         return;
     }
     Unit& unit = createUnit(db_, *property, *name);
@@ -316,8 +316,8 @@ void PropertiesDialogModel::newConstant() {
     if (!property) return;
     auto name = askName("New constant name");
     if (!name) return;
-    if (auto problem = recordNameProblem(RecordKind::Constant, *name)) {
-        view().showMessage(*problem);
+    if (const auto named = checkRecordName(RecordKind::Constant, *name); !named) {
+        view().showMessage(named.error());
         return;
     }
     createConstant(db_, *property, *name, 1.0);
@@ -356,10 +356,9 @@ void PropertiesDialogModel::find() {
 }
 
 void PropertiesDialogModel::save() {
-    auto path = view().chooseSaveFile();
-    std::vector<std::string> problems;
-    if (path && !saveDatabase(db_, *path, &problems))
-        view().showMessage(cannotWriteMessage(problems));
+    const auto path = view().chooseSaveFile();
+    if (!path) return;
+    if (const auto saved = saveDatabase(db_, *path); !saved) view().showMessage(saved.error());
 }
 
 void PropertiesDialogModel::load() {

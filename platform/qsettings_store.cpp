@@ -43,8 +43,8 @@ void QSettingsStore::writeText(std::string_view key, std::string_view value) {
 
 bool QSettingsStore::sync() {
     if (keptInMemory_) return false;
-    if (auto problem = clearSettingsLock(settings_.fileName())) {
-        lockProblem_ = std::move(*problem);
+    if (const auto cleared = clearSettingsLock(settings_.fileName()); !cleared) {
+        lockProblem_ = cleared.error();
         return false;
     }
     lockProblem_.clear();

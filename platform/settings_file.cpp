@@ -62,6 +62,34 @@ std::string readAll(int fd) {
     return text;
 }
 
+// The well-formed lines of an INI text: a line is a blank, a comment, a
+// "[section]" or "key=value" whose quotes and escapes are closed on that line,
+// in UTF-8. Damage is no failure: the lines that read are kept.
+struct IniLines {
+    std::string readable;  // each well-formed line, ended by '\n'
+    bool damaged = false;  // some line was not
+};
+
+IniLines readableIniLines(std::string_view text) {
+    IniLines lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Bytes that are not UTF-8 would read as replacement characters.
+        if (wellFormedLine(line) && isUtf8(line)) {
+            lines.readable.append(line);
+            lines.readable += '\n';
+        } else {
+            lines.damaged = true;
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
 // A private copy holding text, for settings that must not reach the file.
 SettingsFile standIn(std::string_view text, std::string notice) {
     SettingsFile file;
@@ -77,35 +105,13 @@ SettingsFile standIn(std::string_view text, std::string notice) {
 
 }  // namespace
 
-std::optional<std::string> readableIniLines(std::string_view text) {
-    std::string kept;
-    bool damaged = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        // Bytes that are not UTF-8 would read as replacement characters.
-        if (wellFormedLine(line) && isUtf8(line)) {
-            kept.append(line);
-            kept += '\n';
-        } else {
-            damaged = true;
-        }
-        start = end + 1;
-    }
-    if (!damaged) return std::nullopt;
-    return kept;
-}
-
-std::optional<std::string> clearSettingsLock(const QString& path, std::chrono::milliseconds wait) {
+Expected<void> clearSettingsLock(const QString& path, std::chrono::milliseconds wait) {
     const std::filesystem::path lock = pathOf(path + QStringLiteral(".lock"));
     const auto deadline = Clock::now() + wait;
     while (true) {
         FileDescriptor fd(::open(lock.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat st {};
-        if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+        if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
         // A running holder keeps the lock file flock()ed (QLockFile does), so
         // a free one is left by a run that has ended.
         if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
@@ -115,32 +121,35 @@ std::optional<std::string> clearSettingsLock(const QString& path, std::chrono::m
                 ::lstat(lock.c_str(), &now) == 0 && now.st_ino == st.st_ino &&
                 now.st_dev == st.st_dev) {
                 ::unlink(lock.c_str());
-                return std::nullopt;
+                return {};
             }
         }
         fd.reset();
         if (Clock::now() >= deadline)
-            return quotedPath(pathOf(path)) + std::string(kSettingsLockedText);
+            return failure(quotedPath(pathOf(path)) + std::string(kSettingsLockedText));
         std::this_thread::sleep_for(kLockPoll);
     }
 }
 
 SettingsFile openSettingsFile(const QString& path) {
     const std::filesystem::path file = pathOf(path);
-    clearSettingsLock(path, std::chrono::milliseconds(0));
+    // Only a lock left by a run that has ended is cleared here; a held one is
+    // waited for when the settings are written.
+    (void)clearSettingsLock(path, std::chrono::milliseconds(0));
     FileText read = readRegularFile(file);
     struct stat st {};
     if (read.status == FileOpenStatus::Refused && ::lstat(file.c_str(), &st) == 0)
         return standIn({}, read.problem + std::string(kSettingsNotUsedText));
     if (read.status == FileOpenStatus::Opened) {
-        if (const auto kept = readableIniLines(read.text)) {
+        if (const IniLines lines = readableIniLines(read.text); lines.damaged) {
+            const std::string& kept = lines.readable;
             const SetAside aside = setAsideDamaged(file);
             if (!aside.aside)
-                return standIn(*kept, quotedPath(file) + std::string(kDamagedSettingsStuckText) +
-                                          aside.problem);
-            if (const auto problem = replaceFileContent(file, *kept))
-                return standIn(*kept, quotedPath(file) +
-                                          std::string(kDamagedSettingsUnwrittenText) + *problem);
+                return standIn(kept, quotedPath(file) + std::string(kDamagedSettingsStuckText) +
+                                         aside.problem);
+            if (const auto written = writeFileContent(file, kept); !written)
+                return standIn(kept, quotedPath(file) + std::string(kDamagedSettingsUnwrittenText) +
+                                         written.error());
             SettingsFile opened;
             opened.settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
             opened.notice =

@@ -10,9 +10,10 @@
 #include <QTemporaryFile>
 #include <chrono>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/expected.h"
 
 namespace zentra {
 
@@ -38,15 +39,10 @@ struct SettingsFile {
 // Opens path (INI format). A missing file starts empty, as QSettings does.
 SettingsFile openSettingsFile(const QString& path);
 
-// The well-formed lines of an INI text, when some line is not: a line is a
-// blank, a comment, a "[section]" or "key=value" whose quotes and escapes are
-// closed on that line, in UTF-8. nullopt when the whole text reads.
-std::optional<std::string> readableIniLines(std::string_view text);
-
 // Clears the way for writing path: a lock file whose owner is gone is removed
-// at once; one held by a running program is waited for up to wait. Why the
-// file stays locked, or nullopt.
-std::optional<std::string> clearSettingsLock(const QString& path,
-                                             std::chrono::milliseconds wait = kSettingsLockWait);
+// at once; one held by a running program is waited for up to wait, and then
+// the error says that the file stays locked.
+Expected<void> clearSettingsLock(const QString& path,
+                                 std::chrono::milliseconds wait = kSettingsLockWait);
 
 }  // namespace zentra

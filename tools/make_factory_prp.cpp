@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
         if (text.empty() || text[0] == '#') continue;
         const auto f = fields(text);
         auto checkName = [&](zentra::RecordKind kind) {
-            if (auto problem = zentra::recordNameProblem(kind, f[1])) fail(*problem);
+            if (const auto named = zentra::checkRecordName(kind, f[1]); !named) fail(named.error());
         };
         if (f[0] == "property" && f.size() == 2) {
             checkName(zentra::RecordKind::Property);
@@ -182,10 +182,8 @@ int main(int argc, char** argv) {
         }
     }
     if (errors) return 1;
-    std::vector<std::string> leftOut;
-    if (!zentra::saveDatabase(db, argv[2], &leftOut) || !leftOut.empty()) {
-        std::cerr << argv[2] << ": cannot write\n";
-        for (const std::string& what : leftOut) std::cerr << "  left out: " << what << "\n";
+    if (const auto saved = zentra::saveDatabase(db, argv[2]); !saved) {
+        std::cerr << argv[2] << ": " << saved.error() << "\n";
         return 1;
     }
     return 0;

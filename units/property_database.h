@@ -77,8 +77,8 @@ struct PropertyDatabase {
     std::uint32_t randomState = 1;  // C-library style generator, never re-seeded
     double startSeconds = 0;        // steady clock at start-up (set by addBuiltInContent)
     double osVersion = 0;           // "Windows Version" after each load (set by initDatabase)
-    // How a failed look-up is shown (empty: on standard error). Kept by
-    // clearDatabase: it belongs to the host, not to the content.
+    // How a failed look-up is shown, set by every host (empty: not shown).
+    // Kept by clearDatabase: it belongs to the host, not to the content.
     RuntimeProblemPresenter presentProblem;
 };
 

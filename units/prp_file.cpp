@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <iostream>
 #include <limits>
 #include <system_error>
 #include <utility>
@@ -146,13 +145,18 @@ void cutAtNul(std::string& line) {
     if (nul != std::string::npos) line.resize(nul);
 }
 
-// A call without a sink writes "caption: text" to standard error.
+// A call without a sink has nobody to tell.
 void show(const MessageSink& sink, std::string_view text, std::string_view caption) {
-    if (sink) {
-        sink(text, caption);
-    } else {
-        std::cerr << caption << ": " << text << '\n';
-    }
+    if (sink) sink(text, caption);
+}
+
+// kCannotWriteText, then on a line of its own what went wrong first, when known.
+Failure cannotWrite(const std::vector<std::string>& problems) {
+    std::string message(kCannotWriteText);
+    if (problems.empty()) return failure(std::move(message));
+    message += "\n" + problems.front();
+    if (problems.size() > 1) message += "\n(and " + std::to_string(problems.size() - 1) + " more)";
+    return failure(std::move(message));
 }
 
 // Does line scramble into bytes that the reader would take for a line end or
@@ -322,24 +326,24 @@ void unscrambleLine(std::uint32_t& state, std::string& line) {
     applyKeys<-1>(state, line);
 }
 
-std::optional<std::string> recordNameProblem(RecordKind kind, std::string_view name) {
+Expected<void> checkRecordName(RecordKind kind, std::string_view name) {
     const char* what = kind == RecordKind::Property ? "Property"
                        : kind == RecordKind::Unit   ? "Unit"
                                                     : "Constant";
     if (name.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
-        return std::string(what) + " names cannot contain line breaks.";
+        return failure(std::string(what) + " names cannot contain line breaks.");
     }
     if (kind != RecordKind::Property && name.find_first_of(":\\") != std::string_view::npos) {
-        return std::string(what) + " names cannot contain ':' or '\\'.";
+        return failure(std::string(what) + " names cannot contain ':' or '\\'.");
     }
     const std::size_t limit = kind == RecordKind::Property ? kMaxPropertyName
                               : kind == RecordKind::Unit   ? kMaxUnitName
                                                            : kMaxConstantName;
     if (name.size() > limit) {
-        return std::string(what) + " names can be at most " + std::to_string(limit) +
-               " bytes long (letters outside ASCII take two or more).";
+        return failure(std::string(what) + " names can be at most " + std::to_string(limit) +
+                       " bytes long (letters outside ASCII take two or more).");
     }
-    return std::nullopt;
+    return {};
 }
 
 RecordFields parseRecordFields(std::string_view payload) {
@@ -435,35 +439,25 @@ bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const
     return true;
 }
 
-bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* problems, const FileSaveHooks& hooks) {
-    std::vector<std::string> found;
-    auto fail = [&] {
-        if (problems) *problems = std::move(found);
-        return false;
-    };
-    if (db.properties.empty()) return fail();
+Expected<void> saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
+                            const FileSaveHooks& hooks) {
+    if (db.properties.empty()) return cannotWrite({});
     std::string text;
     db.scrambleState = kScrambleSeed;
     RecordWriter writer(text, db.scrambleState);
     writer.writeHeader();
-    writeProperties(writer, db, found);
-    if (!found.empty()) return fail();
-    if (auto problem = replaceFileContent(path, text, hooks)) {
-        found.push_back(std::move(*problem));
-        return fail();
-    }
-    if (problems) problems->clear();
+    std::vector<std::string> unstorable;
+    writeProperties(writer, db, unstorable);
+    if (!unstorable.empty()) return cannotWrite(unstorable);
+    if (auto written = writeFileContent(path, text, hooks); !written)
+        return cannotWrite({written.error()});
     db.modified = false;
-    return true;
+    return {};
 }
 
-std::string cannotWriteMessage(const std::vector<std::string>& problems) {
-    std::string message(kCannotWriteText);
-    if (problems.empty()) return message;
-    message += "\n" + problems.front();
-    if (problems.size() > 1) message += "\n(and " + std::to_string(problems.size() - 1) + " more)";
-    return message;
+Expected<void> checkDatabaseFolder(const std::filesystem::path& path) {
+    if (auto folder = checkFolderExists(path); !folder) return cannotWrite({folder.error()});
+    return {};
 }
 
 std::optional<std::filesystem::path> initDatabase(PropertyDatabase& db,

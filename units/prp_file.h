@@ -51,9 +51,9 @@ inline constexpr std::size_t kMaxPropertyName = 96;
 inline constexpr std::size_t kMaxUnitName = 48;
 inline constexpr std::size_t kMaxConstantName = 72;
 
-// Why a name cannot be stored in a properties file, or nullopt when it can.
-// The New commands of the Properties dialog refuse names with a problem.
-std::optional<std::string> recordNameProblem(RecordKind kind, std::string_view name);
+// Fails, saying why, when a name cannot be stored in a properties file. The
+// New commands of the Properties dialog refuse such names.
+Expected<void> checkRecordName(RecordKind kind, std::string_view name);
 
 // A parsed "U:" or "C:" payload: the name and up to two numbers.
 struct RecordFields {
@@ -72,7 +72,7 @@ std::string constantRecord(const Constant& constant);
 // ---- Files -----------------------------------------------------------------
 
 // The file operations show their message boxes (text and kWarningCaption)
-// through the host's MessageSink (base/expected.h).
+// through the host's MessageSink (base/expected.h); an empty sink drops them.
 
 // Reads one file into the database, merging (existing names are updated in
 // place, new ones appended), then sets the dynamic constants. Returns false,
@@ -80,22 +80,24 @@ std::string constantRecord(const Constant& constant);
 // kCorruptDatabaseText, keeps what was read before it and returns
 // false. Leaves db.modified alone. osVersion, when given, replaces
 // db.osVersion for the "Windows Version" constant.
-bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  const MessageSink& sink = {}, std::optional<double> osVersion = std::nullopt);
+bool loadDatabase(PropertyDatabase& db, const std::filesystem::path& path, const MessageSink& sink,
+                  std::optional<double> osVersion = std::nullopt);
 
-// Writes the whole database as replaceFileContent does: the old file stays as
+// Writes the whole database as writeFileContent does: the old file stays as
 // it was unless the new one is complete. Every record a load accepts can be
 // stored (a long one with its numbers in their shortest form); when one cannot
 // (a line end or NUL in a name, ':' or '\\' in a unit's or constant's name, a
-// line too long) nothing is written. Returns false, leaving db.modified and
-// describing each record or file problem in *problems, when nothing could be
-// written or the database is empty; clears db.modified and *problems on success.
-bool saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
-                  std::vector<std::string>* problems = nullptr, const FileSaveHooks& hooks = {});
+// line too long) nothing is written. Clears db.modified on success. Fails,
+// leaving db.modified, when nothing could be written or the database is
+// empty; the error is the message to show: kCannotWriteText, then on a line of
+// its own the first record or file problem, when there is one, and how many
+// more there are.
+Expected<void> saveDatabase(PropertyDatabase& db, const std::filesystem::path& path,
+                            const FileSaveHooks& hooks = {});
 
-// kCannotWriteText, then on a line of its own what went
-// wrong first, when known.
-std::string cannotWriteMessage(const std::vector<std::string>& problems);
+// Fails, with the message saveDatabase would give, when path's folder is
+// missing or is no folder: checked before a run that saves at its end.
+Expected<void> checkDatabaseFolder(const std::filesystem::path& path);
 
 // The user's database and the factory one, as start-up looks for them.
 inline constexpr const char* kUserDatabaseFile = "default.prp";

@@ -29,14 +29,11 @@ class RatesValidation : public ::testing::TestWithParam<ValidationCase> {};
 
 TEST_P(RatesValidation, AcceptsOnlyNumbersInRange) {
     const ValidationCase& c = GetParam();
-    FinancialRates rates{1.0, 2.0};
     FinancialRateField field = FinancialRateField::Bank;
-    const auto message = validateFinancialRates(c.bank, c.disc, rates, &field);
-    EXPECT_EQ(message, c.message);
-    if (message) {
+    const auto rates = validateFinancialRates(c.bank, c.disc, &field);
+    EXPECT_EQ(rates ? std::nullopt : std::optional(rates.error()), c.message);
+    if (!rates) {
         EXPECT_EQ(field, c.field);
-        EXPECT_EQ(rates.bankRate, 1.0);  // refused: nothing stored
-        EXPECT_EQ(rates.discRate, 2.0);
     }
 }
 
@@ -67,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return param.param.name; });
 
 TEST(Financial, ValidRatesAreStored) {
-    FinancialRates rates;
-    EXPECT_FALSE(validateFinancialRates("8.5", " 1e-7", rates));
-    EXPECT_EQ(rates.bankRate, 8.5);
-    EXPECT_EQ(rates.discRate, 1e-7);
+    const auto rates = validateFinancialRates("8.5", " 1e-7");
+    ASSERT_TRUE(rates);
+    EXPECT_EQ(rates->bankRate, 8.5);
+    EXPECT_EQ(rates->discRate, 1e-7);
 }
 
 TEST(Financial, RateTextIsPlainDecimal) {

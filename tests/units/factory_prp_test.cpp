@@ -52,7 +52,7 @@ TEST_F(FactoryDatabaseTest, EveryPropertyStartsWithItsSIUnitAsCurrentUnit) {
         EXPECT_EQ(findSIUnit(p), &p.units.front()) << p.name;
         EXPECT_EQ(p.currentUnit, &p.units.front()) << p.name;
         for (const Unit& u : p.units) {
-            EXPECT_EQ(recordNameProblem(RecordKind::Unit, u.name), std::nullopt) << u.name;
+            EXPECT_TRUE(checkRecordName(RecordKind::Unit, u.name)) << u.name;
         }
         constants += static_cast<int>(p.constants.size());
     }

@@ -108,7 +108,8 @@ TEST(Keystream, ScrambleStopsAtLineEndsAndNulAndUnscrambleInverts) {
 }
 
 TEST_F(PrpFileTest, SavingBuiltInDatabaseWritesExactRecords) {
-    const std::string file = (saveDatabase(db, dir / "out.prp"), readBytes(dir / "out.prp"));
+    ASSERT_TRUE(saveDatabase(db, dir / "out.prp"));
+    const std::string file = readBytes(dir / "out.prp");
     ASSERT_EQ(file.substr(0, 29), std::string(kHeader) + "\r\n");
     EXPECT_EQ(plainLines(file),
               (std::vector<std::string>{kHeader, "P:dimensionless", "U:", "P:angle", "U:radians",
@@ -388,13 +389,13 @@ TEST_P(FailedSaveTest, LeavesTheOldFileAndTheModifiedFlag) {
     writeBytes(dir / "out.prp", old);
     std::filesystem::permissions(dir / "out.prp", GetParam().mode);
     db.modified = true;
-    std::vector<std::string> problems;
-    EXPECT_FALSE(saveDatabase(db, dir / "out.prp", &problems, GetParam().opener));
+    const auto saved = saveDatabase(db, dir / "out.prp", GetParam().opener);
+    ASSERT_FALSE(saved);
     EXPECT_EQ(readBytes(dir / "out.prp"), old);
     EXPECT_EQ(std::filesystem::status(dir / "out.prp").permissions(), GetParam().mode);
     EXPECT_TRUE(db.modified);
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_NE(problems[0].find("out.prp"), std::string::npos) << problems[0];
+    EXPECT_EQ(saved.error().rfind(std::string(kCannotWriteText) + "\n\"", 0), 0u) << saved.error();
+    EXPECT_NE(saved.error().find("out.prp"), std::string::npos) << saved.error();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
         << "no temporary file is left behind";
 }
@@ -470,7 +471,7 @@ TEST_F(PrpFileTest, WritableFileInReadOnlyDirectoryIsWrittenInPlace) {
                                                  return -1;
                                              })
                                            : TemporaryFileOpener();
-    EXPECT_TRUE(saveDatabase(db, dir / "ro/out.prp", nullptr, opener));
+    EXPECT_TRUE(saveDatabase(db, dir / "ro/out.prp", opener));
     struct stat after {};
     ASSERT_EQ(::stat((dir / "ro/out.prp").c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
@@ -566,13 +567,13 @@ TEST_P(UnstorableRecordTest, FailsTheSaveAndNamesTheRecord) {
     const UnstorableCase& c = GetParam();
     setUnit(addProperty(db, c.property), c.unit, c.factor, 0);
     db.modified = true;
-    std::vector<std::string> problems;
-    EXPECT_FALSE(saveDatabase(db, dir / "out.prp", &problems));
+    const auto saved = saveDatabase(db, dir / "out.prp");
+    ASSERT_FALSE(saved);
     EXPECT_EQ(readBytes(dir / "out.prp"), "old");
     EXPECT_TRUE(db.modified);
-    ASSERT_EQ(problems.size(), 1u);
-    const std::string message = cannotWriteMessage(problems);
-    EXPECT_EQ(message.rfind(kCannotWriteText, 0), 0u);
+    const std::string& message = saved.error();
+    EXPECT_EQ(message.rfind(std::string(kCannotWriteText) + "\n", 0), 0u);
+    EXPECT_EQ(message.find("more)"), std::string::npos) << "one record only";
     const std::string& named = c.unit == "u" ? c.property : c.unit;
     EXPECT_NE(message.find("\"" + named + "\""), std::string::npos) << message;
 }
@@ -618,8 +619,8 @@ TEST(PrpRoundTrip, RecordsAtTheReadersLimitsSurviveSaveAndLoad) {
     writeBytes(dir / "plain.prp", file);
     PropertyDatabase loaded, back;
     ASSERT_TRUE(loadDatabase(loaded, dir / "plain.prp", {}, 0));
-    std::vector<std::string> problems;
-    ASSERT_TRUE(saveDatabase(loaded, dir / "saved.prp", &problems)) << cannotWriteMessage(problems);
+    const auto saved = saveDatabase(loaded, dir / "saved.prp");
+    ASSERT_TRUE(saved) << saved.error();
     ASSERT_TRUE(loadDatabase(back, dir / "saved.prp", {}, 0));
     const auto lines = plainLines(readBytes(dir / "saved.prp"));
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
@@ -658,10 +659,10 @@ struct NameCase {
 class RecordNameTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(RecordNameTest, RefusesNamesTheFormatCannotHold) {
-    auto problem = recordNameProblem(GetParam().kind, GetParam().text);
-    EXPECT_EQ(problem.has_value(), GetParam().refused);
-    if (problem) {
-        EXPECT_FALSE(problem->empty());
+    const auto named = checkRecordName(GetParam().kind, GetParam().text);
+    EXPECT_EQ(!named, GetParam().refused);
+    if (!named) {
+        EXPECT_FALSE(named.error().empty());
     }
 }
 

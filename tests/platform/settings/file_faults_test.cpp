@@ -35,11 +35,16 @@ int refuseTemporary(const fs::path&) {
     return -1;
 }
 
+// What the table compares: the message of a failed save or lock, or nullopt.
+std::optional<std::string> problemOf(const Expected<void>& result) {
+    if (result) return std::nullopt;
+    return result.error();
+}
 std::optional<std::string> saveWith(const fs::path& path, const FileSaveHooks& hooks) {
-    return replaceFileContent(path, kNew, hooks);
+    return problemOf(writeFileContent(path, kNew, hooks));
 }
 std::optional<std::string> save(const fs::path& path) {
-    return replaceFileContent(path, kNew);
+    return problemOf(writeFileContent(path, kNew));
 }
 std::optional<std::string> read(const fs::path& path) {
     FileText text = readRegularFile(path);
@@ -188,7 +193,8 @@ const FaultCase kCases[] = {
          ::utime((dir / "f.lock").c_str(), &past);
      },
      [](const fs::path& f) {
-         return clearSettingsLock(QString::fromStdString(f.string()), std::chrono::milliseconds(0));
+         return problemOf(
+             clearSettingsLock(QString::fromStdString(f.string()), std::chrono::milliseconds(0)));
      },
      "", [](const fs::path& dir) { EXPECT_FALSE(fs::exists(dir / "f.lock")); }},
     {"LiveLockIsWaitedForBrieflyAndReported", "f",
@@ -196,8 +202,8 @@ const FaultCase kCases[] = {
      [](const fs::path& f) {
          const FileDescriptor holder(::open((f.string() + ".lock").c_str(), O_RDONLY | O_CLOEXEC));
          ::flock(holder.get(), LOCK_EX);
-         return clearSettingsLock(QString::fromStdString(f.string()),
-                                  std::chrono::milliseconds(100));
+         return problemOf(
+             clearSettingsLock(QString::fromStdString(f.string()), std::chrono::milliseconds(100)));
      },
      "is locked by another running program",
      [](const fs::path& dir) { EXPECT_TRUE(fs::exists(dir / "f.lock")); }},
