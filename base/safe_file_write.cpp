@@ -312,11 +312,6 @@ Expected<void> writeFileContent(const fs::path& path, std::string_view text,
     return {};
 }
 
-std::optional<std::string> replaceFileContent(const fs::path& path, std::string_view text) {
-    if (auto written = writeFileContent(path, text); !written) return written.error();
-    return std::nullopt;
-}
-
 SetAside setAsideDamaged(const fs::path& path) {
     SetAside result;
     for (int n = 1; n <= kMaxSetAsideNames; ++n) {

@@ -43,11 +43,6 @@ struct FileSaveHooks {
 Expected<void> writeFileContent(const std::filesystem::path& path, std::string_view text,
                                 const FileSaveHooks& hooks = {});
 
-// writeFileContent in the shape the tape's saves still take: why not, or
-// nullopt on success. Goes once they take Expected.
-std::optional<std::string> replaceFileContent(const std::filesystem::path& path,
-                                              std::string_view text);
-
 // Fails when path cannot be created because its folder is missing or is no
 // folder.
 Expected<void> checkFolderExists(const std::filesystem::path& path);

@@ -465,7 +465,8 @@ Expected<void> saveTapeFile(const std::filesystem::path& path, Tape& tape, bool 
         case TapeFileState::Refused:
             return failed(disk.problem);
     }
-    if (auto problem = replaceFileContent(path, writeTapeFile(merged))) return failed(*problem);
+    if (const Expected<void> written = writeFileContent(path, writeTapeFile(merged)); !written)
+        return failed(written.error());
     tape = std::move(merged);
     return {};
 }

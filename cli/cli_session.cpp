@@ -49,10 +49,6 @@ std::optional<std::string> keptFileProblem(const std::string& path) {
     return file.problem;
 }
 
-void messageToStderr(std::string_view text, std::string_view /*caption*/) {
-    std::cerr << latin1ToUtf8(text) << '\n';
-}
-
 }  // namespace
 
 int runSession(const Options& options, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -93,11 +89,13 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     }
     DatabaseSource source{dataDirectories(), std::nullopt, kernelVersion()};
     if (options.prpPath) source.file = *options.prpPath;
-    calculator.loadDatabase(source, messageToStderr);
+    calculator.loadDatabase(source, [&err](std::string_view text, std::string_view /*caption*/) {
+        err << latin1ToUtf8(text) << '\n';
+    });
 
     TokenStream tokens =
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
-    DialogAnswers answers(tokens);
+    DialogAnswers answers(tokens, err);
     CliView view(answers);
     bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {

@@ -3,8 +3,6 @@
 #include "cli/cli_dialog_view.h"
 #include "dialogs/select_memory.h"
 
-#include <iostream>
-
 namespace zentra::cli {
 
 std::optional<Token> DialogAnswers::next() {
@@ -20,7 +18,7 @@ void DialogAnswers::refuse(const Token& token, const std::string& why) {
 }
 
 void DialogAnswers::message(const std::string& text) const {
-    std::cerr << latin1ToUtf8(text) << '\n';
+    messages_ << latin1ToUtf8(text) << '\n';
 }
 
 std::vector<Token> DialogAnswers::takeConsumed() {
@@ -36,8 +34,7 @@ void CliView::setKeyLabel(CommandId key, std::string_view caption) {
 }
 
 void CliView::showMessage(std::string_view text, std::string_view /*caption*/) {
-    // Message boxes are answered OK at once.
-    std::cerr << latin1ToUtf8(text) << '\n';
+    answers_.message(std::string(text));
 }
 
 bool CliView::runSelectMemoryDialog(SelectMemoryModel& model) {

@@ -3,6 +3,7 @@
 // message boxes on standard error, and dialogs answered by the next token.
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ namespace zentra::cli {
 // The tokens that answer dialogs, as the dialog answerers see them.
 class DialogAnswers {
 public:
-    explicit DialogAnswers(TokenStream& tokens) : tokens_(tokens) {}
+    // Messages go to messages, the run's standard error.
+    DialogAnswers(TokenStream& tokens, std::ostream& messages)
+        : tokens_(tokens), messages_(messages) {}
     // The next answer; nothing at the end of input or after a refusal (the
     // dialog is cancelled).
     std::optional<Token> next();
@@ -26,13 +29,15 @@ public:
     void refuse(const Token& token, const std::string& why);
     // The first refusal's message, if an answer was refused.
     const std::optional<std::string>& refusal() const { return refusal_; }
-    // A dialog's message (a refused value): standard error; the dialog stays open.
+    // A message box's text (a dialog's refused value, the calculator's
+    // warnings): standard error, answered OK at once.
     void message(const std::string& text) const;
     // Answers consumed since the last call, for --trace.
     std::vector<Token> takeConsumed();
 
 private:
     TokenStream& tokens_;
+    std::ostream& messages_;
     std::vector<Token> consumed_;
     std::optional<std::string> refusal_;
 };

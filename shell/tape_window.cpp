@@ -327,8 +327,8 @@ bool TapeWindow::findNext(bool backwards) {
     return false;
 }
 
-std::optional<std::string> TapeWindow::saveAs(const QString& path, TapeFormat format) const {
-    return replaceFileContent(pathOf(path), tapeIn(tape(), format));
+Expected<void> TapeWindow::saveAs(const QString& path, TapeFormat format) const {
+    return writeFileContent(pathOf(path), tapeIn(tape(), format));
 }
 
 void TapeWindow::saveAsFromDialog() {
@@ -352,12 +352,12 @@ void TapeWindow::saveAsFromDialog() {
                                   ? TapeFormat::Csv
                                   : TapeFormat::Text;
     const QString path = dialog.selectedFiles().constFirst();
-    if (const auto problem = saveAs(path, format)) {
+    if (const Expected<void> saved = saveAs(path, format); !saved) {
         emit dialogOpens();
         QMessageBox::warning(this,
                              QString::fromUtf8(kWarningCaption.data(), kWarningCaption.size()),
                              fromUtf8(kTapeNotSavedText) + QStringLiteral(" ") + path +
-                                 QStringLiteral(": ") + fromUtf8(*problem));
+                                 QStringLiteral(": ") + fromUtf8(saved.error()));
         emit dialogCloses();
     }
 }

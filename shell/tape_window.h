@@ -59,8 +59,8 @@ public:
     // Makes the next line (or, backwards, the previous one) containing the
     // find field's text, case aside, the current one; false when none does.
     bool findNext(bool backwards = false);
-    // Writes the tape to path; nullopt on success, else why not.
-    std::optional<std::string> saveAs(const QString& path, TapeFormat format) const;
+    // Writes the tape to path, or says why not.
+    Expected<void> saveAs(const QString& path, TapeFormat format) const;
     void saveAsFromDialog();
     bool print(QPrinter& printer) const;
     void printFromDialog();
