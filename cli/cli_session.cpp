@@ -35,18 +35,17 @@ Expected<std::vector<std::uint32_t>> keysOfToken(const Token& token, NumberBase 
 // A file the run will read and write back: only a regular file, and a missing
 // one only in a folder that exists (nothing is created for it). Looked at
 // before any token, so a refused file leaves every file as it was.
-std::optional<std::string> keptFileProblem(const std::string& path) {
+Expected<void> checkKeptFile(const std::string& path) {
     const OpenedFile file = openRegularFile(path);
     switch (file.status) {
         case FileOpenStatus::Opened:
-            return std::nullopt;
+            return {};
         case FileOpenStatus::Missing:
-            if (const auto folder = checkFolderExists(path); !folder) return folder.error();
-            return std::nullopt;
+            return checkFolderExists(path);
         case FileOpenStatus::Refused:
-            return file.problem;
+            break;
     }
-    return file.problem;
+    return failure(file.problem);
 }
 
 }  // namespace
@@ -73,12 +72,12 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
     const bool tapeMissing =
         options.tapePath &&
         !std::filesystem::exists(std::filesystem::symlink_status(*options.tapePath, noTape));
-    const std::optional<std::string> kept[] = {
-        options.statePath ? keptFileProblem(*options.statePath) : std::nullopt,
-        tapeMissing ? keptFileProblem(*options.tapePath) : std::nullopt};
-    for (const auto& problem : kept) {
-        if (!problem) continue;
-        err << "zentra-cli: " << *problem << '\n';
+    const Expected<void> kept[] = {
+        options.statePath ? checkKeptFile(*options.statePath) : Expected<void>(),
+        tapeMissing ? checkKeptFile(*options.tapePath) : Expected<void>()};
+    for (const Expected<void>& check : kept) {
+        if (check) continue;
+        err << "zentra-cli: " << check.error() << '\n';
         return kExitFileError;
     }
     if (options.savePrpPath) {

@@ -210,7 +210,7 @@ void TapeWindow::showMessage(const std::string& text) {
     box->open();
 }
 
-// The file is read once the calculator is up (or when the tape is first
+// The file is read once the calculator is drawn (or when the tape is first
 // needed); the steps made before that follow the ones read.
 void TapeWindow::ensureLoaded() {
     if (loaded_) return;
@@ -236,7 +236,7 @@ void TapeWindow::restore(SettingsStore& store) {
     // Shown with the calculator, so that it docks where the calculator is.
     openWithCalculator_ = store.readInt(kTapeOpenKey, 0) != 0;
     if (openWithCalculator_ && window_->isVisible()) open();
-    QTimer::singleShot(0, this, &TapeWindow::ensureLoaded);
+    loadAfterPaint_ = true;
 }
 
 bool TapeWindow::save(SettingsStore& store) {
@@ -458,7 +458,11 @@ void TapeWindow::hideEvent(QHideEvent* event) {
 }
 
 bool TapeWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::Show && openWithCalculator_) {
+    if (watched == window_ && event->type() == QEvent::Paint && loadAfterPaint_) {
+        // Once the calculator is on the screen: the file costs its start nothing.
+        loadAfterPaint_ = false;
+        QTimer::singleShot(0, this, &TapeWindow::ensureLoaded);
+    } else if (watched == window_ && event->type() == QEvent::Show && openWithCalculator_) {
         openWithCalculator_ = false;
         open();
     } else if (watched == window_ && isVisible() &&

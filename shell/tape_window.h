@@ -41,7 +41,7 @@ public:
     TapeWindow(QWidget* calculatorWindow, Calculator& calculator, const QString& filePath);
 
     // Whether the window was open and its size; the tape's file follows once
-    // the calculator is up (a damaged one is set aside; one that cannot be, or
+    // the calculator is first drawn (or the tape is needed sooner) (a damaged one is set aside; one that cannot be, or
     // a path that may not be used, is said once in a message box, and the
     // session's steps are kept in memory only).
     void restore(SettingsStore& store);
@@ -119,6 +119,7 @@ private:
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
     std::optional<NumberBase> grouping_;
     bool loaded_ = false;
+    bool loadAfterPaint_ = false;  // the file is read after the calculator's first paint
     bool openWithCalculator_ = false;  // it was open when the calculator was left
     bool inMemoryOnly_ = false;        // its file is damaged and could not be set aside
 };
