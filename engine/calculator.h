@@ -69,6 +69,9 @@ struct TapeFileNotice {
 class Calculator {
 public:
     Calculator(PropertyDatabase& database, CommandGuard& guard);
+    // Its state points at its own tape.
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
 
     // Start-up: the database, its messages (a corrupt or missing file) through
     // messages. False when a runtime problem abandoned it.
