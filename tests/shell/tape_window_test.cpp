@@ -6,10 +6,13 @@
 
 #include <QClipboard>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -250,6 +253,18 @@ TEST_F(TapeWindowTest, ADamagedTapeFileIsSetAsideAndANewTapeStarts) {
     click("AC");
     restart();
     EXPECT_EQ(lineTexts(), QStringList{"AC ----"});
+}
+
+TEST_F(TapeWindowTest, ATapePathThatIsNoFileIsSaidAndNothingIsWrittenThere) {
+    window_.reset();
+    QFile::remove(tapeFile());  // written as the first window closed
+    ASSERT_TRUE(QDir().mkpath(tapeFile()));
+    open();
+    click("AC 2 +");
+    EXPECT_EQ(lineTexts(), (QStringList{"AC ----", "2 +"}));
+    EXPECT_NE(window_->findChild<QMessageBox*>(QStringLiteral("tapeKeptDamaged")), nullptr);
+    EXPECT_FALSE(tape()->save(*store_));
+    EXPECT_TRUE(QFileInfo(tapeFile()).isDir());
 }
 
 }  // namespace
