@@ -40,10 +40,11 @@ public:
     // An empty filePath means tape.txt in the user's data directory.
     TapeWindow(QWidget* calculatorWindow, Calculator& calculator, const QString& filePath);
 
-    // Whether the window was open and its size; the tape's file follows once
-    // the calculator is first drawn (or the tape is needed sooner) (a damaged one is set aside; one that cannot be, or
-    // a path that may not be used, is said once in a message box, and the
-    // session's steps are kept in memory only).
+    // Whether the window was open and its size. The tape's file follows once
+    // the calculator is first drawn, or sooner when the tape is needed: a
+    // damaged one is set aside; one that cannot be, or a path that may not be
+    // used, is said once in a message box, and the session's steps are kept
+    // in memory only.
     void restore(SettingsStore& store);
     // Writes the window's settings and the tape file; false when the file
     // could not be written.
