@@ -120,7 +120,7 @@ private:
     std::optional<AppearanceSettings> appearance_;  // for the controls made later
     std::optional<NumberBase> grouping_;
     bool loaded_ = false;
-    bool loadAfterPaint_ = false;  // the file is read after the calculator's first paint
+    bool loadAfterPaint_ = false;      // the file is read after the calculator's first paint
     bool openWithCalculator_ = false;  // it was open when the calculator was left
     bool inMemoryOnly_ = false;        // its file is damaged and could not be set aside
 };
