@@ -1,6 +1,6 @@
 #pragma once
-// The tape: the last steps of the calculation, as the window and zentra-cli
-// keep them, with the text file they are kept in. The file is UTF-8 text, a
+// The tape: the last steps of the calculation, as the Calculator keeps them
+// for both hosts, with the text file they are kept in. The file is UTF-8 text, a
 // header line and then one entry a line: the kind's number, the entry's four
 // texts and its time (decimal microseconds), separated by tabs (a tab, line
 // break or backslash inside a text is written \t, \n or \\). Files of the
