@@ -53,7 +53,11 @@ public:
     // off or put back): as if cleared now and all of it added anew.
     void markRewritten();
     // Entry i, the oldest first.
-    const TapeEntry& operator[](std::size_t i) const { return ring_[(oldest_ + i) % ring_.size()]; }
+    const TapeEntry& operator[](std::size_t i) const {
+        // A wrap without a division: every key's step reads the newest entry.
+        const std::size_t at = oldest_ + i;
+        return ring_[at < ring_.size() ? at : at - ring_.size()];
+    }
     std::size_t size() const { return ring_.size(); }
     bool empty() const { return ring_.empty(); }
     const TapeEntry& back() const { return (*this)[size() - 1]; }
