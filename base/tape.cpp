@@ -124,10 +124,25 @@ namespace {
 // Into the buffer the text already has: append to an emptied string is the
 // short path, where assign takes the general replace with its overlap checks.
 // The paper shows one line an entry, so a control character never gets in.
-void refill(std::string& text, std::string_view with) {
+void refillText(std::string& text, std::string_view with) {
     text.clear();
-    if (!with.empty()) text.append(with);
-    dropControlCharacters(text);
+    text.append(with);
+    // Only a byte that can begin a control character sends it to the filter.
+    for (const char c : with) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || byte == 0xC2) {
+            dropControlCharacters(text);
+            return;
+        }
+    }
+}
+
+// Most steps leave two of their four texts empty: those cost no call.
+inline void refill(std::string& text, std::string_view with) {
+    if (with.empty())
+        text.clear();
+    else
+        refillText(text, with);
 }
 
 void dropEntryControls(TapeEntry& entry) {
