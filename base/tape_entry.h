@@ -1,7 +1,7 @@
 #pragma once
-// One step of a calculation on the tape. Texts are
-// UTF-8: values as the display showed them (the degree byte 0xBA already
-// turned into "º"), keys by the words of their captions, never glyph bytes.
+// One step of a calculation on the tape. Texts are UTF-8: values as the
+// display showed them (the degree byte 0xBA already turned into "º"), keys by
+// the words of their captions, never glyph bytes.
 
 #include <cstdint>
 #include <string>
