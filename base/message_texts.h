@@ -21,6 +21,21 @@ inline constexpr std::string_view kWarningCaption = "Warning";
 
 // Properties files.
 inline constexpr std::string_view kCorruptDatabaseText = "Corrupt properties database";
+// Why a record could not be saved, after the record's name.
+inline constexpr const char* kNameHasLineBreakText =
+    "its name contains a line feed or NUL character";
+inline constexpr const char* kNameHasSeparatorText = "its name contains ':' or '\\'";
+inline constexpr const char* kRecordTooLongText = "its record line is too long";
+inline constexpr const char* kRecordNotScrambledText = "it cannot be scrambled";
+// A new name refused, after "Property", "Unit" or "Constant" (a limit goes
+// between the last two parts).
+inline constexpr std::string_view kNamesWithoutLineBreaksText =
+    " names cannot contain line breaks.";
+inline constexpr std::string_view kNamesWithoutSeparatorsText =
+    " names cannot contain ':' or '\\'.";
+inline constexpr std::string_view kNamesAtMostText = " names can be at most ";
+inline constexpr std::string_view kNameBytesText =
+    " bytes long (letters outside ASCII take two or more).";
 inline constexpr std::string_view kNoDatabaseText = "Unable to open properties database";
 inline constexpr std::string_view kCannotWriteText = "Sorry, couldn't write properties";
 inline constexpr std::string_view kCannotReadText = "Sorry, couldn't read properties";

@@ -217,14 +217,18 @@ private:
     std::uint32_t& state_;
 };
 
-// Why a record with this name cannot be read back as itself, or nullopt. A
-// carriage return is no problem: without a line feed after it, it is no line end.
-std::optional<std::string> nameProblem(RecordKind kind, std::string_view name) {
+// Writes a record line, or says why it could not be read back as itself. A
+// carriage return in a name is no problem: without a line feed after it, it is
+// no line end.
+Expected<void> storeRecord(RecordWriter& writer, RecordKind kind, std::string_view name,
+                           const std::string& line) {
     if (name.find_first_of(std::string_view("\0\n", 2)) != std::string_view::npos)
-        return "its name contains a line feed or NUL character";
+        return failure(kNameHasLineBreakText);
     if (kind != RecordKind::Property && name.find_first_of(":\\") != std::string_view::npos)
-        return "its name contains ':' or '\\'";
-    return std::nullopt;
+        return failure(kNameHasSeparatorText);
+    if (line.size() > kMaxRecordLine) return failure(kRecordTooLongText);
+    if (!writer.writeRecord(line)) return failure(kRecordNotScrambledText);
+    return {};
 }
 
 // The shortest text the reader turns back into exactly value: the shortest
@@ -290,17 +294,15 @@ void writeProperties(RecordWriter& writer, const PropertyDatabase& db,
     for (const Property& property : db.properties) {
         if (property.units.empty()) continue;
         auto write = [&](RecordKind kind, const std::string& name, const std::string& line) {
-            auto problem = nameProblem(kind, name);
-            if (!problem && line.size() > kMaxRecordLine) problem = "its record line is too long";
-            if (!problem && !writer.writeRecord(line)) problem = "it cannot be scrambled";
-            if (!problem) return;
+            const Expected<void> stored = storeRecord(writer, kind, name, line);
+            if (stored) return;
             const char* what = kind == RecordKind::Property ? "property \""
                                : kind == RecordKind::Unit   ? "unit \""
                                                             : "constant \"";
             problems.push_back(
                 what + name + "\"" +
                 (kind == RecordKind::Property ? "" : " of \"" + property.name + "\"") + ": " +
-                *problem);
+                stored.error());
         };
         write(RecordKind::Property, property.name, "P:" + property.name);
         const Unit* current = nullptr;
@@ -331,17 +333,17 @@ Expected<void> checkRecordName(RecordKind kind, std::string_view name) {
                        : kind == RecordKind::Unit   ? "Unit"
                                                     : "Constant";
     if (name.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
-        return failure(std::string(what) + " names cannot contain line breaks.");
+        return failure(what + std::string(kNamesWithoutLineBreaksText));
     }
     if (kind != RecordKind::Property && name.find_first_of(":\\") != std::string_view::npos) {
-        return failure(std::string(what) + " names cannot contain ':' or '\\'.");
+        return failure(what + std::string(kNamesWithoutSeparatorsText));
     }
     const std::size_t limit = kind == RecordKind::Property ? kMaxPropertyName
                               : kind == RecordKind::Unit   ? kMaxUnitName
                                                            : kMaxConstantName;
     if (name.size() > limit) {
-        return failure(std::string(what) + " names can be at most " + std::to_string(limit) +
-                       " bytes long (letters outside ASCII take two or more).");
+        return failure(what + std::string(kNamesAtMostText) + std::to_string(limit) +
+                       std::string(kNameBytesText));
     }
     return {};
 }
