@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include "big_property.h"
 #include "shell/dialogs/units_dialogs.h"
@@ -65,12 +65,3 @@ BENCHMARK(BM_QtOpenProperties)->Apply(sizes);
 BENCHMARK(BM_QtOpenConstants)->Apply(sizes);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
