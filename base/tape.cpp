@@ -127,14 +127,7 @@ namespace {
 void refillText(std::string& text, std::string_view with) {
     text.clear();
     text.append(with);
-    // Only a byte that can begin a control character sends it to the filter.
-    for (const char c : with) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || byte == 0xC2) {
-            dropControlCharacters(text);
-            return;
-        }
-    }
+    dropControlCharacters(text);
 }
 
 // Most steps leave two of their four texts empty: those cost no call.

@@ -96,7 +96,6 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         options.tokens.empty() ? TokenStream(in, options.interactive) : TokenStream(options.tokens);
     DialogAnswers answers(tokens, err);
     CliView view(answers);
-    bool tapeInMemoryOnly = false;  // a damaged file that could not be set aside
     if (options.tapePath) {
         const Expected<TapeFileNotice> opened = calculator.openTapeFile(*options.tapePath, false);
         if (!opened) {
@@ -105,7 +104,6 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         }
         for (const auto& notice : {opened->setAside, opened->keptDamaged})
             if (notice) err << "zentra-cli: " << *notice << '\n';
-        tapeInMemoryOnly = opened->keptDamaged.has_value();
     }
     // Without a state file the calculator starts as on a first start.
     SettingsFile stateFile;
@@ -169,8 +167,8 @@ int runSession(const Options& options, std::istream& in, std::ostream& out, std:
         }
     }
     if (const Expected<void> saved = calculator.saveTapeFile(); !saved) {
-        if (!tapeInMemoryOnly)
-            err << "zentra-cli: " << saved.error() << '\n';  // else said when read
+        // A tape kept in memory only was said when it was read.
+        if (!calculator.tapeInMemoryOnly()) err << "zentra-cli: " << saved.error() << '\n';
         status = kExitFileError;
     }
     // A signal sent during the save or while waiting for input.

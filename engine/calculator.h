@@ -101,6 +101,10 @@ public:
     // meanwhile; the tape then holds that. Without a file opened there is
     // nothing to do; with one that was kept or refused it fails, saying why.
     Expected<void> saveTapeFile();
+    // The opening kept the file out of use (damaged and not set aside, or a path
+    // that may not be used): the steps stay in memory only, and saving fails
+    // for the reason already given.
+    bool tapeInMemoryOnly() const { return tapeNotSaved_.has_value(); }
     // Every step the keys made, the newest last; hosts edit it (clear, remove
     // lines) and show it, and hear of the keys' steps through tapeGrew.
     Tape& tape() { return tape_; }

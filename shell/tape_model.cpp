@@ -51,9 +51,11 @@ int TapeModel::rowCount(const QModelIndex& parent) const {
 }
 
 std::optional<std::size_t> TapeModel::entryAt(int row) const {
-    row -= noteRows();
-    if (row < 0 || static_cast<std::size_t>(row) >= entries_) return std::nullopt;
-    return static_cast<std::size_t>(row);
+    // While rows that fell off are being removed, the others still show the
+    // entries they showed, which the ring already holds further forward.
+    const long long at = static_cast<long long>(row) - noteRows() - static_cast<long long>(fell_);
+    if (at < 0 || static_cast<std::size_t>(at) >= entries_ - fell_) return std::nullopt;
+    return static_cast<std::size_t>(at);
 }
 
 QString TapeModel::lineAt(int row) const {
@@ -98,8 +100,10 @@ void TapeModel::appended(std::size_t added) {
     const std::size_t fell = entries_ + added - now;
     const int first = noteRows();
     if (fell > 0) {
+        fell_ = fell;
         beginRemoveRows({}, first, first + static_cast<int>(fell) - 1);
         entries_ -= fell;
+        fell_ = 0;
         endRemoveRows();
     }
     beginInsertRows({}, first + static_cast<int>(entries_), first + static_cast<int>(now) - 1);

@@ -42,6 +42,7 @@ public:
 private:
     const Tape& tape_;
     std::size_t entries_ = 0;  // the entries the rows show
+    std::size_t fell_ = 0;     // entries gone from the ring whose rows are being removed
     bool note_ = false;
     std::optional<NumberBase> grouping_;
 };

@@ -217,14 +217,10 @@ void TapeWindow::ensureLoaded() {
     loaded_ = true;
     const Expected<TapeFileNotice> opened = calculator_.openTapeFile(pathOf(filePath_), true);
     if (!opened) {
-        inMemoryOnly_ = true;
         showMessage(opened.error());
     } else {
         if (opened->setAside) std::fprintf(stderr, "zentra: %s\n", opened->setAside->c_str());
-        if (opened->keptDamaged) {
-            inMemoryOnly_ = true;
-            showMessage(*opened->keptDamaged);
-        }
+        if (opened->keptDamaged) showMessage(*opened->keptDamaged);
     }
     if (model_) model_->reset();
 }
@@ -246,8 +242,10 @@ bool TapeWindow::save(SettingsStore& store) {
     store.writeInt(kTapeHeightKey, height());
     const Expected<void> saved = calculator_.saveTapeFile();
     if (!saved) {
-        if (!inMemoryOnly_) std::fprintf(stderr, "zentra: %s\n", saved.error().c_str());
-        return false;  // kept in memory only: said when it was read
+        // A tape kept in memory only was said when it was read.
+        if (!calculator_.tapeInMemoryOnly())
+            std::fprintf(stderr, "zentra: %s\n", saved.error().c_str());
+        return false;
     }
     // With the steps other runs saved meanwhile.
     if (model_) model_->reset();

@@ -122,7 +122,6 @@ private:
     bool loaded_ = false;
     bool loadAfterPaint_ = false;      // the file is read after the calculator's first paint
     bool openWithCalculator_ = false;  // it was open when the calculator was left
-    bool inMemoryOnly_ = false;        // its file is damaged and could not be set aside
 };
 
 }  // namespace zentra

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QStandardPaths>
 
 #include "shell/power_off.h"
+#include "shell/tape_model.h"
 #include "shell/tape_window.h"
 #include "window_test_support.h"
 
@@ -265,6 +267,28 @@ TEST_F(TapeWindowTest, ATapePathThatIsNoFileIsSaidAndNothingIsWrittenThere) {
     EXPECT_NE(window_->findChild<QMessageBox*>(QStringLiteral("tapeKeptDamaged")), nullptr);
     EXPECT_FALSE(tape()->save(*store_));
     EXPECT_TRUE(QFileInfo(tapeFile()).isDir());
+}
+
+// On a full ring each step takes the oldest row's place: rows come off the
+// front as they go on at the back, the note of dropped steps first.
+TEST(TapeModel, AFullRingDropsRowsAtTheFrontAsStepsComeAtTheBack) {
+    Tape tape;
+    for (std::size_t k = 0; k < kTapeLimit; ++k)
+        tape.append(TapeKind::Operation, std::to_string(k), "+");
+    TapeModel model(tape, nullptr);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const struct {
+        std::size_t added;
+        const char* first;  // the oldest entry's line afterwards
+    } steps[] = {{1, "1 +"}, {2, "3 +"}, {1, "4 +"}};
+    for (const auto& step : steps) {
+        for (std::size_t k = 0; k < step.added; ++k) tape.append(TapeKind::Result, "9");
+        model.appended(step.added);
+        ASSERT_EQ(model.rowCount(), static_cast<int>(kTapeLimit) + 1);
+        EXPECT_EQ(model.lineAt(0), QStringLiteral("Earlier steps dropped"));
+        EXPECT_EQ(model.lineAt(1), QString::fromLatin1(step.first));
+        EXPECT_EQ(model.lineAt(model.rowCount() - 1), QStringLiteral("9 *"));
+    }
 }
 
 }  // namespace
