@@ -50,10 +50,7 @@ std::string pastedLine(std::string_view clipboard) {
 
 void dropControlCharacters(std::string& text) {
     // Nearly every text has none: find the first before moving anything.
-    const auto first = std::find_if(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || byte == 0xC2;
-    });
+    const auto first = std::find_if(text.begin(), text.end(), mayBeginControl);
     std::size_t out = static_cast<std::size_t>(first - text.begin());
     for (std::size_t i = out; i < text.size();) {
         if (const std::size_t skip = controlLength(text, i)) {

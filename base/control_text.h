@@ -3,6 +3,8 @@
 // and the texts of a tape entry. UTF-8; the C0 controls, DEL and the C1
 // controls (U+0080 to U+009F) count as control characters.
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,20 @@ namespace zentra {
 // separated by tabs) is pasted, and white space or line breaks before the
 // first text are skipped.
 std::string pastedLine(std::string_view clipboard);
+
+// A byte that may begin a control character: a C0 control, DEL, or the lead
+// byte of the C1 controls (which also leads other Latin-1 letters). A table,
+// as the tape looks up every byte of every step's texts.
+inline constexpr auto kMayBeginControl = [] {
+    std::array<bool, 256> table{};
+    for (std::size_t byte = 0; byte < 0x20; ++byte) table[byte] = true;
+    table[0x7F] = true;
+    table[0xC2] = true;
+    return table;
+}();
+constexpr bool mayBeginControl(char c) {
+    return kMayBeginControl[static_cast<unsigned char>(c)];
+}
 
 // Removes every control character from text, in place.
 void dropControlCharacters(std::string& text);

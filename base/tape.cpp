@@ -1,6 +1,7 @@
 #include "base/tape.h"
 
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <chrono>
 #include <iterator>
@@ -124,18 +125,18 @@ namespace {
 // Into the buffer the text already has: append to an emptied string is the
 // short path, where assign takes the general replace with its overlap checks.
 // The paper shows one line an entry, so a control character never gets in.
-void refillText(std::string& text, std::string_view with) {
-    text.clear();
-    text.append(with);
-    dropControlCharacters(text);
-}
-
-// Most steps leave two of their four texts empty: those cost no call.
 inline void refill(std::string& text, std::string_view with) {
-    if (with.empty())
-        text.clear();
-    else
-        refillText(text, with);
+    text.clear();
+    // Most steps leave two of their four texts empty: those cost no call.
+    if (with.empty()) return;
+    text.append(with);
+    // Nearly every text holds no byte that could begin one: no call for those.
+    for (char c : with) {
+        if (mayBeginControl(c)) {
+            dropControlCharacters(text);
+            return;
+        }
+    }
 }
 
 void dropEntryControls(TapeEntry& entry) {
@@ -145,26 +146,33 @@ void dropEntryControls(TapeEntry& entry) {
 
 }  // namespace
 
-TapeEntry& Tape::nextSlot() {
-    if (ring_.size() < kTapeLimit) {
-        if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
-        return ring_.emplace_back();
-    }
+// A full ring, the usual state of a long run, takes the short path inline.
+inline TapeEntry& Tape::nextSlot() {
+    if (ring_.size() < kTapeLimit) return newSlot();
     droppedEarlier_ = true;
     TapeEntry& slot = ring_[oldest_];
     if (++oldest_ == kTapeLimit) oldest_ = 0;
     return slot;
 }
 
+TapeEntry& Tape::newSlot() {
+    if (ring_.capacity() == 0) ring_.reserve(kTapeLimit);
+    return ring_.emplace_back();
+}
+
 const TapeEntry& Tape::append(TapeKind kind, std::string_view value, std::string_view key,
                               std::string_view result, std::string_view detail) {
     // Never before the newest, so the entries stay in time order if the clock is set back.
-    const std::int64_t time = std::max(tapeTimeNow(), empty() ? 0 : back().time);
+    const std::int64_t time = std::max(tapeTimeNow(), backTime_);
+    backTime_ = time;
     TapeEntry& slot = nextSlot();
     slot.kind = kind;
     slot.time = time;
     refill(slot.value, value);
-    refill(slot.key, key);
+    // A caption of the key table's: no control character to look for.
+    assert(std::none_of(key.begin(), key.end(), mayBeginControl));
+    slot.key.clear();
+    slot.key.append(key);
     refill(slot.result, result);
     refill(slot.detail, detail);
     if (unsaved_ < kTapeLimit) ++unsaved_;
@@ -174,15 +182,17 @@ const TapeEntry& Tape::append(TapeKind kind, std::string_view value, std::string
 
 void Tape::append(TapeEntry&& entry) {
     dropEntryControls(entry);
+    backTime_ = entry.time;
     nextSlot() = std::move(entry);
     if (unsaved_ < kTapeLimit) ++unsaved_;
     ++appended_;
 }
 
 void Tape::clear() {
-    clearedAt_ = std::max(tapeTimeNow(), empty() ? 0 : back().time);
+    clearedAt_ = std::max(tapeTimeNow(), backTime_);
     ring_.clear();
     oldest_ = 0;
+    backTime_ = 0;
     unsaved_ = 0;
     droppedEarlier_ = false;
 }
@@ -193,7 +203,7 @@ void Tape::markSaved() {
 }
 
 void Tape::markRewritten() {
-    clearedAt_ = std::max({tapeTimeNow(), empty() ? 0 : back().time, clearedAt_.value_or(0)});
+    clearedAt_ = std::max({tapeTimeNow(), backTime_, clearedAt_.value_or(0)});
     unsaved_ = size();
 }
 

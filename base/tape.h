@@ -33,10 +33,12 @@ inline constexpr std::string_view kUntimedTapeHeader = "Zentra tape 1";
 // it, so that a save adds that to what other runs wrote meanwhile.
 class Tape {
 public:
-    // Adds an entry made now (never before the newest entry), without its
-    // control characters; beyond kTapeLimit the oldest goes, and the new entry
-    // takes over its place and its texts' buffers, so that a long run of keys
-    // allocates nothing. The texts are only read during the call.
+    // Adds an entry made now (never before the newest entry), without the
+    // control characters of its value, result and detail (the key is a
+    // caption of the engine's, which holds none); beyond kTapeLimit the oldest
+    // goes, and the new entry takes over its place and its texts' buffers, so
+    // that a long run of keys allocates nothing. The texts are only read
+    // during the call.
     const TapeEntry& append(TapeKind kind, std::string_view value, std::string_view key = {},
                             std::string_view result = {}, std::string_view detail = {});
     // Adds an entry with the time it has.
@@ -71,9 +73,12 @@ public:
 
 private:
     TapeEntry& nextSlot();
+    TapeEntry& newSlot();
 
     std::vector<TapeEntry> ring_;
     std::size_t oldest_ = 0;
+    // back().time, 0 while empty: each step reads it, without the ring's index.
+    std::int64_t backTime_ = 0;
     std::size_t unsaved_ = 0;
     std::uint64_t appended_ = 0;
     std::optional<std::int64_t> clearedAt_;

@@ -12,14 +12,8 @@ void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::str
     state.tapeNote = {true, kind, std::move(value), std::move(result), std::move(detail)};
 }
 
-void makeUtf8(std::string& text) {
-    // Most display texts are ASCII and go on unchanged.
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            text = latin1ToUtf8(text);
-            return;
-        }
-    }
+void convertLatin1(std::string& text) {
+    text = latin1ToUtf8(text);
 }
 
 std::string tapeDisplayText(CalculatorView& view) {

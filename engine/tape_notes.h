@@ -16,7 +16,16 @@ void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::str
 
 // The display text (Latin-1 bytes) in UTF-8.
 std::string tapeDisplayText(CalculatorView& view);
-// A text of the display's (Latin-1 bytes) in UTF-8.
-void makeUtf8(std::string& text);
+// A text of the display's (Latin-1 bytes) in UTF-8. Most are ASCII and go on
+// unchanged: every step's operand passes here, so the test stays inline.
+void convertLatin1(std::string& text);
+inline void makeUtf8(std::string& text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            convertLatin1(text);
+            return;
+        }
+    }
+}
 
 }  // namespace zentra

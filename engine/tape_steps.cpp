@@ -25,10 +25,9 @@ const char* dmsStepName(DmsPhase phase) {
     return kDegreesGlyph.words;
 }
 
-// Most names are the table's own texts; one the latches or the state make up
-// is written into storage.
-std::string_view keyName(const CalculatorState& state, const KeyRow& row, const ModeFacts& facts,
-                         bool shifted, std::string& storage) {
+// A name the latches or the state make up, written into storage.
+std::string_view madeKeyName(const CalculatorState& state, const ModeFacts& facts, bool shifted,
+                             std::string& storage) {
     switch (facts.tapeName) {
         case TapeName::Trig:
             storage = shifted ? "a" : "";
@@ -39,9 +38,16 @@ std::string_view keyName(const CalculatorState& state, const KeyRow& row, const 
             return storage = "V:" + std::to_string(state.nNPV);
         case TapeName::DegreesStep:
             return shifted ? kToDegreesGlyph.text : dmsStepName(state.dmsPhase);
-        case TapeName::Caption:
+        case TapeName::Caption:  // the table's own text, which keyName gives
             break;
     }
+    return {};
+}
+
+// Most names are the table's own texts: those take no call.
+inline std::string_view keyName(const CalculatorState& state, const KeyRow& row,
+                                const ModeFacts& facts, bool shifted, std::string& storage) {
+    if (facts.tapeName != TapeName::Caption) return madeKeyName(state, facts, shifted, storage);
     if (shifted && facts.shifted.words) return captionText(facts.shifted);
     return captionText(facts.caption.words ? facts.caption : row.start);
 }
@@ -81,7 +87,9 @@ bool performRecorded(const KeyRow& row, const ModeFacts& facts, CalculatorState&
     // An equals with nothing to finish shows nothing new: no line for it.
     const bool idleEquals = role == TapeRole::Equals && before == CalcStatus::Ready && depth <= 0 &&
                             state.pendingOperator == OperatorCode::OpEquals;
-    const bool takesOperand = role != TapeRole::OpenBracket && role != TapeRole::Value;
+    // A bracket with none open to close makes no step: nothing to read for it.
+    const bool takesOperand = role != TapeRole::OpenBracket && role != TapeRole::Value &&
+                              (role != TapeRole::CloseBracket || depth > 0);
     std::string operand = takesOperand ? readDisplayText(view) : std::string();
     // Named before the action, which may change the latches; the brackets and
     // "=" have names of their own.
