@@ -48,10 +48,8 @@ std::string pastedLine(std::string_view clipboard) {
     return std::string(line);
 }
 
-void dropControlCharacters(std::string& text) {
-    // Nearly every text has none: find the first before moving anything.
-    const auto first = std::find_if(text.begin(), text.end(), mayBeginControl);
-    std::size_t out = static_cast<std::size_t>(first - text.begin());
+void dropControlCharactersFrom(std::string& text, std::size_t first) {
+    std::size_t out = first;
     for (std::size_t i = out; i < text.size();) {
         if (const std::size_t skip = controlLength(text, i)) {
             i += skip;

@@ -31,7 +31,18 @@ constexpr bool mayBeginControl(char c) {
     return kMayBeginControl[static_cast<unsigned char>(c)];
 }
 
-// Removes every control character from text, in place.
-void dropControlCharacters(std::string& text);
+// Removes the control characters from text at and after first, in place.
+void dropControlCharactersFrom(std::string& text, std::size_t first);
+
+// Removes every control character from text, in place. Nearly every text has
+// none: the look for the first stays inline and moves nothing.
+inline void dropControlCharacters(std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (mayBeginControl(text[i])) {
+            dropControlCharactersFrom(text, i);
+            return;
+        }
+    }
+}
 
 }  // namespace zentra

@@ -130,13 +130,7 @@ inline void refill(std::string& text, std::string_view with) {
     // Most steps leave two of their four texts empty: those cost no call.
     if (with.empty()) return;
     text.append(with);
-    // Nearly every text holds no byte that could begin one: no call for those.
-    for (char c : with) {
-        if (mayBeginControl(c)) {
-            dropControlCharacters(text);
-            return;
-        }
-    }
+    dropControlCharacters(text);
 }
 
 // For the debug build's check of the captions: "x²" begins with a byte that

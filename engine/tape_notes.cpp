@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "base/latin1_text.h"
 #include "engine/display_format.h"
 
 namespace zentra {
@@ -10,10 +9,6 @@ namespace zentra {
 void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::string result,
               std::string detail) {
     state.tapeNote = {true, kind, std::move(value), std::move(result), std::move(detail)};
-}
-
-void convertLatin1(std::string& text) {
-    text = latin1ToUtf8(text);
 }
 
 std::string tapeDisplayText(CalculatorView& view) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/latin1_text.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_view.h"
 
@@ -18,11 +19,10 @@ void noteTape(CalculatorState& state, TapeKind kind, std::string value, std::str
 std::string tapeDisplayText(CalculatorView& view);
 // A text of the display's (Latin-1 bytes) in UTF-8. Most are ASCII and go on
 // unchanged: every step's operand passes here, so the test stays inline.
-void convertLatin1(std::string& text);
 inline void makeUtf8(std::string& text) {
     for (char c : text) {
         if (static_cast<unsigned char>(c) >= 0x80) {
-            convertLatin1(text);
+            text = latin1ToUtf8(text);
             return;
         }
     }
