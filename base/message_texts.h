@@ -86,6 +86,8 @@ inline constexpr std::string_view kTapeDroppedText = "Earlier steps dropped";
 // Save Tape As and Print Tape that failed; the path and the reason follow the first.
 inline constexpr std::string_view kTapeNotSavedText = "Couldn't save the tape to";
 inline constexpr std::string_view kTapeNotPrintedText = "Couldn't print the tape";
+// Why not, when the printing module is not where the program looks; its file name follows.
+inline constexpr std::string_view kPrintModuleMissingText = "printing is not installed: no ";
 
 // A number field whose text is not a number.
 inline constexpr const char* kEnterNumberText = "Please enter a number.";

@@ -14,12 +14,13 @@ unit conversion and named constants from an editable database of physical
 properties. zentra-cli drives the same calculator from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# Stripped programs lose the .comment section (the compilers' version
-# strings) as well, after install(TARGETS) has stripped them.
+# Stripped programs and the printing module lose the .comment section (the
+# compilers' version strings) as well, after install(TARGETS) has stripped them.
 set(_strip_comment [[
 if(CMAKE_INSTALL_DO_STRIP)
-  foreach(_program zentra zentra-cli)
-    set(_file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_BINDIR@/${_program}")
+  foreach(_binary @CMAKE_INSTALL_BINDIR@/zentra @CMAKE_INSTALL_BINDIR@/zentra-cli
+                  @ZENTRA_MODULE_DIR@/zentra_print.so)
+    set(_file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${_binary}")
     if(EXISTS "${_file}")
       execute_process(COMMAND "@CMAKE_OBJCOPY@" --remove-section=.comment "${_file}"
                       COMMAND_ERROR_IS_FATAL ANY)

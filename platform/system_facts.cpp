@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 #include "dialogs/system_info_text.h"
@@ -21,18 +22,32 @@ double kernelVersion() {
     return versionFromRelease(names.release);
 }
 
-std::vector<std::string> dataDirectories() {
+namespace {
+
+// The running program's folder joined with each relative place, without repeats.
+std::vector<std::string> placesFromProgram(std::initializer_list<const char*> relatives) {
     std::vector<std::string> dirs;
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return dirs;
-    // Installed, the programs sit in bin/ beside share/; in the build tree
-    // the programs and tests sit one folder below the build's share/zentra.
-    for (const std::filesystem::path relative : {ZENTRA_DATA_FROM_PROGRAM, "../share/zentra"}) {
+    for (const std::filesystem::path relative : relatives) {
         const std::string dir = (exe.parent_path() / relative).lexically_normal().string();
         if (std::find(dirs.begin(), dirs.end(), dir) == dirs.end()) dirs.push_back(dir);
     }
     return dirs;
+}
+
+}  // namespace
+
+std::vector<std::string> dataDirectories() {
+    // Installed, the programs sit in bin/ beside share/; in the build tree
+    // the programs and tests sit one folder below the build's share/zentra.
+    return placesFromProgram({ZENTRA_DATA_FROM_PROGRAM, "../share/zentra"});
+}
+
+std::vector<std::string> moduleDirectories() {
+    // Installed in the library folder's zentra/; built in the build's lib/zentra.
+    return placesFromProgram({ZENTRA_MODULES_FROM_PROGRAM, "../lib/zentra"});
 }
 
 }  // namespace zentra

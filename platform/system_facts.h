@@ -15,5 +15,8 @@ double versionFromRelease(const std::string& release);
 // the running program's own place: the installed share/zentra, or the build
 // tree's share/zentra, which links to the source tree's resources.
 std::vector<std::string> dataDirectories();
+// Where the modules loaded on demand live, found the same way: the installed
+// library folder's zentra/, or the build tree's lib/zentra.
+std::vector<std::string> moduleDirectories();
 
 }  // namespace zentra

@@ -13,8 +13,6 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -28,7 +26,7 @@
 #include "base/tape_edit.h"
 #include "shell/appearance.h"
 #include "shell/tape_model.h"
-#include "shell/tape_print.h"
+#include "shell/tape_paper.h"
 
 namespace zentra {
 namespace {
@@ -360,24 +358,22 @@ void TapeWindow::saveAsFromDialog() {
     }
 }
 
-bool TapeWindow::print(QPrinter& printer) const {
-    const QFont face = appearance_ ? fontFromSpec(appearance_->displayFontSpec) : font();
-    return printTape(printer, tape(), face, QDateTime::currentDateTime());
+QFont TapeWindow::printFace() const {
+    return appearance_ ? fontFromSpec(appearance_->displayFontSpec) : font();
 }
 
 void TapeWindow::printFromDialog() {
     ensureLoaded();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Zentra tape"));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Tape"));
+    QString problem;
+    const PrintTapeFromDialog print = loadPrintModule(problem);
     emit dialogOpens();
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    const bool printed = !accepted || print(printer);
-    if (!printed)
-        QMessageBox::warning(this,
-                             QString::fromUtf8(kWarningCaption.data(), kWarningCaption.size()),
-                             fromUtf8(kTapeNotPrintedText));
+    const PrintOutcome outcome =
+        print ? print(this, paperLines(tape()), printFace()) : PrintOutcome::Failed;
+    if (outcome == PrintOutcome::Failed)
+        QMessageBox::warning(
+            this, QString::fromUtf8(kWarningCaption.data(), kWarningCaption.size()),
+            problem.isEmpty() ? fromUtf8(kTapeNotPrintedText)
+                              : fromUtf8(kTapeNotPrintedText) + QStringLiteral(": ") + problem);
     emit dialogCloses();
 }
 

@@ -25,7 +25,6 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
-class QPrinter;
 class QPushButton;
 
 namespace zentra {
@@ -63,7 +62,8 @@ public:
     // Writes the tape to path, or says why not.
     Expected<void> saveAs(const QString& path, TapeFormat format) const;
     void saveAsFromDialog();
-    bool print(QPrinter& printer) const;
+    // The face the tape is printed in: the display's.
+    QFont printFace() const;
     void printFromDialog();
     // The selected lines, or all of them, one a line.
     QString copiedText() const;

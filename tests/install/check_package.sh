@@ -4,7 +4,7 @@
 # dependencies come from the binaries, its version is the one the programs and
 # the software-centre entry give, the installed tree passes appstreamcli, it
 # has its copyright file and changelog, lintian finds no error or warning, and
-# its programs are hardened, stripped and hold no path of this machine.
+# its programs and module are hardened, stripped and hold no path of this machine.
 #   check_package.sh SOURCE_DIR BUILD_DIR VERSION ZENTRA ZENTRA_CLI METAINFO
 set -euo pipefail
 source=$1 build=$2 version=$3 zentra=$4 cli=$5 metainfo=$6
@@ -41,7 +41,7 @@ if ! appstreamcli validate-tree --no-net --pedantic "$work/root" >"$work/tree.lo
     failures=$((failures + 1))
 fi
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
     [[ $depends == *"$library "* ]] || { echo "Depends lacks $library: $depends"; failures=$((failures + 1)); }
 done
 
@@ -61,8 +61,12 @@ lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || {
 }
 
 dpkg-deb -x "$deb" "$work/unpacked"
-for program in zentra zentra-cli; do
-    binary=$work/unpacked/usr/bin/$program
+# The programs and the printing module the window loads.
+module=$(cd "$work/unpacked" && find usr/lib -name zentra_print.so)
+[[ -n $module ]] || fail "the package lacks the printing module zentra_print.so"
+for binary in usr/bin/zentra usr/bin/zentra-cli $module; do
+    program=${binary##*/}
+    binary=$work/unpacked/$binary
     for path in "$source" "$build"; do
         ! grep -qaF "$path" "$binary" || fail "$program holds the build machine's path $path"
     done
@@ -70,7 +74,9 @@ for program in zentra zentra-cli; do
     dynamic=$(readelf -d "$binary") symbols=$(readelf --dyn-syms -W "$binary")
     sections=$(readelf -S -W "$binary")
     grep -qE 'BIND_NOW|FLAGS_1.*NOW' <<<"$dynamic" || fail "$program is not bound at start (BIND_NOW)"
-    grep -qE ' __[a-z_]+_chk(@|$)' <<<"$symbols" || fail "$program uses no fortified functions"
+    # The module calls no function that could be fortified.
+    [[ $program == *.so ]] || grep -qE ' __[a-z_]+_chk(@|$)' <<<"$symbols" ||
+        fail "$program uses no fortified functions"
     ! grep -qE '\.(symtab|comment) ' <<<"$sections" || fail "$program is not stripped of .symtab and .comment"
 done
 exit $failures

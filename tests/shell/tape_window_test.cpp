@@ -21,7 +21,9 @@
 #include <QStandardPaths>
 
 #include "shell/power_off.h"
+#include "shell/print/tape_print.h"
 #include "shell/tape_model.h"
+#include "shell/tape_paper.h"
 #include "shell/tape_window.h"
 #include "window_test_support.h"
 
@@ -199,7 +201,8 @@ TEST_F(TapeWindowTest, PrintsTheLinesUnderTheDateWithPageNumbers) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir_.filePath(QStringLiteral("tape.pdf"));
     printer.setOutputFileName(pdf);
-    ASSERT_TRUE(tape()->print(printer));
+    ASSERT_TRUE(printTape(printer, paperLines(tape()->tape()), tape()->printFace(),
+                          QDateTime::currentDateTime()));
 
     QProcess reader;
     reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -222,6 +225,13 @@ TEST_F(TapeWindowTest, PrintsTheLinesUnderTheDateWithPageNumbers) {
     for (std::size_t i = 0; i < tape()->tape().size(); ++i)
         want += QString::fromStdString(tapeLineText(tape()->tape()[i])).remove(' ') + '\n';
     EXPECT_EQ(printed.join('\n').remove(' ').toStdString() + '\n', want.toStdString());
+}
+
+// The window prints through a module it loads when asked: it must be where the
+// programs look, and give its entry point.
+TEST(PrintModule, IsFoundBesideTheProgramsAndGivesItsEntryPoint) {
+    QString problem;
+    EXPECT_NE(loadPrintModule(problem), nullptr) << problem.toStdString();
 }
 
 TEST_F(TapeWindowTest, TheTapeItsWindowAndItsSizeComeBackAfterARestart) {

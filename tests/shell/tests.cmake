@@ -6,8 +6,9 @@ if(_shell_test_srcs AND TARGET zentra_shell)
   add_executable(zentra_shell_tests ${_shell_test_srcs})
   target_include_directories(zentra_shell_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   # Network: the tests play another program listening on the calculator's socket.
-  target_link_libraries(zentra_shell_tests PRIVATE zentra_shell Qt6::Test Qt6::Network
+  target_link_libraries(zentra_shell_tests PRIVATE zentra_shell zentra_tape_print Qt6::Test Qt6::Network
                         GTest::gtest GTest::gmock zentra_warnings)
+  add_dependencies(zentra_shell_tests zentra_print)
   if(TARGET zentra)
     add_dependencies(zentra_shell_tests zentra)
     target_compile_definitions(zentra_shell_tests PRIVATE ZENTRA_PROGRAM="$<TARGET_FILE:zentra>")

@@ -1,42 +1,19 @@
-#include "shell/tape_print.h"
+#include "shell/print/tape_print.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QStringList>
 #include <algorithm>
-
-#include "base/message_texts.h"
 
 namespace zentra {
 namespace {
 
 constexpr qreal kPointSize = 10;
 
-struct PaperLine {
-    QString text;
-    bool bold = false;
-};
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QList<PaperLine> paperLines(const Tape& tape) {
-    QList<PaperLine> lines;
-    if (tape.droppedEarlier()) lines.push_back({fromUtf8(kTapeDroppedText), false});
-    for (std::size_t i = 0; i < tape.size(); ++i) {
-        const TapeEntry& entry = tape[i];
-        // Results and errors stand out as in the window.
-        lines.push_back({fromUtf8(tapeLineText(entry)),
-                         entry.kind == TapeKind::Result || entry.kind == TapeKind::Error});
-    }
-    return lines;
-}
-
 }  // namespace
 
-bool printTape(QPrinter& printer, const Tape& tape, const QFont& face, const QDateTime& when) {
+bool printTape(QPrinter& printer, const QList<PaperLine>& lines, const QFont& face,
+               const QDateTime& when) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The face at a reading size: the display's own size is in screen pixels.
@@ -51,7 +28,6 @@ bool printTape(QPrinter& printer, const Tape& tape, const QFont& face, const QDa
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
 
-    const QList<PaperLine> lines = paperLines(tape);
     qreal column = 0;
     for (const PaperLine& line : lines)
         column = std::max(column, metrics.horizontalAdvance(line.text));

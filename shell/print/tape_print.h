@@ -4,8 +4,9 @@
 
 #include <QDateTime>
 #include <QFont>
+#include <QList>
 
-#include "base/tape.h"
+#include "shell/print/print_module.h"
 
 class QPrinter;
 
@@ -13,6 +14,7 @@ namespace zentra {
 
 // Prints the pages the printer's range asks for (all when it asks for none);
 // false when the printer could not be started.
-bool printTape(QPrinter& printer, const Tape& tape, const QFont& face, const QDateTime& when);
+bool printTape(QPrinter& printer, const QList<PaperLine>& lines, const QFont& face,
+               const QDateTime& when);
 
 }  // namespace zentra
