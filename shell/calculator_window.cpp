@@ -34,6 +34,7 @@
 #include "shell/early_keys.h"
 #include "shell/help_window.h"
 #include "shell/power_off.h"
+#include "shell/qt_text.h"
 #include "shell/result_announcer.h"
 #include "shell/spoken_key_names.h"
 #include "shell/tape_window.h"
@@ -50,10 +51,6 @@ constexpr const char* kWindowXKey = "WindowX";
 constexpr const char* kWindowYKey = "WindowY";
 constexpr int kNoPosition = INT_MIN;
 constexpr int kDefaultPositionDu = 48;
-
-QString fromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A caption's bytes as the key shows them: with the button font loaded, a
 // byte from 0x80 up is a picture of the "Buttons" face, reached at U+E000 + byte.

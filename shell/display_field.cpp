@@ -16,6 +16,7 @@
 
 #include "base/control_text.h"
 #include "base/digit_groups.h"
+#include "shell/qt_text.h"
 
 namespace zentra {
 namespace {
@@ -55,8 +56,7 @@ QString DisplayField::drawnText() const {
     const std::string_view bytes(latin1.constData(), static_cast<std::size_t>(latin1.size()));
     const std::vector<std::size_t> breaks = digitGroupBreaks(bytes, *grouping_);
     if (breaks.empty()) return text();
-    const QString separator =
-        QString::fromUtf8(kGroupSeparator.data(), static_cast<qsizetype>(kGroupSeparator.size()));
+    const QString separator = fromUtf8(kGroupSeparator);
     QString drawn = text();
     // From the last break back, so the earlier offsets stay right.
     for (auto at = breaks.rbegin(); at != breaks.rend(); ++at)

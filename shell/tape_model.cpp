@@ -4,13 +4,10 @@
 
 #include "base/digit_groups.h"
 #include "base/message_texts.h"
+#include "shell/qt_text.h"
 
 namespace zentra {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a screen reader says for a line beyond its text.
 QString spokenLine(const TapeEntry& entry, const QString& line) {

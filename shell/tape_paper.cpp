@@ -5,15 +5,9 @@
 
 #include "base/message_texts.h"
 #include "platform/system_facts.h"
+#include "shell/qt_text.h"
 
 namespace zentra {
-namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QList<PaperLine> paperLines(const Tape& tape) {
     QList<PaperLine> lines;

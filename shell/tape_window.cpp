@@ -25,6 +25,7 @@
 #include "base/safe_file_write.h"
 #include "base/tape_edit.h"
 #include "shell/appearance.h"
+#include "shell/qt_text.h"
 #include "shell/tape_model.h"
 #include "shell/tape_paper.h"
 
@@ -39,14 +40,6 @@ constexpr int kMinimumSide = 80;
 
 constexpr const char* kTextFilter = "Text (*.txt)";
 constexpr const char* kCsvFilter = "CSV, for spreadsheets (*.csv)";
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path pathOf(const QString& file) {
     return std::filesystem::path(file.toStdString());
@@ -350,8 +343,7 @@ void TapeWindow::saveAsFromDialog() {
     const QString path = dialog.selectedFiles().constFirst();
     if (const Expected<void> saved = saveAs(path, format); !saved) {
         emit dialogOpens();
-        QMessageBox::warning(this,
-                             QString::fromUtf8(kWarningCaption.data(), kWarningCaption.size()),
+        QMessageBox::warning(this, fromUtf8(kWarningCaption),
                              fromUtf8(kTapeNotSavedText) + QStringLiteral(" ") + path +
                                  QStringLiteral(": ") + fromUtf8(saved.error()));
         emit dialogCloses();
@@ -370,10 +362,10 @@ void TapeWindow::printFromDialog() {
     const PrintOutcome outcome =
         print ? print(this, paperLines(tape()), printFace()) : PrintOutcome::Failed;
     if (outcome == PrintOutcome::Failed)
-        QMessageBox::warning(
-            this, QString::fromUtf8(kWarningCaption.data(), kWarningCaption.size()),
-            problem.isEmpty() ? fromUtf8(kTapeNotPrintedText)
-                              : fromUtf8(kTapeNotPrintedText) + QStringLiteral(": ") + problem);
+        QMessageBox::warning(this, fromUtf8(kWarningCaption),
+                             problem.isEmpty()
+                                 ? fromUtf8(kTapeNotPrintedText)
+                                 : fromUtf8(kTapeNotPrintedText) + QStringLiteral(": ") + problem);
     emit dialogCloses();
 }
 

@@ -21,6 +21,7 @@
 #include "platform/settings_file.h"
 #include "platform/system_facts.h"
 #include "shell/calculator_window.h"
+#include "shell/qt_text.h"
 #include "shell/single_instance.h"
 #include "shell/splash_window.h"
 #include "units/property_database.h"
@@ -34,10 +35,6 @@ constexpr const char* kFontFiles[] = {"Sevenseg.fnt", "Buttons.fnt", "Minitron.f
 constexpr std::size_t kButtonsFont = 1;
 // How long the start-up window waits for the calculator to get the keyboard.
 constexpr int kSplashWaitMs = 3000;
-
-QString fromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QWidget* messageOwner() {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;

@@ -17,14 +17,11 @@
 #include "shell/appearance.h"
 #include "shell/dialogs/font_colour_dialog.h"
 #include "shell/dialogs/name_find_dialogs.h"
+#include "shell/qt_text.h"
 #include "units/prp_file.h"
 
 namespace zentra {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
