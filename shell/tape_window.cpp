@@ -335,7 +335,7 @@ void TapeWindow::saveAsFromDialog() {
     });
     emit dialogOpens();
     const bool accepted = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    emit dialogCloses();
+    backFromDialog();
     if (!accepted) return;
     const TapeFormat format = dialog.selectedNameFilter() == QLatin1String(kCsvFilter)
                                   ? TapeFormat::Csv
@@ -346,7 +346,7 @@ void TapeWindow::saveAsFromDialog() {
         QMessageBox::warning(this, fromUtf8(kWarningCaption),
                              fromUtf8(kTapeNotSavedText) + QStringLiteral(" ") + path +
                                  QStringLiteral(": ") + fromUtf8(saved.error()));
-        emit dialogCloses();
+        backFromDialog();
     }
 }
 
@@ -366,7 +366,14 @@ void TapeWindow::printFromDialog() {
                              problem.isEmpty()
                                  ? fromUtf8(kTapeNotPrintedText)
                                  : fromUtf8(kTapeNotPrintedText) + QStringLiteral(": ") + problem);
+    backFromDialog();
+}
+
+// Once a dialog closes, the window manager picks the next window, and many pass
+// over a tool window for its calculator: the keys come back to the tape instead.
+void TapeWindow::backFromDialog() {
     emit dialogCloses();
+    activateWindow();
 }
 
 void TapeWindow::returnToCalculator() {

@@ -103,6 +103,7 @@ private:
     std::vector<int> selectedEntryRows() const;
     void selectRow(int row);
     void recall(int row);
+    void backFromDialog();
     void returnToCalculator();
     void dock();
     void makeActions();

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
@@ -20,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 
+#include "modal_test_support.h"
 #include "shell/power_off.h"
 #include "shell/print/tape_print.h"
 #include "shell/tape_model.h"
@@ -182,6 +184,11 @@ TEST_F(TapeWindowTest, WorkedFromTheKeyboardAloneAsUseOfTheCalculator) {
     EXPECT_EQ(displayText(), QStringLiteral("5.000000000"));
     type(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("5.000000000 *\n"));
+
+    // Leaving the Save dialog brings the keys back to the lines, not to the calculator.
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    type(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == lines(); }));
 
     // Alt+C clears the tape, Ctrl+Z brings it back; Escape returns to the calculator.
     type(Qt::Key_C, Qt::AltModifier);
